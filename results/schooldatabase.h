@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+#include <stdexcept>
+
+struct SharedState;
+
+// One pupil of table Zaci, as the sign-in list shows it.
+struct PupilProfile
+{
+    QString surname;   // field Prijmeni, as stored
+    QString className; // field Trida, as stored
+    // Prijmeni + "; " + Trida: the text of the list entry.
+    [[nodiscard]] QString entryText() const;
+};
+
+struct RunTotals
+{
+    std::int32_t totalCorrect = 0;
+    std::int32_t totalWrong = 0;
+};
+
+// A school database that exists but cannot be used. what() is a Czech sentence naming the
+// file and the cause, ready to be shown to the pupil.
+class DatabaseError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The shared school database: an SQLite file with the tables "Zaci" and "Prehled ".
+// Every operation opens its own connection and closes it before returning.
+class SchoolDatabase
+{
+public:
+    explicit SchoolDatabase(QString path);
+
+    [[nodiscard]] const QString &path() const { return path_; }
+
+    // All rows of Zaci in the table's own order. Throws DatabaseError.
+    [[nodiscard]] QList<PupilProfile> loadPupilList() const;
+
+    // Appends this run's row to "Prehled " (finished at `now`) and returns the totals of
+    // every row with the same Prijmeni, the new one included. Throws DatabaseError.
+    RunTotals recordRunResult(const SharedState &state, const QDateTime &now) const;
+
+private:
+    QString path_;
+};
+
+// Each byte's Windows-1250 code lowered by one, read back as text.
+QString unscrambleString(QByteArrayView scrambled);
+// The built-in path of the school database, unscrambled afresh at every call.
+QString schoolDatabasePath();
+// True when anything (file or folder) exists at the path.
+bool fileExists(const QString &path);
+
+// The name of the system user the program runs under, in a 128-character buffer: the name,
+// a NUL, then blanks.
+QString readUserName();
+// Drops the buffer's last character, then the run of blanks and NULs that ends the rest.
+QString trimNameBuffer(const QString &buffer);

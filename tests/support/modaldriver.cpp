@@ -1,0 +1,81 @@
+#include "support/modaldriver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QWidget>
+
+ModalDriver::ModalDriver(QObject *parent) : QObject(parent)
+{
+    timer_.setInterval(10);
+    connect(&timer_, &QTimer::timeout, this, &ModalDriver::poll);
+}
+
+ModalDriver &ModalDriver::then(const QString &windowName, std::function<void(QWidget *)> action)
+{
+    steps_.append({windowName, std::move(action)});
+    return *this;
+}
+
+void ModalDriver::start()
+{
+    timer_.start();
+}
+
+QString ModalDriver::pendingWindow() const
+{
+    return steps_.isEmpty() ? QString() : steps_.first().windowName;
+}
+
+void ModalDriver::poll()
+{
+    if (steps_.isEmpty()) {
+        timer_.stop();
+        return;
+    }
+    QWidget *window = visibleWindow(steps_.first().windowName);
+    if (window == nullptr) {
+        return;
+    }
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != window) {
+        return;
+    }
+    const Step step = steps_.takeFirst();
+    seen_.append(step.windowName);
+    // Acts from a posted call: an action that opens a further modal window then blocks there,
+    // while this timer stays free to drive the next step.
+    QMetaObject::invokeMethod(
+        this,
+        [action = step.action, target = QPointer<QWidget>(window)] {
+            if (target != nullptr) {
+                action(target);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+QWidget *visibleWindow(const QString &objectName)
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->isVisible() && window->objectName() == objectName) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+void clickButton(QWidget *window, const QString &buttonName)
+{
+    auto *button = window->findChild<QAbstractButton *>(buttonName);
+    QVERIFY2(button != nullptr, qPrintable(buttonName));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void pressKey(QWidget *window, int key)
+{
+    QWidget *target = window->focusWidget() != nullptr ? window->focusWidget() : window;
+    QTest::keyClick(target, static_cast<Qt::Key>(key));
+}
