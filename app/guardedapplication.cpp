@@ -12,7 +12,7 @@ bool GuardedApplication::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception &error) {
-        reportFailure(QString::fromLocal8Bit(error.what()));
+        reportFailure(QString::fromUtf8(error.what()));
     } catch (...) {
         reportFailure(tr("neznámá chyba"));
     }
