@@ -5,7 +5,7 @@
 #include <cmath>
 
 namespace {
-constexpr double smallestValue = 1e-7;  // 0.1 µ
+constexpr double smallestValue = 1e-7;   // 0.1 µ
 constexpr double largestValue = 9.99e11; // 999 G
 } // namespace
 

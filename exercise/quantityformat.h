@@ -5,7 +5,12 @@
 
 #include <cstdint>
 
-enum class Quantity : std::uint8_t { Voltage, Current, Resistance };
+enum class Quantity : std::uint8_t
+{
+    Voltage,
+    Current,
+    Resistance
+};
 
 // 10^(3p): the factor of a prefix index.
 double prefixFactor(std::int16_t prefixIndex);

@@ -71,14 +71,16 @@ void ProblemGeneratorTest::valuesStayInsideTheirRanges()
         generateProblem(source, s.problemKind, s.mantissaA, s.prefixA, s.mantissaB, s.prefixB);
         QVERIFY(s.problemKind <= 2);
         ++kinds[s.problemKind];
-        for (const auto &[mantissa, prefix] : {std::pair{s.mantissaA, s.prefixA},
-                                               std::pair{s.mantissaB, s.prefixB}}) {
-            QVERIFY2(mantissa >= 0.1F && mantissa <= 999.998F, qPrintable(QString::number(mantissa)));
+        for (const auto &[mantissa, prefix] :
+             {std::pair{s.mantissaA, s.prefixA}, std::pair{s.mantissaB, s.prefixB}}) {
+            QVERIFY2(mantissa >= 0.1F && mantissa <= 999.998F,
+                     qPrintable(QString::number(mantissa)));
             QVERIFY(hasAtMostThreeDecimals(mantissa));
             QVERIFY(prefix >= -2 && prefix <= 3);
         }
         const double second = baseValue(s.mantissaB, s.prefixB);
-        QVERIFY2(second >= 1e-7 * (1 - 1e-9) && second <= 9.99e11, qPrintable(QString::number(second)));
+        QVERIFY2(second >= 1e-7 * (1 - 1e-9) && second <= 9.99e11,
+                 qPrintable(QString::number(second)));
 
         // Truncating the second mantissa may cost up to one per cent at the very bottom.
         const double result = correctResult(s);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "feedback/continueorquitdialog.h"
+
+// "Gratuluji": praise after a right answer.
+class CorrectWindow : public ContinueOrQuitDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CorrectWindow(QWidget *parent = nullptr);
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "feedback/continueorquitdialog.h"
+
+// "Konec ?": asks whether the pupil really wants to finish.
+class QuitWindow : public ContinueOrQuitDialog
+{
+    Q_OBJECT
+
+public:
+    explicit QuitWindow(QWidget *parent = nullptr);
+};
