@@ -24,5 +24,5 @@ QIcon tesilkaIcon()
     font.setPixelSize(20);
     painter.setFont(font);
     painter.drawText(QRectF(0, 8, 32, 24), Qt::AlignCenter, omegaSign);
-    return QIcon(pixmap);
+    return QIcon{pixmap};
 }

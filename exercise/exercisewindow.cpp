@@ -29,9 +29,9 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, c
 }
 } // namespace
 
-ExerciseWindow::ExerciseWindow(SharedState &state, UniformSource &random, QLocale locale,
+ExerciseWindow::ExerciseWindow(SharedState &state, UniformSource &random, const QLocale &locale,
                                QWidget *parent)
-    : QDialog(parent), state_(state), random_(random), locale_(std::move(locale))
+    : QDialog(parent), state_(state), random_(random), locale_(locale)
 {
     setObjectName(QStringLiteral("Start"));
     setWindowTitle(tr("Tesilka Ohmova zákona"));

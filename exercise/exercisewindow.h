@@ -19,7 +19,7 @@ class ExerciseWindow : public QDialog
     Q_OBJECT
 
 public:
-    ExerciseWindow(SharedState &state, UniformSource &random, QLocale locale,
+    ExerciseWindow(SharedState &state, UniformSource &random, const QLocale &locale,
                    QWidget *parent = nullptr);
 
     // Seeds the random numbers, shows the window and the first problem.
