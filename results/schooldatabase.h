@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
 #include <stdexcept>
 
@@ -49,8 +50,12 @@ public:
     // every row with the same Prijmeni, the new one included. Throws DatabaseError.
     RunTotals recordRunResult(const SharedState &state, const QDateTime &now) const;
 
+    // How long an operation waits for another machine's lock before it gives up.
+    void setBusyTimeout(std::chrono::milliseconds timeout) { busyTimeout_ = timeout; }
+
 private:
     QString path_;
+    std::chrono::milliseconds busyTimeout_{30000};
 };
 
 // Each byte's Windows-1250 code lowered by one, read back as text.

@@ -1,0 +1,29 @@
+-- Tesilka school database. Create the shared file once, on the school's server:
+--   sqlite3 tesilka.db < schema.sql
+-- The program never creates, alters or deletes tables: it reads "Zaci" at sign-in and appends
+-- one row to "Prehled " (the name ends with a blank) at the end of every school-server run.
+
+-- The rollback journal (SQLite's default): WAL mode does not work on a network share.
+PRAGMA journal_mode = DELETE;
+
+-- Pupils shown at sign-in as "Prijmeni; Trida".
+CREATE TABLE "Zaci" (
+    "Prijmeni" TEXT NOT NULL,
+    "Trida"    TEXT NOT NULL
+);
+
+-- One row per run.
+CREATE TABLE "Prehled " (
+    "Prijmeni"      TEXT NOT NULL,  -- surname, as chosen at sign-in
+    "Trida"         TEXT,           -- class
+    "Spravne"       INTEGER,        -- right answers of the run
+    "Chybne"        INTEGER,        -- wrong answers of the run
+    "CasStrt"       TEXT,           -- time of the sign-in, HH:MM:SS
+    "CasEnd"        TEXT,           -- time the run ended, HH:MM:SS
+    "Datum"         TEXT,           -- date the run ended, YYYY-MM-DD
+    "Prihlasenjako" TEXT,           -- the system user the program ran under
+    "TypTesil"      INTEGER         -- 1: Ohm's law
+);
+
+-- A pupil's totals are read from this index alone, however long the table grows.
+CREATE INDEX "PrehledPrijmeni" ON "Prehled " ("Prijmeni", "Spravne", "Chybne");

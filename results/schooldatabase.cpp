@@ -1,0 +1,408 @@
+#include "results/schooldatabase.h"
+
+#include "app/sharedstate.h"
+#include "databasepath.h"
+#include "results/ansicodepage.h"
+#include "results/namebuffer.h"
+#include "results/schoolqueries.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QVariant>
+
+#include <array>
+#include <atomic>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include <cerrno>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+// SQLite's primary result codes that the messages tell apart.
+enum SqliteCode : int
+{
+    sqliteError = 1,
+    sqlitePerm = 3,
+    sqliteBusy = 5,
+    sqliteLocked = 6,
+    sqliteReadOnly = 8,
+    sqliteIoError = 10,
+    sqliteCorrupt = 11,
+    sqliteFull = 13,
+    sqliteCantOpen = 14,
+    sqliteAuth = 23,
+    sqliteNotADatabase = 26,
+};
+
+enum class Operation
+{
+    ReadPupils,
+    RecordRun
+};
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SchoolDatabase", text);
+}
+
+[[noreturn]] void fail(Operation operation, const QString &path, const QString &cause,
+                       const QString &detail = {})
+{
+    QString message = operation == Operation::ReadPupils
+                          ? tr("Seznam žáků nelze načíst ze školní databáze „%1“: %2.")
+                          : tr("Výsledek nelze zapsat do školní databáze „%1“: %2.");
+    message = message.arg(QDir::toNativeSeparators(path), cause);
+    if (!detail.isEmpty()) {
+        message += u' ' + tr("(SQLite: %1)").arg(detail);
+    }
+    throw DatabaseError(message.toStdString());
+}
+
+QString quoted(const QString &name)
+{
+    return tr("„%1“").arg(name);
+}
+
+QString causeOf(const QSqlError &error, const QString &path)
+{
+    bool numeric = false;
+    const int code = error.nativeErrorCode().toInt(&numeric) & 0xff;
+    const QString text = error.databaseText();
+    if (!numeric) {
+        return tr("databáze ohlásila chybu");
+    }
+    switch (code) {
+    case sqliteBusy:
+    case sqliteLocked:
+        return tr("soubor je příliš dlouho zamčený, zřejmě do něj zapisuje jiný počítač");
+    case sqliteCantOpen:
+        return fileExists(path) ? tr("soubor nelze otevřít")
+                                : tr("soubor neexistuje nebo není dostupný");
+    case sqliteNotADatabase:
+        return tr("soubor není databáze");
+    case sqliteCorrupt:
+        return tr("soubor je poškozený");
+    case sqliteReadOnly:
+        return tr("do souboru nelze zapisovat");
+    case sqlitePerm:
+    case sqliteAuth:
+        return tr("k souboru není přístup");
+    case sqliteIoError:
+        return tr("při čtení nebo zápisu souboru nastala chyba");
+    case sqliteFull:
+        return tr("na disku není volné místo");
+    case sqliteError: {
+        const QString noTable = QStringLiteral("no such table: ");
+        const QString noColumn = QStringLiteral("no such column: ");
+        const QString hasNoColumn = QStringLiteral(" has no column named ");
+        if (text.startsWith(noTable)) {
+            return tr("chybí v ní tabulka %1").arg(quoted(text.mid(noTable.size())));
+        }
+        if (text.startsWith(noColumn)) {
+            // "no such column: Zaci.Trida": the field's name follows the table's.
+            const QString column = text.mid(noColumn.size());
+            return tr("chybí v ní pole %1").arg(quoted(column.mid(column.lastIndexOf(u'.') + 1)));
+        }
+        if (const qsizetype at = text.indexOf(hasNoColumn); at >= 0) {
+            return tr("chybí v ní pole %1").arg(quoted(text.mid(at + hasNoColumn.size())));
+        }
+        if (text.contains(QStringLiteral("integer overflow"))) {
+            return tr("součet výsledků je větší, než program dokáže zpracovat");
+        }
+        return tr("databáze ohlásila chybu");
+    }
+    default:
+        return tr("databáze ohlásila chybu");
+    }
+}
+
+[[noreturn]] void failWith(Operation operation, const QString &path, const QSqlError &error)
+{
+    fail(operation, path, causeOf(error, path), error.databaseText());
+}
+
+// SQLite's URI form, so that mode=rw refuses to create a missing file.
+QString databaseUri(const QString &path)
+{
+    QString absolute = QDir::fromNativeSeparators(QFileInfo(path).absoluteFilePath());
+    if (!absolute.startsWith(u'/')) {
+        absolute.prepend(u'/'); // a drive letter: file:///C:/...
+    }
+    return QStringLiteral("file://") +
+           QString::fromLatin1(QUrl::toPercentEncoding(absolute, "/:")) +
+           QStringLiteral("?mode=rw");
+}
+
+// One connection of its own per operation, removed again however the operation ends.
+class Connection
+{
+public:
+    Connection(const QString &path, std::chrono::milliseconds busyTimeout, Operation operation)
+        : name_(QStringLiteral("tesilka-school-%1").arg(nextNumber_++))
+    {
+        if (path.isEmpty()) {
+            fail(operation, path, tr("cesta k souboru je prázdná"));
+        }
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+        if (!db.isValid()) {
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name_);
+            fail(operation, path, tr("chybí ovladač SQLite"));
+        }
+        db.setDatabaseName(databaseUri(path));
+        db.setConnectOptions(
+            QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout.count()));
+        if (!db.open()) {
+            const QSqlError error = db.lastError();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name_);
+            failWith(operation, path, error);
+        }
+    }
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+    ~Connection()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::database(name_, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name_);
+    }
+
+    [[nodiscard]] QSqlDatabase database() const { return QSqlDatabase::database(name_, false); }
+
+private:
+    static inline std::atomic<quint64> nextNumber_{0};
+    QString name_;
+};
+
+// Rolls back unless committed, so that a failed run leaves no half-written row.
+class WriteTransaction
+{
+public:
+    WriteTransaction(const QSqlDatabase &db, Operation operation, const QString &path) : db_(db)
+    {
+        QSqlQuery begin(db_);
+        if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            failWith(operation, path, begin.lastError());
+        }
+    }
+    WriteTransaction(const WriteTransaction &) = delete;
+    WriteTransaction &operator=(const WriteTransaction &) = delete;
+    ~WriteTransaction()
+    {
+        if (!committed_) {
+            QSqlQuery rollback(db_);
+            rollback.exec(QStringLiteral("ROLLBACK"));
+        }
+    }
+
+    void commit(Operation operation, const QString &path)
+    {
+        QSqlQuery commit(db_);
+        if (!commit.exec(QStringLiteral("COMMIT"))) {
+            failWith(operation, path, commit.lastError());
+        }
+        committed_ = true;
+    }
+
+private:
+    QSqlDatabase db_;
+    bool committed_ = false;
+};
+
+QSqlQuery prepared(const QSqlDatabase &db, const char *sql, Operation operation,
+                   const QString &path)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(QString::fromUtf8(sql))) {
+        failWith(operation, path, query.lastError());
+    }
+    return query;
+}
+
+// A Null total (no rows, or only empty fields) is 0; anything outside 32 bits is an error.
+std::int32_t totalFrom(const QVariant &value, const QString &surname, const QString &path)
+{
+    if (value.isNull()) {
+        return 0;
+    }
+    const auto tooLarge = [&] {
+        fail(Operation::RecordRun, path,
+             tr("součet výsledků žáka %1 je větší, než program dokáže zpracovat")
+                 .arg(quoted(surname)));
+    };
+    constexpr auto low = std::numeric_limits<std::int32_t>::min();
+    constexpr auto high = std::numeric_limits<std::int32_t>::max();
+    if (value.typeId() == QMetaType::Double) {
+        const double total = value.toDouble();
+        if (!(std::trunc(total) == total && total >= low && total <= high)) {
+            tooLarge();
+        }
+        return static_cast<std::int32_t>(total);
+    }
+    bool ok = false;
+    const qlonglong total = value.toLongLong(&ok);
+    if (!ok || total < low || total > high) {
+        tooLarge();
+    }
+    return static_cast<std::int32_t>(total);
+}
+
+QVariant timeText(const QTime &time)
+{
+    if (!time.isValid()) {
+        return QVariant(QMetaType::fromType<QString>());
+    }
+    return time.toString(QStringLiteral("HH:mm:ss"));
+}
+
+} // namespace
+
+QString PupilProfile::entryText() const
+{
+    return surname + QStringLiteral("; ") + className;
+}
+
+SchoolDatabase::SchoolDatabase(QString path) : path_(std::move(path)) {}
+
+QList<PupilProfile> SchoolDatabase::loadPupilList() const
+{
+    constexpr Operation operation = Operation::ReadPupils;
+    const Connection connection(path_, busyTimeout_, operation);
+    const QSqlDatabase db = connection.database();
+
+    QList<PupilProfile> pupils;
+    {
+        QSqlQuery query = prepared(db, schoolsql::selectPupils, operation, path_);
+        if (!query.exec()) {
+            failWith(operation, path_, query.lastError());
+        }
+        while (query.next()) {
+            pupils.append({query.value(0).toString(), query.value(1).toString()});
+        }
+        if (query.lastError().isValid()) {
+            failWith(operation, path_, query.lastError());
+        }
+    }
+    // The results table is needed only at the end of the run; finding it missing now lets the
+    // pupil practise in e-mail mode instead of losing the result.
+    prepared(db, schoolsql::insertRun, operation, path_);
+    prepared(db, schoolsql::selectTotals, operation, path_);
+    return pupils;
+}
+
+RunTotals SchoolDatabase::recordRunResult(const SharedState &state, const QDateTime &now) const
+{
+    constexpr Operation operation = Operation::RecordRun;
+    const Connection connection(path_, busyTimeout_, operation);
+    const QSqlDatabase db = connection.database();
+
+    // Append and totals under one write lock: the totals include exactly this row, and a
+    // failure leaves no row behind, so the run can be stored again later.
+    WriteTransaction transaction(db, operation, path_);
+    RunTotals totals;
+    {
+        QSqlQuery insert = prepared(db, schoolsql::insertRun, operation, path_);
+        insert.addBindValue(state.pupilSurname);
+        insert.addBindValue(state.pupilClass);
+        insert.addBindValue(state.correctCount);
+        insert.addBindValue(state.wrongCount);
+        insert.addBindValue(timeText(state.runStart));
+        insert.addBindValue(timeText(now.time()));
+        insert.addBindValue(now.date().toString(QStringLiteral("yyyy-MM-dd")));
+        insert.addBindValue(trimNameBuffer(readUserName()));
+        insert.addBindValue(1); // TypTesil: this drill
+        if (!insert.exec()) {
+            failWith(operation, path_, insert.lastError());
+        }
+
+        QSqlQuery sum = prepared(db, schoolsql::selectTotals, operation, path_);
+        sum.addBindValue(state.pupilSurname);
+        if (!sum.exec()) {
+            failWith(operation, path_, sum.lastError());
+        }
+        if (!sum.next()) {
+            failWith(operation, path_, sum.lastError());
+        }
+        totals.totalCorrect = totalFrom(sum.value(0), state.pupilSurname, path_);
+        totals.totalWrong = totalFrom(sum.value(1), state.pupilSurname, path_);
+    }
+    transaction.commit(operation, path_);
+    return totals;
+}
+
+QString unscrambleString(QByteArrayView scrambled)
+{
+    QByteArray codes(scrambled.toByteArray());
+    for (char &code : codes) {
+        code = static_cast<char>(static_cast<unsigned char>(code) - 1U);
+    }
+    return fromAnsiBytes(codes);
+}
+
+QString schoolDatabasePath()
+{
+    return unscrambleString(
+        QByteArrayView(reinterpret_cast<const char *>(scrambledDatabasePath.data()),
+                       static_cast<qsizetype>(scrambledDatabasePath.size())));
+}
+
+bool fileExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+QString nameBuffer(const QString &name)
+{
+    QString buffer(userNameBufferLength, u' ');
+    if (!name.isEmpty() && name.size() < userNameBufferLength) {
+        buffer.replace(0, name.size(), name);
+        buffer[name.size()] = QChar(u'\0');
+    }
+    return buffer;
+}
+
+QString readUserName()
+{
+    const long hint = sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> scratch(hint > 0 ? static_cast<std::size_t>(hint) : 1024U);
+    passwd entry{};
+    passwd *found = nullptr;
+    int result = 0;
+    while ((result = getpwuid_r(geteuid(), &entry, scratch.data(), scratch.size(), &found)) ==
+               ERANGE &&
+           scratch.size() < (1U << 20U)) {
+        scratch.resize(scratch.size() * 2);
+    }
+    if (result != 0 || found == nullptr || found->pw_name == nullptr) {
+        return nameBuffer({});
+    }
+    return nameBuffer(QString::fromLocal8Bit(found->pw_name));
+}
+
+QString trimNameBuffer(const QString &buffer)
+{
+    const qsizetype length = buffer.size();
+    qsizetype cut = length;
+    for (qsizetype i = 1; i <= length - 1; ++i) {
+        const QChar c = buffer.at(length - i - 1);
+        if (c == u' ' || c == u'\0') {
+            cut = length - i;
+        } else {
+            break;
+        }
+    }
+    return cut < 1 ? QString() : buffer.left(cut - 1);
+}

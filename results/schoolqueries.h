@@ -1,0 +1,22 @@
+#pragma once
+
+// The statements of the school database, in one place so that the tests can check the plan
+// SQLite makes for them against the shipped schema. Identifiers are quoted: the results table
+// is "Prehled " with a trailing blank. Columns read back are qualified with their table,
+// because SQLite takes a lone double-quoted name that matches no column for a string literal;
+// qualified, a missing field is an error instead of a wrong value.
+namespace schoolsql {
+
+inline constexpr char selectPupils[] = R"(SELECT "Zaci"."Prijmeni", "Zaci"."Trida" FROM "Zaci")";
+
+inline constexpr char insertRun[] =
+    R"(INSERT INTO "Prehled " ("Prijmeni", "Trida", "Spravne", "Chybne", "CasStrt", "CasEnd", )"
+    R"("Datum", "Prihlasenjako", "TypTesil") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?))";
+
+// Exact and case-sensitive whatever collation the column was declared with; the shipped index
+// on ("Prijmeni", "Spravne", "Chybne") answers it without touching the table.
+inline constexpr char selectTotals[] =
+    R"(SELECT SUM("Prehled "."Spravne"), SUM("Prehled "."Chybne") FROM "Prehled " )"
+    R"(WHERE "Prehled "."Prijmeni" = ? COLLATE BINARY)";
+
+} // namespace schoolsql
