@@ -1,7 +1,25 @@
 #include "app/guardedapplication.h"
+#include "app/programend.h"
+#include "app/sharedstate.h"
+#include "app/uniformsource.h"
+#include "app/windowflow.h"
+#include "results/reportencoder.h"
+
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
     GuardedApplication app(argc, argv);
-    return 0;
+    // The run ends only through ProgramEnd, never because a window happened to be the last.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SharedState state;
+    ClockSeededSource random;
+    ReportEncoder encoder(random);
+    ProgramEnd programEnd;
+    app.setProgramEnd(&programEnd);
+
+    WindowFlow flow(state, random, encoder, programEnd, QLocale::system());
+    flow.start();
+    return QApplication::exec();
 }

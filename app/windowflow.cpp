@@ -45,6 +45,11 @@ void WindowFlow::start()
 
 void WindowFlow::showSignIn()
 {
+    // Gone first, so that a database warning of the sign-in does not sit over the splash.
+    if (splash_ != nullptr) {
+        splash_->hide();
+        splash_->deleteLater();
+    }
     welcome_ = new WelcomeWindow(state_, encoder_, databasePath());
     connect(welcome_, &WelcomeWindow::signedIn, this, &WindowFlow::beginExercise);
     connect(welcome_, &WelcomeWindow::aboutRequested, this, &WindowFlow::showAbout);
@@ -52,10 +57,6 @@ void WindowFlow::showSignIn()
             [this] { programEnd_.endProgram(0); });
     centreOnScreen(*welcome_);
     welcome_->show();
-    if (splash_ != nullptr) {
-        splash_->hide();
-        splash_->deleteLater();
-    }
 }
 
 void WindowFlow::showAbout()

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTest>
 #include <QWidget>
@@ -78,4 +79,14 @@ void pressKey(QWidget *window, int key)
 {
     QWidget *target = window->focusWidget() != nullptr ? window->focusWidget() : window;
     QTest::keyClick(target, static_cast<Qt::Key>(key));
+}
+
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
 }

@@ -47,3 +47,5 @@ QWidget *visibleWindow(const QString &objectName);
 void clickButton(QWidget *window, const QString &buttonName);
 // Presses a key on whatever widget has the focus in the window.
 void pressKey(QWidget *window, int key);
+// Types the text into the widget key by key, Czech letters included.
+void typeText(QWidget *widget, const QString &text);

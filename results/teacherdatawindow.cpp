@@ -1,0 +1,110 @@
+#include "results/teacherdatawindow.h"
+
+#include "app/windowstyle.h"
+#include "app/wrappingbutton.h"
+#include "results/ansicodepage.h"
+#include "results/reportencoder.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+
+QByteArray teacherFileContents(const QString &block)
+{
+    return toAnsiBytes(QString(block + QStringLiteral("\r\n")));
+}
+
+TeacherDataWindow::TeacherDataWindow(const ReportEncoder &encoder, QWidget *parent)
+    : QDialog(parent), encoder_(encoder)
+{
+    setObjectName(QStringLiteral("GenList"));
+    setWindowTitle(tr("Generované informace pro vyučujícího"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setClientTwips(*this, 4320, 4440);
+    setFont(dialogFont());
+
+    auto *data = new QPlainTextEdit(this);
+    data->setObjectName(QStringLiteral("data"));
+    data->setGeometry(twipsRect(120, 120, 4095, 3375));
+    data->setFont(monospaceFont(12));
+    // Ten groups make a line; keep them together and scroll instead of breaking them.
+    data->setLineWrapMode(QPlainTextEdit::NoWrap);
+    data->setPlainText(encoder_.reportBlockText());
+
+    // The captions wrap: they are longer than one line of these narrow buttons.
+    auto *clipboardButton = new WrappingButton(tr("&Vložit do schránky"), this);
+    clipboardButton->setObjectName(QStringLiteral("clipbrd"));
+    clipboardButton->setGeometry(twipsRect(120, 3600, 1215, 735));
+    auto *fileButton = new WrappingButton(tr("&Uložit do textového souboru"), this);
+    fileButton->setObjectName(QStringLiteral("txtfile"));
+    fileButton->setGeometry(twipsRect(1440, 3600, 1335, 735));
+    auto *quitButton = new QPushButton(tr("&Konec"), this);
+    quitButton->setObjectName(QStringLiteral("final"));
+    quitButton->setGeometry(twipsRect(2880, 3600, 1335, 735));
+
+    setTabOrder(data, clipboardButton);
+    setTabOrder(clipboardButton, fileButton);
+    setTabOrder(fileButton, quitButton);
+    data->setFocus();
+
+    connect(clipboardButton, &QPushButton::clicked, this, &TeacherDataWindow::copyToClipboard);
+    connect(fileButton, &QPushButton::clicked, this, &TeacherDataWindow::saveToFile);
+    connect(quitButton, &QPushButton::clicked, this, &TeacherDataWindow::quitRequested);
+}
+
+void TeacherDataWindow::copyToClipboard()
+{
+    // setText replaces whatever the clipboard held, in every format.
+    QGuiApplication::clipboard()->setText(encoder_.reportBlockText());
+}
+
+void TeacherDataWindow::saveToFile()
+{
+    QFileDialog dialog(this, tr("Vyber umístění a jméno souboru"));
+    dialog.setObjectName(QStringLiteral("CD"));
+    // Qt's own dialog behaves alike on every desktop.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    const QStringList filters = {tr("Textové soubory (*.txt)"), tr("Všechny soubory (*.*)")};
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.first());
+    dialog.selectFile(QStringLiteral("Vysledky"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString fileName = dialog.selectedFiles().constFirst();
+
+    // Written beside the target and renamed over it, so a failed save never leaves half a file.
+    QSaveFile file(fileName);
+    const QByteArray contents = teacherFileContents(encoder_.reportBlockText());
+    if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() &&
+        file.commit()) {
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, tr("Soubor nebyl uložen"),
+                    tr("Soubor „%1“ se nepodařilo uložit: %2\nZkus jiné umístění nebo jméno.")
+                        .arg(QDir::toNativeSeparators(fileName), file.errorString()),
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("saveFailed"));
+    box.exec();
+}
+
+void TeacherDataWindow::reject()
+{
+    // Esc is the "&Konec" button's key.
+    emit quitRequested();
+}
+
+void TeacherDataWindow::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    emit quitRequested();
+}

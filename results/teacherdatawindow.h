@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+class ReportEncoder;
+
+// "Generované informace pro vyučujícího": the encoded report, to copy or save and send by
+// e-mail. The last window of an e-mail run.
+class TeacherDataWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TeacherDataWindow(const ReportEncoder &encoder, QWidget *parent = nullptr);
+
+signals:
+    // "&Konec", Esc or the close box.
+    void quitRequested();
+
+public slots:
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void copyToClipboard();
+    void saveToFile();
+
+    const ReportEncoder &encoder_;
+};
+
+// What the saved file holds: the block and CR LF, in Windows-1250.
+QByteArray teacherFileContents(const QString &block);
