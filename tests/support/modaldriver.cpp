@@ -60,8 +60,14 @@ void ModalDriver::poll()
 QWidget *visibleWindow(const QString &objectName)
 {
     const auto windows = QApplication::topLevelWidgets();
+    // "class:Name" stands for any window of that class, for dialogs Qt opens unnamed.
+    const QString classPrefix = QStringLiteral("class:");
+    const bool byClass = objectName.startsWith(classPrefix);
+    const QByteArray className = objectName.mid(classPrefix.size()).toLatin1();
     for (QWidget *window : windows) {
-        if (window->isVisible() && window->objectName() == objectName) {
+        const bool matches =
+            byClass ? window->inherits(className.constData()) : window->objectName() == objectName;
+        if (window->isVisible() && matches) {
             return window;
         }
     }
