@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 QByteArray teacherFileContents(const QString &block)
 {
@@ -76,6 +77,12 @@ void TeacherDataWindow::saveToFile()
     const QStringList filters = {tr("Textové soubory (*.txt)"), tr("Všechny soubory (*.*)")};
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.first());
+    // Always start in the pupil's documents, not wherever some earlier dialog was left.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        folder = QDir::homePath();
+    }
+    dialog.setDirectory(folder);
     dialog.selectFile(QStringLiteral("Vysledky"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;

@@ -22,6 +22,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -37,6 +38,7 @@ private slots:
     void schoolServerRun();
     void emailRun();
     void runWithoutAnswers();
+    void databaseLostDuringTheRun();
 
 private:
     QTemporaryDir dir_;
@@ -147,6 +149,7 @@ std::optional<StoredRow> lastRow(const QString &path)
 
 void WholeRunTest::init()
 {
+    QStandardPaths::setTestModeEnabled(true);
     QVERIFY(dir_.isValid());
     databasePath_ =
         dir_.filePath(QStringLiteral("skola-%1.db").arg(QDateTime::currentMSecsSinceEpoch()));
@@ -364,6 +367,46 @@ void WholeRunTest::runWithoutAnswers()
     QCOMPARE(row->surname, QStringLiteral("Černá"));
     QCOMPARE(row->right, 0);
     QCOMPARE(row->wrong, 0);
+}
+
+void WholeRunTest::databaseLostDuringTheRun()
+{
+    createDatabase(databasePath_);
+    Run run(databasePath_);
+    QString shownBlock;
+    run.driver.then("frmSplash", [](QWidget *splash) { QTest::keyClick(splash, Qt::Key_Space); })
+        .then("Welcome",
+              [](QWidget *welcome) {
+                  auto *users = welcome->findChild<QComboBox *>(QStringLiteral("Users"));
+                  users->setCurrentIndex(users->findText(QStringLiteral("Novák; 3A")));
+                  pressKey(welcome, Qt::Key_Return);
+              })
+        .then("Start",
+              [this](QWidget *start) {
+                  QFile::remove(databasePath_); // the share went away
+                  clickButton(start, QStringLiteral("cmdKonec"));
+              })
+        .then("Konec", [](QWidget *w) { pressKey(w, Qt::Key_Escape); })
+        .then("databaseFailed", [](QWidget *w) { clickButton(w, QStringLiteral("useReport")); })
+        .then("Souhrn",
+              [](QWidget *summary) {
+                  QCOMPARE(labelText(summary, QStringLiteral("Celk0")),
+                           QStringLiteral("není k dispozici"));
+                  // in this state a click on the surface must not throw the report away
+                  QTest::mouseClick(summary, Qt::LeftButton, {}, QPoint(5, summary->height() - 5));
+              })
+        .then("GenList", [&](QWidget *genList) {
+            shownBlock =
+                genList->findChild<QPlainTextEdit *>(QStringLiteral("data"))->toPlainText();
+            pressKey(genList, Qt::Key_Escape);
+        });
+    QCOMPARE(run.exec(), 0);
+    QVERIFY2(run.driver.finished(), qPrintable(run.driver.pendingWindow()));
+    const DecodedReport report = decodeReportBlock(run.encoder.reportBlockText());
+    QVERIFY2(report.valid, qPrintable(report.problem));
+    QVERIFY(report.text.startsWith(QStringLiteral("Student: Novák\r\nTřída: 3A\r\n")));
+    QVERIFY(!shownBlock.isEmpty());
+    QVERIFY(!QFile::exists(databasePath_));
 }
 
 QTEST_MAIN(WholeRunTest)
