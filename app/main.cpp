@@ -5,13 +5,22 @@
 #include "app/windowflow.h"
 #include "results/reportencoder.h"
 
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     GuardedApplication app(argc, argv);
     // The run ends only through ProgramEnd, never because a window happened to be the last.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // The whole interface is Czech, Qt's own dialogs and buttons included.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtTexts);
+    }
 
     SharedState state;
     ClockSeededSource random;

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
-  fonts-liberation sqlite3
+  fonts-liberation sqlite3 qt6-translations-l10n
 )
 
 missing=()
