@@ -17,10 +17,10 @@
 #include "signin/welcomewindow.h"
 
 WindowFlow::WindowFlow(SharedState &state, UniformSource &random, ReportEncoder &encoder,
-                       ProgramEnd &programEnd, QLocale locale, QString databasePath,
+                       ProgramEnd &programEnd, const QLocale &locale, QString databasePath,
                        QObject *parent)
     : QObject(parent), state_(state), random_(random), encoder_(encoder), programEnd_(programEnd),
-      locale_(std::move(locale)), databasePath_(std::move(databasePath))
+      locale_(locale), databasePath_(std::move(databasePath))
 {
 }
 

@@ -28,7 +28,7 @@ class WindowFlow : public QObject
 public:
     // An empty databasePath stands for the built-in one, unscrambled at every use.
     WindowFlow(SharedState &state, UniformSource &random, ReportEncoder &encoder,
-               ProgramEnd &programEnd, QLocale locale, QString databasePath = {},
+               ProgramEnd &programEnd, const QLocale &locale, QString databasePath = {},
                QObject *parent = nullptr);
     ~WindowFlow() override;
 

@@ -48,6 +48,7 @@ public:
 
     // Appends this run's row to "Prehled " (finished at `now`) and returns the totals of
     // every row with the same Prijmeni, the new one included. Throws DatabaseError.
+    // NOLINTNEXTLINE(modernize-use-nodiscard): the append alone is a use
     RunTotals recordRunResult(const SharedState &state, const QDateTime &now) const;
 
     // How long an operation waits for another machine's lock before it gives up.
