@@ -19,11 +19,8 @@ constexpr int clientWidthTwips = 3465;
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
                  const QFont &font, Qt::Alignment alignment)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(alignment);
+    QLabel *label = makeLabel(parent, name, geometry, font, alignment);
+    label->setText(text);
     return label;
 }
 

@@ -27,11 +27,8 @@ namespace {
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
                  const QFont &font, Qt::Alignment alignment)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(alignment);
+    QLabel *label = makeLabel(parent, name, geometry, font, alignment);
+    label->setText(text);
     // A click on a label is not a click on the frame behind it.
     label->setAttribute(Qt::WA_NoMousePropagation);
     return label;

@@ -1,6 +1,7 @@
 #include "app/windowstyle.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
@@ -74,4 +75,15 @@ void setTextColour(QWidget &widget, const QColor &colour)
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     widget.setPalette(palette);
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QFont &font,
+                  Qt::Alignment alignment)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    return label;
 }

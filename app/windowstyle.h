@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 // Layouts are measured in twips, 15 to a pixel at 96 dpi.
@@ -30,6 +31,10 @@ QFont arialFont(double pointSize, bool bold);
 QFont monospaceFont(double pointSize);
 
 void setTextColour(QWidget &widget, const QColor &colour);
+
+// A label of a laid-out window, owned by the parent.
+QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QFont &font,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 
 // Resistance is shown as the character itself in the label's own font.
 inline const QString omegaSign = QStringLiteral("\u03A9");

@@ -8,19 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QFont &font,
-                  Qt::Alignment alignment)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(alignment);
-    return label;
-}
-} // namespace
-
 ConfirmWindow::ConfirmWindow(const SharedState &state, const QLocale &locale, QWidget *parent)
     : QDialog(parent)
 {

@@ -16,19 +16,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
-QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QFont &font,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(alignment);
-    return label;
-}
-} // namespace
-
 ExerciseWindow::ExerciseWindow(SharedState &state, UniformSource &random, const QLocale &locale,
                                QWidget *parent)
     : QDialog(parent), state_(state), random_(random), locale_(locale)

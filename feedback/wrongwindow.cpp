@@ -12,16 +12,6 @@
 #include <array>
 
 namespace {
-QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QFont &font,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(alignment);
-    return label;
-}
 
 QString givenName(Quantity quantity)
 {

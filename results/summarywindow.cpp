@@ -15,14 +15,10 @@
 #include <QPushButton>
 
 namespace {
-QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QColor &colour,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
+QLabel *makeTallyLabel(QWidget *parent, const QString &name, const QRect &geometry,
+                       const QColor &colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(dialogFont(12));
-    label->setAlignment(alignment);
+    QLabel *label = makeLabel(parent, name, geometry, dialogFont(12), alignment);
     setTextColour(*label, colour);
     return label;
 }
@@ -54,18 +50,18 @@ SummaryWindow::SummaryWindow(SharedState &state, ReportEncoder &encoder,
     const QColor darkGreen(0, 128, 0);
     const QColor darkRed(128, 0, 0);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
-    makeLabel(this, QStringLiteral("Label3"), twipsRect(120, 120, 1980, 300), black)
+    makeTallyLabel(this, QStringLiteral("Label3"), twipsRect(120, 120, 1980, 300), black)
         ->setText(tr("Dnes jsi spočítal: "));
-    today_[0] =
-        makeLabel(this, QStringLiteral("Dnes0"), twipsRect(2400, 120, 1815, 300), black, right);
-    makeLabel(this, QStringLiteral("Label5"), twipsRect(600, 480, 780, 300), darkGreen)
+    today_[0] = makeTallyLabel(this, QStringLiteral("Dnes0"), twipsRect(2400, 120, 1815, 300),
+                               black, right);
+    makeTallyLabel(this, QStringLiteral("Label5"), twipsRect(600, 480, 780, 300), darkGreen)
         ->setText(tr("Dobře:"));
-    today_[1] =
-        makeLabel(this, QStringLiteral("Dnes1"), twipsRect(2400, 480, 1815, 300), darkGreen, right);
-    makeLabel(this, QStringLiteral("Label6"), twipsRect(600, 840, 855, 300), darkRed)
+    today_[1] = makeTallyLabel(this, QStringLiteral("Dnes1"), twipsRect(2400, 480, 1815, 300),
+                               darkGreen, right);
+    makeTallyLabel(this, QStringLiteral("Label6"), twipsRect(600, 840, 855, 300), darkRed)
         ->setText(tr("Špatně:"));
-    today_[2] =
-        makeLabel(this, QStringLiteral("Dnes2"), twipsRect(2400, 840, 1815, 300), darkRed, right);
+    today_[2] = makeTallyLabel(this, QStringLiteral("Dnes2"), twipsRect(2400, 840, 1815, 300),
+                               darkRed, right);
 
     auto *line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
@@ -73,18 +69,18 @@ SummaryWindow::SummaryWindow(SharedState &state, ReportEncoder &encoder,
     line->setFrameShadow(QFrame::Plain);
     line->setGeometry(twipsRect(120, 1320, 4080, 15));
 
-    makeLabel(this, QStringLiteral("Label9"), twipsRect(120, 1440, 2160, 300), black)
+    makeTallyLabel(this, QStringLiteral("Label9"), twipsRect(120, 1440, 2160, 300), black)
         ->setText(tr("Celkem jsi spočítal:"));
-    total_[0] =
-        makeLabel(this, QStringLiteral("Celk0"), twipsRect(2400, 1440, 1815, 300), black, right);
-    makeLabel(this, QStringLiteral("Label1"), twipsRect(600, 1800, 780, 300), darkGreen)
+    total_[0] = makeTallyLabel(this, QStringLiteral("Celk0"), twipsRect(2400, 1440, 1815, 300),
+                               black, right);
+    makeTallyLabel(this, QStringLiteral("Label1"), twipsRect(600, 1800, 780, 300), darkGreen)
         ->setText(tr("Dobře:"));
-    total_[1] = makeLabel(this, QStringLiteral("Celk1"), twipsRect(2400, 1800, 1815, 300),
-                          darkGreen, right);
-    makeLabel(this, QStringLiteral("Label2"), twipsRect(600, 2160, 855, 300), darkRed)
+    total_[1] = makeTallyLabel(this, QStringLiteral("Celk1"), twipsRect(2400, 1800, 1815, 300),
+                               darkGreen, right);
+    makeTallyLabel(this, QStringLiteral("Label2"), twipsRect(600, 2160, 855, 300), darkRed)
         ->setText(tr("Špatně:"));
-    total_[2] =
-        makeLabel(this, QStringLiteral("Celk2"), twipsRect(2400, 2160, 1815, 300), darkRed, right);
+    total_[2] = makeTallyLabel(this, QStringLiteral("Celk2"), twipsRect(2400, 2160, 1815, 300),
+                               darkRed, right);
 
     okButton_ = new QPushButton(tr("&OK"), this);
     okButton_->setObjectName(QStringLiteral("Command1"));
