@@ -44,7 +44,6 @@ void ModalDriver::poll()
         return;
     }
     const Step step = steps_.takeFirst();
-    seen_.append(step.windowName);
     // Acts from a posted call: an action that opens a further modal window then blocks there,
     // while this timer stays free to drive the next step.
     QMetaObject::invokeMethod(

@@ -25,8 +25,6 @@ public:
 
     [[nodiscard]] bool finished() const { return steps_.isEmpty(); }
     [[nodiscard]] QString pendingWindow() const;
-    // Names of the windows each step saw, in order.
-    [[nodiscard]] const QStringList &seen() const { return seen_; }
 
 private:
     void poll();
@@ -37,7 +35,6 @@ private:
         std::function<void(QWidget *)> action;
     };
     QList<Step> steps_;
-    QStringList seen_;
     QTimer timer_;
 };
 
