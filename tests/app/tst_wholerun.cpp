@@ -78,12 +78,6 @@ struct Run
     ModalDriver driver;
 };
 
-QString labelText(QWidget *window, const QString &name)
-{
-    auto *label = window->findChild<QLabel *>(name);
-    return label != nullptr ? label->text() : QStringLiteral("<missing %1>").arg(name);
-}
-
 // Types a value (in base units) into the exercise window as mantissa and prefix.
 void typeAnswer(QWidget *start, double value)
 {
@@ -187,7 +181,7 @@ void WholeRunTest::schoolServerRun()
               [&](QWidget *start) {
                   QCOMPARE(run.state.correctCount, 1);
                   drawsBeforeDecline = run.random.draws();
-                  shownProblem = labelText(start, QStringLiteral("lblHod0"));
+                  shownProblem = labelText(*start, QStringLiteral("lblHod0"));
                   typeAnswer(start, correctResult(run.state) * 2);
                   clickButton(start, QStringLiteral("cmdJedeme"));
               })
@@ -196,7 +190,7 @@ void WholeRunTest::schoolServerRun()
               [&](QWidget *start) {
                   QCOMPARE(run.random.draws(), drawsBeforeDecline);
                   QCOMPARE(run.state.correctCount + run.state.wrongCount, 1);
-                  QCOMPARE(labelText(start, QStringLiteral("lblHod0")), shownProblem);
+                  QCOMPARE(labelText(*start, QStringLiteral("lblHod0")), shownProblem);
                   QVERIFY(
                       !start->findChild<QLineEdit *>(QStringLiteral("txtVysl"))->text().isEmpty());
                   pressKey(start, Qt::Key_Return);
@@ -204,15 +198,15 @@ void WholeRunTest::schoolServerRun()
         .then("Zadal", [](QWidget *w) { clickButton(w, QStringLiteral("cmdOpravdu")); })
         .then("Bed",
               [](QWidget *bed) {
-                  QCOMPARE(labelText(bed, QStringLiteral("lblNadp2")),
+                  QCOMPARE(labelText(*bed, QStringLiteral("lblNadp2")),
                            QStringLiteral("Napětí mělo být"));
                   pressKey(bed, Qt::Key_Escape);
               })
         .then("Souhrn", [&](QWidget *summary) {
             exerciseHiddenAtSummary = !run.flow.exerciseWindow()->isVisible();
             for (int i = 0; i < 3; ++i) {
-                today << labelText(summary, QStringLiteral("Dnes%1").arg(i));
-                total << labelText(summary, QStringLiteral("Celk%1").arg(i));
+                today << labelText(*summary, QStringLiteral("Dnes%1").arg(i));
+                total << labelText(*summary, QStringLiteral("Celk%1").arg(i));
             }
             pressKey(summary, Qt::Key_Return);
         });
@@ -279,7 +273,7 @@ void WholeRunTest::emailRun()
         .then("Souhrn",
               [&](QWidget *summary) {
                   for (int i = 0; i < 3; ++i) {
-                      celk << labelText(summary, QStringLiteral("Celk%1").arg(i));
+                      celk << labelText(*summary, QStringLiteral("Celk%1").arg(i));
                   }
                   clickButton(summary, QStringLiteral("Command1"));
               })
@@ -354,7 +348,7 @@ void WholeRunTest::runWithoutAnswers()
         .then("Konec", [](QWidget *w) { clickButton(w, QStringLiteral("cmdKonec")); })
         .then("Souhrn", [&](QWidget *summary) {
             for (int i = 0; i < 3; ++i) {
-                today << labelText(summary, QStringLiteral("Dnes%1").arg(i));
+                today << labelText(*summary, QStringLiteral("Dnes%1").arg(i));
             }
             // a click on the surface ends the run: the row is already stored
             QTest::mouseClick(summary, Qt::LeftButton, {}, QPoint(5, summary->height() - 5));
@@ -390,7 +384,7 @@ void WholeRunTest::databaseLostDuringTheRun()
         .then("databaseFailed", [](QWidget *w) { clickButton(w, QStringLiteral("useReport")); })
         .then("Souhrn",
               [](QWidget *summary) {
-                  QCOMPARE(labelText(summary, QStringLiteral("Celk0")),
+                  QCOMPARE(labelText(*summary, QStringLiteral("Celk0")),
                            QStringLiteral("není k dispozici"));
                   // in this state a click on the surface must not throw the report away
                   QTest::mouseClick(summary, Qt::LeftButton, {}, QPoint(5, summary->height() - 5));

@@ -26,13 +26,6 @@ private slots:
     void newProblemOnlyAfterAJudgement();
     void escAndCloseBoxAskToQuit();
     void confirmationShowsTheTypedAnswer();
-
-private:
-    static QString text(QWidget &window, const QString &name)
-    {
-        auto *label = window.findChild<QLabel *>(name);
-        return label != nullptr ? label->text() : QStringLiteral("<missing %1>").arg(name);
-    }
 };
 
 namespace {
@@ -56,9 +49,9 @@ void ExerciseWindowTest::loadSeedsAndShowsAProblem()
     QCOMPARE(window.windowTitle(), QStringLiteral("Tesilka Ohmova zákona"));
     QCOMPARE(random.seeds(), 1);
     QCOMPARE(random.draws(), 6);
-    QCOMPARE(text(window, "lblT0"), QStringLiteral("Odpor:"));
-    QCOMPARE(text(window, "lblHod0"), QStringLiteral("2,199"));
-    QCOMPARE(text(window, "lblPredp0"), QStringLiteral("k"));
+    QCOMPARE(labelText(window, "lblT0"), QStringLiteral("Odpor:"));
+    QCOMPARE(labelText(window, "lblHod0"), QStringLiteral("2,199"));
+    QCOMPARE(labelText(window, "lblPredp0"), QStringLiteral("k"));
     auto *answer = window.findChild<QLineEdit *>("txtVysl");
     auto *prefixes = window.findChild<QComboBox *>("cmbPredp");
     QCOMPARE(prefixes->count(), 6);
@@ -98,7 +91,7 @@ void ExerciseWindowTest::unitsFollowTheProblemKind()
     const QStringList names = {"lblT0",        "lblJednotky0", "lblT1",
                                "lblJednotky1", "lblT2",        "lblJednotky2"};
     for (int i = 0; i < names.size(); ++i) {
-        QCOMPARE(text(window, names.at(i)), texts.at(i));
+        QCOMPARE(labelText(window, names.at(i)), texts.at(i));
     }
 }
 
@@ -244,20 +237,20 @@ void ExerciseWindowTest::confirmationShowsTheTypedAnswer()
     state.answerPrefix = 1;
     ConfirmWindow window(state, czech);
     QCOMPARE(window.windowTitle(), QStringLiteral("Opravdu ?"));
-    QCOMPARE(text(window, "lblInfo"), QStringLiteral("Zadal jsi odpor"));
-    QCOMPARE(text(window, "lblVysledek"), QStringLiteral("2,500"));
-    QCOMPARE(text(window, "lblPredp"), QStringLiteral("k"));
-    QCOMPARE(text(window, "lblJedn"), QStringLiteral("\u03A9"));
-    QCOMPARE(text(window, "Label3"), QStringLiteral("Jseš si úplně jist?"));
+    QCOMPARE(labelText(window, "lblInfo"), QStringLiteral("Zadal jsi odpor"));
+    QCOMPARE(labelText(window, "lblVysledek"), QStringLiteral("2,500"));
+    QCOMPARE(labelText(window, "lblPredp"), QStringLiteral("k"));
+    QCOMPARE(labelText(window, "lblJedn"), QStringLiteral("\u03A9"));
+    QCOMPARE(labelText(window, "Label3"), QStringLiteral("Jseš si úplně jist?"));
 
     state.problemKind = 0;
     state.answerMantissa = 999.999;
     state.answerPrefix = 0;
     ConfirmWindow voltage(state, QLocale(QLocale::English));
-    QCOMPARE(text(voltage, "lblInfo"), QStringLiteral("Zadal jsi napětí"));
-    QCOMPARE(text(voltage, "lblVysledek"), QStringLiteral("999.999"));
-    QCOMPARE(text(voltage, "lblPredp"), QString());
-    QCOMPARE(text(voltage, "lblJedn"), QStringLiteral("V"));
+    QCOMPARE(labelText(voltage, "lblInfo"), QStringLiteral("Zadal jsi napětí"));
+    QCOMPARE(labelText(voltage, "lblVysledek"), QStringLiteral("999.999"));
+    QCOMPARE(labelText(voltage, "lblPredp"), QString());
+    QCOMPARE(labelText(voltage, "lblJedn"), QStringLiteral("V"));
 
     // Enter confirms, Esc declines.
     QSignalSpy confirmed(&voltage, &ConfirmWindow::confirmed);

@@ -4,6 +4,7 @@
 
 #include "app/sharedstate.h"
 #include "exercise/evaluation.h"
+#include "support/modaldriver.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,13 +23,6 @@ private slots:
     void resistanceResultInRed();
     void resultRescaling_data();
     void resultRescaling();
-
-private:
-    static QString text(QWidget &window, const QString &name)
-    {
-        auto *label = window.findChild<QLabel *>(name);
-        return label != nullptr ? label->text() : QStringLiteral("<missing %1>").arg(name);
-    }
 };
 
 namespace {
@@ -54,8 +48,8 @@ void FeedbackWindowsTest::fixedTexts()
     CorrectWindow good;
     QCOMPARE(good.objectName(), QStringLiteral("Good"));
     QCOMPARE(good.windowTitle(), QStringLiteral("Gratuluji"));
-    QCOMPARE(text(good, "Label1"), QStringLiteral("Velmi dobře"));
-    QCOMPARE(text(good, "Label2"),
+    QCOMPARE(labelText(good, "Label1"), QStringLiteral("Velmi dobře"));
+    QCOMPARE(labelText(good, "Label2"),
              QStringLiteral("Na poslední otázku jsi odpověděl naprosto správně!"));
     QCOMPARE(good.findChild<QPushButton *>("cmdPokrocit")->text(), QStringLiteral("&POKRAČOVAT"));
     QCOMPARE(good.findChild<QPushButton *>("cmdKonec")->text(), QStringLiteral("&KONEC"));
@@ -64,7 +58,7 @@ void FeedbackWindowsTest::fixedTexts()
     QuitWindow quit;
     QCOMPARE(quit.objectName(), QStringLiteral("Konec"));
     QCOMPARE(quit.windowTitle(), QStringLiteral("Konec ?"));
-    QCOMPARE(text(quit, "Label1"), QStringLiteral("Opravdu skončit?"));
+    QCOMPARE(labelText(quit, "Label1"), QStringLiteral("Opravdu skončit?"));
     QVERIFY(quit.findChild<QPushButton *>("cmdJedeme")->isDefault());
 }
 
@@ -106,7 +100,7 @@ void FeedbackWindowsTest::wrongAnswerShowsTheWorkedProblem()
     QCOMPARE(bad.objectName(), QStringLiteral("Bed"));
     QCOMPARE(bad.windowTitle(), QStringLiteral("Špatně"));
     QCOMPARE(
-        text(bad, "Label4"),
+        labelText(bad, "Label4"),
         QStringLiteral("No nic, přeci chybami se člověk učí ne!? Správně to mělo vypadat takto."));
     const QStringList names = {"lblNadp0", "lblHod0", "lblPredp0", "lblJedn0",
                                "lblNadp1", "lblHod1", "lblPredp1", "lblJedn1",
@@ -115,7 +109,7 @@ void FeedbackWindowsTest::wrongAnswerShowsTheWorkedProblem()
                                   "Proud",           "5,000",  "m", "A",
                                   "Napětí mělo být", "11,000", "",  "V"};
     for (int i = 0; i < names.size(); ++i) {
-        QCOMPARE(text(bad, names.at(i)), expected.at(i));
+        QCOMPARE(labelText(bad, names.at(i)), expected.at(i));
     }
     // The shared value now holds the mantissa shown.
     QVERIFY(qAbs(state.answerMantissa - 11.0) < 1e-5);
@@ -126,16 +120,16 @@ void FeedbackWindowsTest::resistanceResultInRed()
     // 10 V across 4 mA: 2.5 kΩ
     SharedState state = judgedWrong(1, 4.0F, -1, 10.0F, 0);
     WrongWindow bad(state, czech);
-    QCOMPARE(text(bad, "lblNadp2"), QStringLiteral("Odpor měl být"));
-    QCOMPARE(text(bad, "lblHod2"), QStringLiteral("2,500"));
-    QCOMPARE(text(bad, "lblPredp2"), QStringLiteral("k"));
+    QCOMPARE(labelText(bad, "lblNadp2"), QStringLiteral("Odpor měl být"));
+    QCOMPARE(labelText(bad, "lblHod2"), QStringLiteral("2,500"));
+    QCOMPARE(labelText(bad, "lblPredp2"), QStringLiteral("k"));
     auto *unit = bad.findChild<QLabel *>("lblJedn2");
     QCOMPARE(unit->text(), QStringLiteral("\u03A9"));
     QCOMPARE(unit->palette().color(QPalette::WindowText), QColor(192, 0, 0));
     QCOMPARE(unit->font().pointSizeF(), 20.25);
     QVERIFY(unit->font().bold());
-    QCOMPARE(text(bad, "lblJedn0"), QStringLiteral("A"));
-    QCOMPARE(text(bad, "lblJedn1"), QStringLiteral("V"));
+    QCOMPARE(labelText(bad, "lblJedn0"), QStringLiteral("A"));
+    QCOMPARE(labelText(bad, "lblJedn1"), QStringLiteral("V"));
     QCOMPARE(bad.findChild<QLabel *>("lblJedn0")->font().pointSizeF(), 8.0);
 }
 
@@ -167,9 +161,9 @@ void FeedbackWindowsTest::resultRescaling()
     state.mantissaB = 1.0F;
     state.answerMantissa = result;
     WrongWindow bad(state, czech);
-    QCOMPARE(text(bad, "lblHod2"), mantissa);
-    QCOMPARE(text(bad, "lblPredp2"), prefix);
-    QCOMPARE(text(bad, "lblNadp2"), QStringLiteral("Proud měl být"));
+    QCOMPARE(labelText(bad, "lblHod2"), mantissa);
+    QCOMPARE(labelText(bad, "lblPredp2"), prefix);
+    QCOMPARE(labelText(bad, "lblNadp2"), QStringLiteral("Proud měl být"));
 }
 
 QTEST_MAIN(FeedbackWindowsTest)

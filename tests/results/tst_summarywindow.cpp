@@ -21,8 +21,8 @@
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 class SummaryWindowTest : public QObject
@@ -47,12 +47,6 @@ private:
 
 namespace {
 const QLocale czech(QLocale::Czech, QLocale::Czechia);
-
-QString labelText(QWidget &window, const QString &name)
-{
-    auto *label = window.findChild<QLabel *>(name);
-    return label != nullptr ? label->text() : QStringLiteral("<missing %1>").arg(name);
-}
 
 QStringList row(QWidget &window, const QString &array)
 {

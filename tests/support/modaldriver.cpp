@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPointer>
 #include <QTest>
 #include <QWidget>
@@ -94,4 +95,10 @@ void typeText(QWidget *widget, const QString &text)
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QApplication::sendEvent(widget, &release);
     }
+}
+
+QString labelText(const QWidget &window, const QString &name)
+{
+    const auto *label = window.findChild<QLabel *>(name);
+    return label != nullptr ? label->text() : QStringLiteral("<missing %1>").arg(name);
 }

@@ -46,3 +46,5 @@ void clickButton(QWidget *window, const QString &buttonName);
 void pressKey(QWidget *window, int key);
 // Types the text into the widget key by key, Czech letters included.
 void typeText(QWidget *widget, const QString &text);
+// The text of the label with this object name, or a marker naming the missing label.
+QString labelText(const QWidget &window, const QString &name);
