@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -91,23 +90,18 @@ void typeAnswer(QWidget *start, double value)
 
 void createDatabase(const QString &path)
 {
-    {
-        auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("setup"));
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        const QString failure =
-            runSqlFile(db, QStringLiteral(TESILKA_RESULTS_SOURCE_DIR "/schema.sql"));
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        QSqlQuery query(db);
-        QVERIFY(query.exec(
-            QStringLiteral("INSERT INTO \"Zaci\" (\"Prijmeni\", \"Trida\") VALUES ('Novák', '3A'), "
-                           "('Černá', '4B')")));
-        // an earlier run of a namesake in another class counts, a lower-case one does not
-        QVERIFY(query.exec(QStringLiteral(
-            "INSERT INTO \"Prehled \" (\"Prijmeni\", \"Trida\", \"Spravne\", \"Chybne\", "
-            "\"TypTesil\") VALUES ('Novák', '4B', 10, 5, 1), ('novák', '3A', 100, 100, 1)")));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("setup"));
+    const ScratchConnection setup(path, QStringLiteral("setup"));
+    QVERIFY(setup.db().isOpen());
+    const QString failure =
+        runSqlFile(setup.db(), QStringLiteral(TESILKA_RESULTS_SOURCE_DIR "/schema.sql"));
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY(setup.run(
+        QStringLiteral("INSERT INTO \"Zaci\" (\"Prijmeni\", \"Trida\") VALUES ('Novák', '3A'), "
+                       "('Černá', '4B')")));
+    // an earlier run of a namesake in another class counts, a lower-case one does not
+    QVERIFY(setup.run(QStringLiteral(
+        "INSERT INTO \"Prehled \" (\"Prijmeni\", \"Trida\", \"Spravne\", \"Chybne\", "
+        "\"TypTesil\") VALUES ('Novák', '4B', 10, 5, 1), ('novák', '3A', 100, 100, 1)")));
 }
 
 struct StoredRow
@@ -118,26 +112,18 @@ struct StoredRow
 
 std::optional<StoredRow> lastRow(const QString &path)
 {
-    std::optional<StoredRow> row;
-    {
-        auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-        db.setDatabaseName(path);
-        if (db.open()) {
-            QSqlQuery query(db);
-            if (query.exec(QStringLiteral("SELECT \"Prijmeni\", \"Trida\", \"Spravne\", "
-                                          "\"Chybne\", \"CasStrt\", \"CasEnd\", \"Datum\", "
-                                          "\"Prihlasenjako\", \"TypTesil\" FROM \"Prehled \" "
-                                          "ORDER BY rowid DESC LIMIT 1")) &&
-                query.next()) {
-                row = StoredRow{
-                    query.value(0).toString(), query.value(1).toString(), query.value(4).toString(),
-                    query.value(5).toString(), query.value(6).toString(), query.value(7).toString(),
-                    query.value(2).toInt(),    query.value(3).toInt(),    query.value(8).toInt()};
-            }
-        }
+    const ScratchConnection check(path, QStringLiteral("check"));
+    QSqlQuery query(check.db());
+    if (!query.exec(QStringLiteral("SELECT \"Prijmeni\", \"Trida\", \"Spravne\", \"Chybne\", "
+                                   "\"CasStrt\", \"CasEnd\", \"Datum\", \"Prihlasenjako\", "
+                                   "\"TypTesil\" FROM \"Prehled \" ORDER BY rowid DESC LIMIT 1")) ||
+        !query.next()) {
+        return std::nullopt;
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("check"));
-    return row;
+    return StoredRow{
+        query.value(0).toString(), query.value(1).toString(), query.value(4).toString(),
+        query.value(5).toString(), query.value(6).toString(), query.value(7).toString(),
+        query.value(2).toInt(),    query.value(3).toInt(),    query.value(8).toInt()};
 }
 } // namespace
 

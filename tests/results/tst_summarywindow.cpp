@@ -19,8 +19,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,18 +57,9 @@ QStringList row(QWidget &window, const QString &array)
 
 int countRows(const QString &path)
 {
-    int rows = -1;
-    {
-        auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("count"));
-        db.setDatabaseName(path);
-        QSqlQuery query(db);
-        if (db.open() && query.exec(QStringLiteral("SELECT COUNT(*) FROM \"Prehled \"")) &&
-            query.next()) {
-            rows = query.value(0).toInt();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("count"));
-    return rows;
+    const ScratchConnection count(path, QStringLiteral("count"));
+    const QVariant rows = count.scalar(QStringLiteral("SELECT COUNT(*) FROM \"Prehled \""));
+    return rows.isValid() ? rows.toInt() : -1;
 }
 
 SharedState serverRun(int right, int wrong)
@@ -91,19 +80,14 @@ void SummaryWindowTest::init()
     QVERIFY(dir_.isValid());
     databasePath_ =
         dir_.filePath(QStringLiteral("db-%1.sqlite").arg(QDateTime::currentMSecsSinceEpoch()));
-    {
-        auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("setup"));
-        db.setDatabaseName(databasePath_);
-        QVERIFY(db.open());
-        const QString failure =
-            runSqlFile(db, QStringLiteral(TESILKA_RESULTS_SOURCE_DIR "/schema.sql"));
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        QSqlQuery query(db);
-        QVERIFY(query.exec(QStringLiteral(
-            "INSERT INTO \"Prehled \" (\"Prijmeni\", \"Trida\", \"Spravne\", \"Chybne\") "
-            "VALUES ('Novák', '3A', 4, 1), ('Novák', '4B', 6, 4)")));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("setup"));
+    const ScratchConnection setup(databasePath_, QStringLiteral("setup"));
+    QVERIFY(setup.db().isOpen());
+    const QString failure =
+        runSqlFile(setup.db(), QStringLiteral(TESILKA_RESULTS_SOURCE_DIR "/schema.sql"));
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY(setup.run(QStringLiteral(
+        "INSERT INTO \"Prehled \" (\"Prijmeni\", \"Trida\", \"Spravne\", \"Chybne\") "
+        "VALUES ('Novák', '3A', 4, 1), ('Novák', '4B', 6, 4)")));
 }
 
 void SummaryWindowTest::schoolServerTallies()
