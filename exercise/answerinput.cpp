@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 
-#include <cstdlib>
+#include <charconv>
+#include <limits>
+#include <system_error>
 
 QString commaToPoint(const QString &text)
 {
@@ -33,12 +35,14 @@ double readNumber(const QString &text)
         }
     }
 
-    // Collect the longest leading run that forms a number; strtod then reads it exactly.
+    // Collect the longest leading run that forms a number, then read it with from_chars: it
+    // always takes "." as the decimal mark, whatever locale Qt has set for the C library.
     QByteArray number;
     qsizetype i = 0;
     const qsizetype n = compact.size();
+    bool negative = false;
     if (i < n && (compact[i] == QLatin1Char('+') || compact[i] == QLatin1Char('-'))) {
-        number.append(compact[i].toLatin1());
+        negative = compact[i] == QLatin1Char('-');
         ++i;
     }
     bool sawDigit = false;
@@ -73,10 +77,21 @@ double readNumber(const QString &text)
             number.append(exponent);
         }
     }
-    return std::strtod(number.constData(), nullptr);
+    double value = 0.0;
+    const char *first = number.constData();
+    const char *last = first + number.size();
+    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        // Too large reads as infinity, too small (a negative exponent) as 0: the range check
+        // refuses both.
+        value = number.contains("e-") ? 0.0 : std::numeric_limits<double>::infinity();
+    } else if (error != std::errc() || end != last) {
+        return 0.0;
+    }
+    return negative ? -value : value;
 }
 
 bool isAcceptedAnswer(double value)
 {
-    return value >= 0.1 && value <= 999.999;
+    return value >= 0.1 && value <= 999.999; // false for NaN and infinities as well
 }

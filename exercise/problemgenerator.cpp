@@ -2,6 +2,7 @@
 
 #include "app/uniformsource.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -57,6 +58,12 @@ void generateProblem(UniformSource &random, std::uint8_t &problemKind, float &ma
     double second = drawValue(lower, upper, random);
     std::int16_t prefix = 0;
     normalizeToPrefix(second, prefix);
+    if (prefix < firstListedPrefix) {
+        // Only a value within rounding of 0.1 µ ends below the list (1e-7 rescales to
+        // 0.0999...): it is 0.1 µ, the smallest value that can be drawn.
+        fitToListedPrefixes(second, prefix);
+        second = std::max(second, 0.1);
+    }
     prefixB = prefix;
     mantissaB = static_cast<float>(truncateToThousandths(second));
 }

@@ -1,6 +1,7 @@
 #include "exercise/quantityformat.h"
 
 #include <cmath>
+#include <stdexcept>
 
 double prefixFactor(std::int16_t prefixIndex)
 {
@@ -28,6 +29,11 @@ QString prefixLetter(std::int16_t prefixIndex)
 
 void normalizeToPrefix(double &value, std::int16_t &prefixIndex)
 {
+    // Zero, a negative value, infinity or NaN would never reach the range: refuse them rather
+    // than loop for ever.
+    if (!(value > 0.0) || !std::isfinite(value)) {
+        throw std::domain_error("normalizeToPrefix: the value must be positive and finite");
+    }
     for (;;) {
         if (value < 0.1) {
             value *= 1000.0;

@@ -17,7 +17,8 @@ double prefixFactor(std::int16_t prefixIndex);
 // "µ", "m", "", "k", "M", "G" for -2..3; an empty text for any other index.
 QString prefixLetter(std::int16_t prefixIndex);
 // Rescales a positive value by factors of 1000 until 0.1 <= value < 999.999, adjusting
-// the prefix index on the way.
+// the prefix index on the way. Throws std::domain_error for zero, a negative value, infinity
+// or NaN.
 void normalizeToPrefix(double &value, std::int16_t &prefixIndex);
 // "##0.000": three decimals, no grouping, the locale's decimal separator.
 QString formatMantissa(double mantissa, const QLocale &locale);

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
-  fonts-liberation sqlite3 qt6-translations-l10n
+  fonts-liberation sqlite3 qt6-translations-l10n locales
 )
 
 missing=()
@@ -14,18 +14,33 @@ for package in "${packages[@]}"; do
     missing+=("$package")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
-if [ "$(id -u)" -eq 0 ]; then
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-elif command -v sudo >/dev/null 2>&1; then
-  sudo apt-get update
-  sudo DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-else
-  echo "These packages are missing and this user cannot install them:" >&2
-  echo "  apt-get install ${missing[*]}" >&2
-  echo "Run that as root, then try again." >&2
-  exit 1
+# Runs a command as root: directly, through sudo, or not at all with a clear message.
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  elif command -v sudo >/dev/null 2>&1; then
+    sudo "$@"
+  else
+    echo "This step needs root and this user cannot get it:" >&2
+    echo "  $*" >&2
+    echo "Run that as root, then try again." >&2
+    exit 1
+  fi
+}
+
+if [ ${#missing[@]} -ne 0 ]; then
+  echo "Installing: ${missing[*]}"
+  as_root apt-get update
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+    "${missing[@]}"
+fi
+
+# The pupils' machines run in the Czech locale and the tests run there too.
+if ! locale -a 2>/dev/null | grep -qix 'cs_CZ\.utf-\?8'; then
+  echo "Generating the locale cs_CZ.UTF-8"
+  as_root sed -i -E 's/^# *(cs_CZ\.UTF-8 UTF-8)/\1/' /etc/locale.gen
+  grep -qx 'cs_CZ.UTF-8 UTF-8' /etc/locale.gen ||
+    echo 'cs_CZ.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+  as_root locale-gen
 fi

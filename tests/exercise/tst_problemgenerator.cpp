@@ -18,6 +18,7 @@ private slots:
     void valuesStayInsideTheirRanges();
     void belowOneHalfOfDrawValue();
     void truncationCutsTowardMinusInfinity();
+    void smallestSecondValueKeepsAListedPrefix();
 };
 
 namespace {
@@ -134,6 +135,19 @@ void ProblemGeneratorTest::truncationCutsTowardMinusInfinity()
     QCOMPARE(truncateToThousandths(0.1), 0.1);
     QCOMPARE(truncateToThousandths(999.9989), 999.998);
     QCOMPARE(truncateToThousandths(-1.2341), -1.235);
+}
+
+void ProblemGeneratorTest::smallestSecondValueKeepsAListedPrefix()
+{
+    // A current of 0.1 µA makes the bounds of the voltage [1e-14, ...], clamped to 1e-7; the
+    // draws then give exactly 1e-7, which rescales to 0.0999... below "µ".
+    SequenceSource source({0.5F, 0.0F, 0.0F, 0.0F, 0.0F, 0.0F});
+    SharedState s;
+    generateProblem(source, s.problemKind, s.mantissaA, s.prefixA, s.mantissaB, s.prefixB);
+    QCOMPARE(s.problemKind, std::uint8_t{1});
+    QCOMPARE(baseValue(s.mantissaA, s.prefixA), 0.1F * 1e-6);
+    QCOMPARE(s.prefixB, std::int16_t{-2});
+    QCOMPARE(s.mantissaB, 0.1F);
 }
 
 QTEST_APPLESS_MAIN(ProblemGeneratorTest)

@@ -3,6 +3,10 @@
 
 #include <QTest>
 
+#include <clocale>
+#include <stdexcept>
+#include <string>
+
 class QuantityFormatTest : public QObject
 {
     Q_OBJECT
@@ -11,11 +15,13 @@ private slots:
     void prefixLetters();
     void normalizeToPrefix_data();
     void normalizeToPrefix();
+    void normalizeToPrefixRefusesWhatNeverFits();
     void resultsBeyondTheTableKeepAPrefix();
     void mantissaFormatFollowsLocale();
     void readNumber_data();
     void readNumber();
     void acceptedRange();
+    void readNumberIgnoresTheCLibraryLocale();
 };
 
 void QuantityFormatTest::prefixLetters()
@@ -55,6 +61,15 @@ void QuantityFormatTest::normalizeToPrefix()
     ::normalizeToPrefix(value, p);
     QCOMPARE(p, prefix);
     QVERIFY2(qAbs(value - mantissa) < 1e-9 * mantissa, qPrintable(QString::number(value, 'g', 17)));
+}
+
+void QuantityFormatTest::normalizeToPrefixRefusesWhatNeverFits()
+{
+    for (const double bad : {0.0, -0.0, -5.0, qInf(), -qInf(), qQNaN()}) {
+        double value = bad;
+        std::int16_t p = 0;
+        QVERIFY_THROWS_EXCEPTION(std::domain_error, ::normalizeToPrefix(value, p));
+    }
 }
 
 void QuantityFormatTest::resultsBeyondTheTableKeepAPrefix()
@@ -136,6 +151,28 @@ void QuantityFormatTest::acceptedRange()
     QVERIFY(!isAcceptedAnswer(::readNumber(commaToPoint(QStringLiteral("0,09")))));
     QVERIFY(!isAcceptedAnswer(::readNumber(QString())));
     QVERIFY(!isAcceptedAnswer(::readNumber(QStringLiteral("9e9999"))));
+    QVERIFY(!isAcceptedAnswer(::readNumber(QStringLiteral("-9e9999"))));
+    QVERIFY(!isAcceptedAnswer(::readNumber(QStringLiteral("1e-9999"))));
+    QVERIFY(!isAcceptedAnswer(qQNaN()));
+}
+
+void QuantityFormatTest::readNumberIgnoresTheCLibraryLocale()
+{
+    // What a Qt application does at start-up on a Czech machine: the C library's numbers then
+    // take a decimal comma.
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    QVERIFY2(std::setlocale(LC_NUMERIC, "cs_CZ.UTF-8") != nullptr, "locale cs_CZ.UTF-8 missing");
+    QCOMPARE(QByteArray(std::localeconv()->decimal_point), QByteArray(","));
+    const auto read = [](const char *typed) { return ::readNumber(commaToPoint(typed)); };
+    const double half = read("0,5");
+    const double twoAndHalf = read("2.5");
+    const double small = read("0,347");
+    const double scientific = read("1.5e2");
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    QCOMPARE(half, 0.5);
+    QCOMPARE(twoAndHalf, 2.5);
+    QCOMPARE(small, 0.347);
+    QCOMPARE(scientific, 150.0);
 }
 
 QTEST_APPLESS_MAIN(QuantityFormatTest)
