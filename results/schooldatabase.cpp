@@ -232,8 +232,10 @@ QSqlQuery prepared(const QSqlDatabase &db, const char *sql, Operation operation,
     return query;
 }
 
-// A Null total (no rows, or only empty fields) is 0; anything outside 32 bits is an error.
-std::int32_t totalFrom(const QVariant &value, const QString &surname, const QString &path)
+// A Null total (no rows, or only empty fields) is 0; a fraction or anything outside 32 bits
+// is an error.
+std::int32_t totalFrom(const QVariant &value, const QString &field, const QString &surname,
+                       const QString &path)
 {
     if (value.isNull()) {
         return 0;
@@ -247,7 +249,12 @@ std::int32_t totalFrom(const QVariant &value, const QString &surname, const QStr
     constexpr auto high = std::numeric_limits<std::int32_t>::max();
     if (value.typeId() == QMetaType::Double) {
         const double total = value.toDouble();
-        if (!(std::trunc(total) == total && total >= low && total <= high)) {
+        if (std::isfinite(total) && std::trunc(total) != total) {
+            fail(Operation::RecordRun, path,
+                 tr("pole %1 žáka %2 obsahuje hodnotu, která není celé číslo")
+                     .arg(quoted(field), quoted(surname)));
+        }
+        if (!(total >= low && total <= high)) {
             tooLarge();
         }
         return static_cast<std::int32_t>(total);
@@ -277,20 +284,26 @@ QString PupilProfile::entryText() const
 
 SchoolDatabase::SchoolDatabase(QString path) : path_(std::move(path)) {}
 
-QList<PupilProfile> SchoolDatabase::loadPupilList() const
+PupilList SchoolDatabase::loadPupilList() const
 {
     constexpr Operation operation = Operation::ReadPupils;
     const Connection connection(path_, busyTimeout_, operation);
     const QSqlDatabase db = connection.database();
 
-    QList<PupilProfile> pupils;
+    PupilList list;
     {
         QSqlQuery query = prepared(db, schoolsql::selectPupils, operation, path_);
         if (!query.exec()) {
             failWith(operation, path_, query.lastError());
         }
         while (query.next()) {
-            pupils.append({query.value(0).toString(), query.value(1).toString()});
+            // "Prehled " needs a surname: a pupil without one could practise but never store
+            // the result, and a report would carry no name.
+            if (query.value(0).isNull()) {
+                ++list.withoutSurname;
+                continue;
+            }
+            list.pupils.append({query.value(0).toString(), query.value(1).toString()});
         }
         if (query.lastError().isValid()) {
             failWith(operation, path_, query.lastError());
@@ -300,7 +313,7 @@ QList<PupilProfile> SchoolDatabase::loadPupilList() const
     // pupil practise in e-mail mode instead of losing the result.
     prepared(db, schoolsql::insertRun, operation, path_);
     prepared(db, schoolsql::selectTotals, operation, path_);
-    return pupils;
+    return list;
 }
 
 RunTotals SchoolDatabase::recordRunResult(const SharedState &state, const QDateTime &now) const
@@ -336,8 +349,18 @@ RunTotals SchoolDatabase::recordRunResult(const SharedState &state, const QDateT
         if (!sum.next()) {
             failWith(operation, path_, sum.lastError());
         }
-        totals.totalCorrect = totalFrom(sum.value(0), state.pupilSurname, path_);
-        totals.totalWrong = totalFrom(sum.value(1), state.pupilSurname, path_);
+        totals.totalCorrect =
+            totalFrom(sum.value(0), QStringLiteral("Spravne"), state.pupilSurname, path_);
+        totals.totalWrong =
+            totalFrom(sum.value(1), QStringLiteral("Chybne"), state.pupilSurname, path_);
+        // The summary shows their sum as well; found too large now, the row is not kept.
+        const auto all = static_cast<qint64>(totals.totalCorrect) + totals.totalWrong;
+        if (all > std::numeric_limits<std::int32_t>::max() ||
+            all < std::numeric_limits<std::int32_t>::min()) {
+            fail(operation, path_,
+                 tr("součet výsledků žáka %1 je větší, než program dokáže zpracovat")
+                     .arg(quoted(state.pupilSurname)));
+        }
     }
     transaction.commit(operation, path_);
     return totals;

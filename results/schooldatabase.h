@@ -20,6 +20,14 @@ struct PupilProfile
     [[nodiscard]] QString entryText() const;
 };
 
+// The pupils that can be offered at sign-in, and how many rows of Zaci had to be left out
+// because they have no surname: their result could not be stored.
+struct PupilList
+{
+    QList<PupilProfile> pupils;
+    int withoutSurname = 0;
+};
+
 struct RunTotals
 {
     std::int32_t totalCorrect = 0;
@@ -43,11 +51,12 @@ public:
 
     [[nodiscard]] const QString &path() const { return path_; }
 
-    // All rows of Zaci in the table's own order. Throws DatabaseError.
-    [[nodiscard]] QList<PupilProfile> loadPupilList() const;
+    // The rows of Zaci with a surname, in the table's own order. Throws DatabaseError.
+    [[nodiscard]] PupilList loadPupilList() const;
 
     // Appends this run's row to "Prehled " (finished at `now`) and returns the totals of
-    // every row with the same Prijmeni, the new one included. Throws DatabaseError.
+    // every row with the same Prijmeni, the new one included. Throws DatabaseError, and then
+    // stores nothing: also when the totals or their sum do not fit the program's counters.
     // NOLINTNEXTLINE(modernize-use-nodiscard): the append alone is a use
     RunTotals recordRunResult(const SharedState &state, const QDateTime &now) const;
 

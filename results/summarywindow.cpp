@@ -1,5 +1,6 @@
 #include "results/summarywindow.h"
 
+#include "app/busynotice.h"
 #include "app/checkedmath.h"
 #include "app/sharedstate.h"
 #include "app/windowstyle.h"
@@ -108,7 +109,11 @@ bool SummaryWindow::storeInSchoolDatabase(const QString &databasePath, const QDa
 {
     for (;;) {
         try {
-            const RunTotals totals = SchoolDatabase(databasePath).recordRunResult(state_, now);
+            RunTotals totals;
+            {
+                const BusyNotice notice(tr("Ukládám výsledek do školní databáze…"));
+                totals = SchoolDatabase(databasePath).recordRunResult(state_, now);
+            }
             total_[0]->setText(
                 formatCountLabel(checkedAdd(totals.totalCorrect, totals.totalWrong)));
             total_[1]->setText(formatCountLabel(totals.totalCorrect));

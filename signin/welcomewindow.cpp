@@ -1,5 +1,6 @@
 #include "signin/welcomewindow.h"
 
+#include "app/busynotice.h"
 #include "app/sharedstate.h"
 #include "app/windowstyle.h"
 #include "results/reportencoder.h"
@@ -143,9 +144,10 @@ void WelcomeWindow::loadPupils()
         offerOnlyEmail();
         return;
     }
-    QList<PupilProfile> pupils;
+    PupilList list;
     try {
-        pupils = SchoolDatabase(databasePath_).loadPupilList();
+        const BusyNotice notice(tr("Načítám seznam žáků…"));
+        list = SchoolDatabase(databasePath_).loadPupilList();
     } catch (const DatabaseError &error) {
         // The pupil can still practise and send the result by e-mail.
         QMessageBox warning(QMessageBox::Warning, tr("Školní databáze"),
@@ -157,6 +159,19 @@ void WelcomeWindow::loadPupils()
         return;
     }
 
+    if (list.withoutSurname > 0) {
+        QMessageBox warning(QMessageBox::Warning, tr("Školní databáze"),
+                            tr("V seznamu žáků školní databáze jsou záznamy bez příjmení "
+                               "(počet: %1).")
+                                .arg(list.withoutSurname),
+                            QMessageBox::Ok, this);
+        warning.setObjectName(QStringLiteral("pupilsWithoutSurname"));
+        warning.setInformativeText(
+            tr("Tyto záznamy v seznamu chybějí, protože k nim nelze uložit výsledek. "
+               "Pokud tam nenajdeš sebe, řekni to vyučujícímu."));
+        warning.exec();
+    }
+    QList<PupilProfile> &pupils = list.pupils;
     QCollator collator{QLocale(QLocale::Czech)};
     std::stable_sort(pupils.begin(), pupils.end(),
                      [&collator](const PupilProfile &a, const PupilProfile &b) {

@@ -31,7 +31,7 @@ private slots:
 
     void listsThePupilsAsStored();
     void emptyPupilTableGivesEmptyList();
-    void nullFieldsReadAsEmptyAndZero();
+    void nullFieldsReadAsEmptyAndZeroButNoSurnameIsLeftOut();
     void appendsOneRowWithAllNineFields();
     void totalsCoverOneExactSurnameAcrossClasses();
     void totalBeyondThirtyTwoBitsIsAnErrorAndStoresNothing();
@@ -159,7 +159,7 @@ void SchoolDatabaseTest::listsThePupilsAsStored()
         QVERIFY(db.run(QStringLiteral(R"(INSERT INTO "Zaci" VALUES (?, ?))"),
                        {QStringLiteral("Nový; st."), QStringLiteral("  2;C")}));
     }
-    const QList<PupilProfile> pupils = SchoolDatabase(path).loadPupilList();
+    const QList<PupilProfile> pupils = SchoolDatabase(path).loadPupilList().pupils;
     QCOMPARE(pupils.size(), 15);
     QCOMPARE(pupils.at(0).surname, QStringLiteral("Novák"));
     QCOMPARE(pupils.at(0).className, QStringLiteral("3A"));
@@ -175,10 +175,10 @@ void SchoolDatabaseTest::emptyPupilTableGivesEmptyList()
 {
     const QString path = createDatabase();
     QVERIFY(!path.isEmpty());
-    QVERIFY(SchoolDatabase(path).loadPupilList().isEmpty());
+    QVERIFY(SchoolDatabase(path).loadPupilList().pupils.isEmpty());
 }
 
-void SchoolDatabaseTest::nullFieldsReadAsEmptyAndZero()
+void SchoolDatabaseTest::nullFieldsReadAsEmptyAndZeroButNoSurnameIsLeftOut()
 {
     // A school may have made its tables without the shipped constraints.
     const QString path = dir_.filePath(QStringLiteral("loose.db"));
@@ -192,10 +192,11 @@ void SchoolDatabaseTest::nullFieldsReadAsEmptyAndZero()
         QVERIFY(insertRow(db, QStringLiteral("Kos"), {}, {}, 4));
         QVERIFY(insertRow(db, QStringLiteral("Kos"), {}, 2, {}));
     }
-    const QList<PupilProfile> pupils = SchoolDatabase(path).loadPupilList();
-    QCOMPARE(pupils.size(), 2);
-    QCOMPARE(pupils.at(0).entryText(), QStringLiteral("; "));
-    QCOMPARE(pupils.at(1).entryText(), QStringLiteral("Kos; "));
+    // Without a surname the result could not be stored: such a row is not offered.
+    const PupilList list = SchoolDatabase(path).loadPupilList();
+    QCOMPARE(list.withoutSurname, 1);
+    QCOMPARE(list.pupils.size(), 1);
+    QCOMPARE(list.pupils.at(0).entryText(), QStringLiteral("Kos; "));
 
     const RunTotals totals = SchoolDatabase(path).recordRunResult(
         schoolRun(QStringLiteral("Kos"), {}, 1, 1), summaryTime);
@@ -287,6 +288,28 @@ void SchoolDatabaseTest::totalBeyondThirtyTwoBitsIsAnErrorAndStoresNothing()
     QVERIFY2(message.contains(path) && message.contains(QStringLiteral("„Kos“")),
              qPrintable(message));
     QCOMPARE(rowCount(path), 1);
+
+    // Each total fits, their sum does not: refused before the row is kept, not a crash later.
+    const QString sumMessage = messageOf([&] {
+        SchoolDatabase(path).recordRunResult(schoolRun(QStringLiteral("Kos"), {}, 0, 1),
+                                             summaryTime);
+    });
+    QVERIFY2(sumMessage.contains(QStringLiteral("větší, než program")), qPrintable(sumMessage));
+    QCOMPARE(rowCount(path), 1);
+
+    // A fraction is a wrong value, not a large one.
+    {
+        const ScratchConnection db(path);
+        QVERIFY(insertRow(db, QStringLiteral("Sýkora"), QStringLiteral("3A"), 1.5, 0));
+    }
+    const QString fractionMessage = messageOf([&] {
+        SchoolDatabase(path).recordRunResult(schoolRun(QStringLiteral("Sýkora"), {}, 1, 0),
+                                             summaryTime);
+    });
+    QVERIFY2(fractionMessage.contains(QStringLiteral("„Spravne“")) &&
+                 fractionMessage.contains(QStringLiteral("není celé číslo")),
+             qPrintable(fractionMessage));
+    QCOMPARE(rowCount(path), 2);
 }
 
 void SchoolDatabaseTest::brokenDatabaseIsAClearCzechError_data()
@@ -373,7 +396,7 @@ void SchoolDatabaseTest::pathWithUnusualCharactersOpens()
     const QString path = createDatabase(QStringLiteral("Školní data ?#%20&/výsledky #1?.db"), true);
     QVERIFY(!path.isEmpty());
     const SchoolDatabase database(path);
-    QCOMPARE(database.loadPupilList().size(), 14);
+    QCOMPARE(database.loadPupilList().pupils.size(), 14);
     database.recordRunResult(schoolRun(QStringLiteral("Kos"), {}, 1, 0), summaryTime);
     QCOMPARE(rowCount(path), 1);
     // Nothing was made beside it under a half-read name.
@@ -470,7 +493,7 @@ void SchoolDatabaseTest::schoolCreatesTheDatabaseWithSqlite3()
         QVERIFY(process.waitForFinished(30000));
         QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
     }
-    const QList<PupilProfile> pupils = SchoolDatabase(path).loadPupilList();
+    const QList<PupilProfile> pupils = SchoolDatabase(path).loadPupilList().pupils;
     QCOMPARE(pupils.size(), 14);
     QCOMPARE(pupils.at(3).entryText(), QStringLiteral("Cibulka; 3B"));
     {
