@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+
+// One teacher report read back from the block a pupil sent, checked rather than trusted.
+struct DecodedReport
+{
+    enum class Status
+    {
+        Ok,
+        DamagedGroup,
+        WrongMarker,
+        NotAReport,
+        InconsistentCounts
+    };
+    Status status = Status::NotAReport;
+    QString reason;         // Czech, for the teacher, when status != Ok
+    QString originalText;   // the block as it stood in the message, quote marks and all
+    QString canonicalBlock; // the block as the pupil's program lays it out: the same for the
+                            // same block however a mail program mangled it
+    QString text;           // the decoded report text; empty if it cannot be decoded
+    QString student;
+    QString className;
+    QDateTime from, to; // local time
+    int answers = 0, correct = 0, wrong = 0;
+    double successPercent = 0; // correct / answers * 100; 0 without answers
+    int firstLine = 0;         // 1-based line of the input where the block starts
+
+    // What the block holds, for checks of the pupil's encoder.
+    std::uint8_t salt = 0;
+    QByteArray masked; // the data bytes as they stand in the block
+    QByteArray codes;  // the Windows-1250 codes they stand for
+    // The block as given is exactly the pupil's layout: lowercase groups, one blank after each,
+    // CR LF after every tenth, and nothing else.
+    bool isCanonicalLayout = false;
+
+    [[nodiscard]] bool isOk() const { return status == Status::Ok; }
+};
+
+// One block; blanks, line breaks, "> " quote marks and uppercase digits are tolerated, any
+// other word in it is a damaged group.
+DecodedReport decodeReportBlock(const QString &block);
+// Every block in arbitrary text (a whole e-mail), in order. Prose around and between blocks is
+// skipped; a run of groups that looks like a block but is not a good report is returned with
+// its reason.
+QList<DecodedReport> findReportBlocks(const QString &text);
