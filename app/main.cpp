@@ -1,3 +1,4 @@
+#include "app/clickguard.h"
 #include "app/guardedapplication.h"
 #include "app/programend.h"
 #include "app/sharedstate.h"
@@ -21,6 +22,9 @@ int main(int argc, char *argv[])
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&qtTexts);
     }
+
+    ClickGuard clickGuard;
+    QApplication::instance()->installEventFilter(&clickGuard);
 
     SharedState state;
     ClockSeededSource random;

@@ -100,6 +100,9 @@ void ExerciseWindow::load()
     random_.seedFromClock();
     centreOnScreen(*this);
     show();
+    // The sign-in window has just gone: without this no window may hold the keyboard focus.
+    raise();
+    activateWindow();
     showNewProblem();
 }
 

@@ -56,13 +56,40 @@ TeacherDataWindow::TeacherDataWindow(const ReportEncoder &encoder, QWidget *pare
 
     connect(clipboardButton, &QPushButton::clicked, this, &TeacherDataWindow::copyToClipboard);
     connect(fileButton, &QPushButton::clicked, this, &TeacherDataWindow::saveToFile);
-    connect(quitButton, &QPushButton::clicked, this, &TeacherDataWindow::quitRequested);
+    connect(quitButton, &QPushButton::clicked, this, &TeacherDataWindow::leave);
 }
 
 void TeacherDataWindow::copyToClipboard()
 {
     // setText replaces whatever the clipboard held, in every format.
     QGuiApplication::clipboard()->setText(encoder_.reportBlockText());
+    copied_ = true;
+}
+
+void TeacherDataWindow::leave()
+{
+    // Without a clipboard manager the copied block goes with the program: one reminder.
+    if (copied_ && !saved_ && !askedAboutClipboard_) {
+        askedAboutClipboard_ = true;
+        QMessageBox question(QMessageBox::Question, tr("Konec"),
+                             tr("Vložil(a) jsi už zkopírovaný blok do e-mailu?"),
+                             QMessageBox::NoButton, this);
+        question.setObjectName(QStringLiteral("pastedQuestion"));
+        question.setInformativeText(
+            tr("Po skončení programu může blok ze schránky zmizet. Bezpečnější je uložit ho "
+               "do textového souboru a ten poslat."));
+        QPushButton *back = question.addButton(tr("&Ne, vrátit se"), QMessageBox::RejectRole);
+        back->setObjectName(QStringLiteral("goBack"));
+        QPushButton *end = question.addButton(tr("&Ano, skončit"), QMessageBox::AcceptRole);
+        end->setObjectName(QStringLiteral("endAnyway"));
+        question.setDefaultButton(back);
+        question.setEscapeButton(back);
+        question.exec();
+        if (question.clickedButton() != end) {
+            return;
+        }
+    }
+    emit quitRequested();
 }
 
 void TeacherDataWindow::saveToFile()
@@ -74,7 +101,11 @@ void TeacherDataWindow::saveToFile()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
-    const QStringList filters = {tr("Textové soubory (*.txt)"), tr("Všechny soubory (*.*)")};
+    // The list shows each caption as it stands, and the patterns come from the trailing
+    // parentheses: "*.*" would hide the files whose names have no dot.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const QStringList filters = {tr("Textové soubory (*.txt)") + QStringLiteral(" (*.txt)"),
+                                 tr("Všechny soubory (*.*)") + QStringLiteral(" (*)")};
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.first());
     // Always start in the pupil's documents, not wherever some earlier dialog was left.
@@ -89,11 +120,15 @@ void TeacherDataWindow::saveToFile()
     }
     const QString fileName = dialog.selectedFiles().constFirst();
 
-    // Written beside the target and renamed over it, so a failed save never leaves half a file.
+    // Written beside the target and renamed over it, so a failed save never leaves half a file;
+    // in a shared folder where no new file may be made, written into the existing file itself.
     QSaveFile file(fileName);
+    file.setDirectWriteFallback(true);
     const QByteArray contents = teacherFileContents(encoder_.reportBlockText());
+    // flush() first: commit() does not notice that its own final flush failed (a full disk).
     if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() &&
-        file.commit()) {
+        file.flush() && file.commit()) {
+        saved_ = true;
         return;
     }
     QMessageBox box(QMessageBox::Warning, tr("Soubor nebyl uložen"),
@@ -107,11 +142,11 @@ void TeacherDataWindow::saveToFile()
 void TeacherDataWindow::reject()
 {
     // Esc is the "&Konec" button's key.
-    emit quitRequested();
+    leave();
 }
 
 void TeacherDataWindow::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    emit quitRequested();
+    leave();
 }

@@ -15,7 +15,8 @@ public:
     explicit TeacherDataWindow(const ReportEncoder &encoder, QWidget *parent = nullptr);
 
 signals:
-    // "&Konec", Esc or the close box.
+    // "&Konec", Esc or the close box; after a copy without a save, only once the pupil has
+    // said that the block is in the e-mail.
     void quitRequested();
 
 public slots:
@@ -27,8 +28,12 @@ protected:
 private:
     void copyToClipboard();
     void saveToFile();
+    void leave();
 
     const ReportEncoder &encoder_;
+    bool copied_ = false;
+    bool saved_ = false;
+    bool askedAboutClipboard_ = false;
 };
 
 // What the saved file holds: the block and CR LF, in Windows-1250.

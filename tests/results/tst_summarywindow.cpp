@@ -257,13 +257,11 @@ void SummaryWindowTest::teacherDataOutputs()
     // saved twice under the offered name: one copy, block + CR LF, single bytes
     const QString saved = dir_.filePath(QStringLiteral("Vysledky.txt"));
     QString title;
-    QStringList filters;
     for (int attempt = 0; attempt < 2; ++attempt) {
         ModalDriver driver;
         driver.then("CD", [&](QWidget *w) {
             auto *dialog = qobject_cast<QFileDialog *>(w);
             title = dialog->windowTitle();
-            filters = dialog->nameFilters();
             dialog->setDirectory(dir_.path());
             static_cast<QDialog *>(dialog)->accept();
         });
@@ -278,7 +276,6 @@ void SummaryWindowTest::teacherDataOutputs()
         QVERIFY(driver.finished());
     }
     QCOMPARE(title, QStringLiteral("Vyber umístění a jméno souboru"));
-    QCOMPARE(filters, (QStringList{"Textové soubory (*.txt)", "Všechny soubory (*.*)"}));
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();

@@ -6,6 +6,7 @@
 #include "support/sequencesource.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -18,6 +19,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 class TeacherDataWindowTest : public QObject
 {
     Q_OBJECT
@@ -28,6 +32,8 @@ private slots:
     void savesTheBlockAndRewritesIt();
     void cancelledOrFailingSave();
     void everyWayOutAsksToQuit();
+    void fullDiskIsReportedAndKeepsTheOldFile();
+    void copiedButNotSavedAsksOnceBeforeEnding();
 
 private:
     QTemporaryDir dir_;
@@ -118,14 +124,19 @@ void TeacherDataWindowTest::savesTheBlockAndRewritesIt()
     // the dialog as offered, accepted with its initial name in a folder of the test
     QString title;
     QStringList filters;
+    QStringList filterPatterns;
     QString filter;
     QString suffix;
     QString offeredName;
     bool saving = false;
     const auto acceptOffered = [&](QFileDialog &dialog) {
         title = dialog.windowTitle();
-        filters = dialog.nameFilters();
-        filter = dialog.selectedNameFilter();
+        auto *types = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        for (int i = 0; types != nullptr && i < types->count(); ++i) {
+            filters.append(types->itemText(i));
+        }
+        filterPatterns = dialog.nameFilters();
+        filter = types != nullptr ? types->currentText() : QString();
         suffix = dialog.defaultSuffix();
         saving = dialog.acceptMode() == QFileDialog::AcceptSave;
         offeredName = QFileInfo(dialog.selectedFiles().value(0)).fileName();
@@ -136,6 +147,9 @@ void TeacherDataWindowTest::savesTheBlockAndRewritesIt()
     QCOMPARE(title, QStringLiteral("Vyber umístění a jméno souboru"));
     QCOMPARE(filters, (QStringList{"Textové soubory (*.txt)", "Všechny soubory (*.*)"}));
     QCOMPARE(filter, filters.first());
+    // "all files" must match names without a dot as well
+    QVERIFY2(filterPatterns.value(1).endsWith(QStringLiteral("(*)")),
+             qPrintable(filterPatterns.join(u'|')));
     QCOMPARE(suffix, QStringLiteral("txt"));
     QVERIFY(saving);
     // the offered name, with the default suffix the dialog adds
@@ -220,6 +234,63 @@ void TeacherDataWindowTest::everyWayOutAsksToQuit()
     clickButton(&window, QStringLiteral("final"));
     QCOMPARE(quit.count(), 3);
     QVERIFY(window.isVisible());
+}
+
+void TeacherDataWindowTest::fullDiskIsReportedAndKeepsTheOldFile()
+{
+    SequenceSource random({0.3F});
+    ReportEncoder encoder(random);
+    const QString block = blockOf(encoder, report);
+    TeacherDataWindow window(encoder);
+    window.show();
+    const QString folder = dir_.filePath(QStringLiteral("full"));
+    QVERIFY(QDir().mkpath(folder));
+    const auto acceptIn = [&](QFileDialog &dialog) {
+        dialog.setDirectory(folder);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        static_cast<QDialog &>(dialog).accept();
+    };
+    QVERIFY(saveThroughDialog(window, acceptIn));
+    const QString saved = folder + QStringLiteral("/Vysledky.txt");
+    const QByteArray good = fileBytes(saved);
+    QCOMPARE(good, block.toLatin1() + "\r\n");
+
+    // A file size limit fails the write as a full disk does, at the buffered flush.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit tiny = previous;
+    tiny.rlim_cur = 16;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const bool reported =
+        saveThroughDialog(window, acceptIn, QStringLiteral("saveFailed"),
+                          [](QWidget *w) { qobject_cast<QDialog *>(w)->accept(); });
+    setrlimit(RLIMIT_FSIZE, &previous);
+    QVERIFY2(reported, "a failed save was not reported");
+    QCOMPARE(fileBytes(saved), good);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"Vysledky.txt"});
+}
+
+void TeacherDataWindowTest::copiedButNotSavedAsksOnceBeforeEnding()
+{
+    SequenceSource random;
+    ReportEncoder encoder(random);
+    blockOf(encoder, report);
+    TeacherDataWindow window(encoder);
+    window.show();
+    QSignalSpy quit(&window, &TeacherDataWindow::quitRequested);
+    clickButton(&window, QStringLiteral("clipbrd"));
+
+    // the default answer goes back to the window
+    ModalDriver driver;
+    driver.then("pastedQuestion", [](QWidget *w) { pressKey(w, Qt::Key_Return); });
+    driver.start();
+    clickButton(&window, QStringLiteral("final"));
+    QVERIFY(driver.finished());
+    QCOMPARE(quit.count(), 0);
+    // asked once only
+    clickButton(&window, QStringLiteral("final"));
+    QCOMPARE(quit.count(), 1);
 }
 
 QTEST_MAIN(TeacherDataWindowTest)
