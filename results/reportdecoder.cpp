@@ -643,7 +643,12 @@ DecodedReport decodeReportBlock(const QString &block)
     if (groups.empty()) {
         report.firstLine = 1;
     }
-    report.isCanonicalLayout = block == report.canonicalBlock;
+    // Only a block that was read to its text: every group sound, the marker and the random byte
+    // in place.
+    const bool readable = groups.size() >= 2 &&
+                          report.status != DecodedReport::Status::DamagedGroup &&
+                          report.status != DecodedReport::Status::WrongMarker;
+    report.isCanonicalLayout = readable && block == report.canonicalBlock;
     return report;
 }
 

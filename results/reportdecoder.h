@@ -35,8 +35,9 @@ struct DecodedReport
     std::uint8_t salt = 0;
     QByteArray masked; // the data bytes as they stand in the block
     QByteArray codes;  // the Windows-1250 codes they stand for
-    // The block as given is exactly the pupil's layout: lowercase groups, one blank after each,
-    // CR LF after every tenth, and nothing else.
+    // The block as given is exactly the pupil's layout (lowercase groups, one blank after each,
+    // CR LF after every tenth, nothing else), with sound groups behind the marker and random
+    // byte. Set by decodeReportBlock only.
     bool isCanonicalLayout = false;
 
     [[nodiscard]] bool isOk() const { return status == Status::Ok; }

@@ -1,7 +1,8 @@
 -- Tesilka school database. Create the shared file once, on the school's server:
 --   sqlite3 tesilka.db < schema.sql
--- The program never creates, alters or deletes tables: it reads "Zaci" at sign-in and appends
--- one row to "Prehled " (the name ends with a blank) at the end of every school-server run.
+-- The pupil's program never creates, alters or deletes tables: it reads "Zaci" at sign-in and
+-- appends one row to "Prehled " (the name ends with a blank) at the end of every school-server
+-- run. The teacher's program keeps "Zaci" and stores the e-mailed reports in "Zpravy".
 
 -- The rollback journal (SQLite's default): WAL mode does not work on a network share.
 PRAGMA journal_mode = DELETE;
@@ -27,3 +28,19 @@ CREATE TABLE "Prehled " (
 
 -- A pupil's totals are read from this index alone, however long the table grows.
 CREATE INDEX "PrehledPrijmeni" ON "Prehled " ("Prijmeni", "Spravne", "Chybne");
+
+-- Reports that pupils sent by e-mail, stored by the teacher's program, which also adds this
+-- table (and only this one) to an older file that lacks it.
+CREATE TABLE IF NOT EXISTS "Zpravy" (
+    "Student"   TEXT NOT NULL,         -- name as the pupil typed it
+    "Trida"     TEXT NOT NULL,         -- class as the pupil typed it
+    "Od"        TEXT,                  -- start of the run, YYYY-MM-DD HH:MM
+    "Do"        TEXT,                  -- end of the run, YYYY-MM-DD HH:MM
+    "Odpovedi"  INTEGER NOT NULL,      -- answers
+    "Spravne"   INTEGER NOT NULL,      -- right answers
+    "Chybne"    INTEGER NOT NULL,      -- wrong answers
+    "Text"      TEXT NOT NULL,         -- the decoded report
+    "Blok"      TEXT NOT NULL UNIQUE,  -- the block in the pupil's layout: one row per block
+    "Puvodni"   TEXT NOT NULL,         -- the block exactly as it stood in the message
+    "Vlozeno"   TEXT NOT NULL          -- when it was stored, YYYY-MM-DD HH:MM:SS
+);

@@ -1,7 +1,7 @@
 #include "results/reportencoder.h"
 #include "results/reportkey.h"
 
-#include "reportdecoder.h"
+#include "results/reportdecoder.h"
 #include "support/sequencesource.h"
 
 #include <QTest>
@@ -106,7 +106,7 @@ void ReportEncoderTest::linesBreakAfterTenGroups()
         QCOMPARE(lines.at(i).size(), 30);
     }
     const DecodedReport decoded = decodeReportBlock(block);
-    QVERIFY2(decoded.valid, qPrintable(decoded.problem));
+    QVERIFY2(decoded.isCanonicalLayout, qPrintable(decoded.reason));
     QCOMPARE(decoded.text, repeated(u'x', characters));
 }
 
@@ -118,7 +118,7 @@ void ReportEncoderTest::keyWrapsAfterThirtyTwoCharacters()
     encoder.beginReportBlock();
     encoder.encodeReportText(repeated(u'A', 34));
     const DecodedReport decoded = decodeReportBlock(encoder.reportBlockText());
-    QVERIFY2(decoded.valid, qPrintable(decoded.problem));
+    QVERIFY2(decoded.isCanonicalLayout, qPrintable(decoded.reason));
     QCOMPARE(decoded.masked.size(), 34);
     const std::uint8_t salt = encoder.saltByte();
     for (qsizetype n = 0; n < decoded.masked.size(); ++n) {
@@ -161,7 +161,7 @@ void ReportEncoderTest::czechCharactersAsWindows1250Codes()
     encoder.initReportEncoder();
     encoder.encodeReportText(QStringLiteral("ČŘŽščěůŠťÁ"));
     const DecodedReport decoded = decodeReportBlock(encoder.reportBlockText());
-    QVERIFY2(decoded.valid, qPrintable(decoded.problem));
+    QVERIFY2(decoded.isCanonicalLayout, qPrintable(decoded.reason));
     QCOMPARE(decoded.codes, QByteArray::fromHex("c8d88e9ae8ecf98a9dc1"));
 }
 
@@ -174,7 +174,7 @@ void ReportEncoderTest::unrepresentableCharactersBecomeQuestionMarks()
     // zero-width no-break space, and the control character SUB, which the code page does hold.
     encoder.encodeReportText(QStringLiteral("a\u2192b\U0001F600c\u00e0d\ufeffe\u001af"));
     const DecodedReport decoded = decodeReportBlock(encoder.reportBlockText());
-    QVERIFY2(decoded.valid, qPrintable(decoded.problem));
+    QVERIFY2(decoded.isCanonicalLayout, qPrintable(decoded.reason));
     QCOMPARE(decoded.codes, QByteArray("a?b?c?d?e\x1a"
                                        "f"));
 }
@@ -211,7 +211,7 @@ void ReportEncoderTest::roundTripAndNewBlocks()
     const QString block = encoder.reportBlockText();
     QCOMPARE(encoder.reportBlockText(), block);
     const DecodedReport decoded = decodeReportBlock(block);
-    QVERIFY2(decoded.valid, qPrintable(decoded.problem));
+    QVERIFY2(decoded.isCanonicalLayout, qPrintable(decoded.reason));
     QCOMPARE(decoded.salt, encoder.saltByte());
     QCOMPARE(decoded.text, report);
 
@@ -227,7 +227,7 @@ void ReportEncoderTest::blockWithoutInitIsStillReadable()
     encoder.beginReportBlock();
     encoder.encodeReportText(QStringLiteral("Novák"));
     const DecodedReport decoded = decodeReportBlock(encoder.reportBlockText());
-    QVERIFY2(decoded.valid, qPrintable(decoded.problem));
+    QVERIFY2(decoded.isCanonicalLayout, qPrintable(decoded.reason));
     QCOMPARE(decoded.text, QStringLiteral("Novák"));
 }
 
