@@ -12,6 +12,11 @@
 
 int main(int argc, char *argv[])
 {
+    // Qt decides at start-up whether to talk to screen readers; one started later would not
+    // see the program. Always on, unless the user has said otherwise.
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    }
     GuardedApplication app(argc, argv);
     // The run ends only through ProgramEnd, never because a window happened to be the last.
     QApplication::setQuitOnLastWindowClosed(false);

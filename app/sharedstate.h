@@ -20,6 +20,8 @@ struct SharedState
     // then (in the wrong-answer window) the mantissa shown for it.
     double answerMantissa = 0.0;
     std::int16_t answerPrefix = 0;
+    // The confirmed answer in base units, kept by the evaluation for naming a mistake.
+    double answerInBaseUnits = 0.0;
     std::int32_t correctCount = 0;
     std::int32_t wrongCount = 0;
 

@@ -63,6 +63,11 @@ ConfirmWindow::ConfirmWindow(const SharedState &state, const QLocale &locale, QW
     again->setFont(arialFont(14.25, true));
     setTabOrder(yes, again);
     yes->setFocus();
+    // Read with the focused button when the window opens.
+    const QString message = info->text() + u' ' + value->text() + u' ' + prefix->text() +
+                            unit->text() + QStringLiteral(". ") + question->text();
+    setAccessibleDescription(message);
+    yes->setAccessibleDescription(message);
 
     connect(yes, &QPushButton::clicked, this, &ConfirmWindow::confirmed);
     // Esc rejects the dialog too, which is what "&Ne - znova" does.

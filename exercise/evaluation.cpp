@@ -15,6 +15,7 @@ bool evaluateAnswer(SharedState &state)
 {
     const double pupil = prefixFactor(state.answerPrefix) * state.answerMantissa;
     const double correct = correctResult(state);
+    state.answerInBaseUnits = pupil;
     state.answerMantissa = correct;
 
     const double low = (90.0 / 100.0) * correct;

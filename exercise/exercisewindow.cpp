@@ -16,6 +16,26 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+QString spokenPrefix(std::int16_t prefixIndex)
+{
+    switch (prefixIndex) {
+    case -2:
+        return ExerciseWindow::tr("mikro");
+    case -1:
+        return ExerciseWindow::tr("mili");
+    case 0:
+        return ExerciseWindow::tr("bez předpony");
+    case 1:
+        return ExerciseWindow::tr("kilo");
+    case 2:
+        return ExerciseWindow::tr("mega");
+    case 3:
+        return ExerciseWindow::tr("giga");
+    default:
+        return {};
+    }
+}
+
 ExerciseWindow::ExerciseWindow(SharedState &state, UniformSource &random, const QLocale &locale,
                                QWidget *parent)
     : QDialog(parent), state_(state), random_(random), locale_(locale)
@@ -67,14 +87,23 @@ ExerciseWindow::ExerciseWindow(SharedState &state, UniformSource &random, const 
     answer_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     answer_->setMaxLength(7);
     answer_->setFont(rowFont);
+    answer_->setAccessibleName(tr("Výsledek"));
 
     prefixList_ = new QComboBox(this);
     prefixList_->setObjectName(QStringLiteral("cmbPredp"));
     prefixList_->setGeometry(twipsRect(3180, 1110, 615, 375));
     prefixList_->setFont(serifFont(11.25, true));
+    prefixList_->setAccessibleName(tr("Předpona"));
     for (int i = 0; i < listedPrefixCount; ++i) {
-        prefixList_->addItem(prefixLetter(static_cast<std::int16_t>(i + firstListedPrefix)));
+        const auto prefix = static_cast<std::int16_t>(i + firstListedPrefix);
+        prefixList_->addItem(prefixLetter(prefix));
+        prefixList_->setItemData(i, spokenPrefix(prefix), Qt::AccessibleTextRole);
     }
+    // The closed list is read by its value, a letter or nothing at all: say the word instead.
+    connect(prefixList_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        prefixList_->setAccessibleDescription(
+            spokenPrefix(static_cast<std::int16_t>(index + firstListedPrefix)));
+    });
 
     submitButton_ = new QPushButton(tr("&Pokračovat"), this);
     submitButton_->setObjectName(QStringLiteral("cmdJedeme"));
@@ -145,6 +174,18 @@ void ExerciseWindow::showNewProblem()
     prefixes_[1]->setText(prefixLetter(state_.prefixB));
     values_[0]->setText(formatMantissa(state_.mantissaA, locale_));
     values_[1]->setText(formatMantissa(state_.mantissaB, locale_));
+
+    // The whole problem as one sentence, read with the answer box that has the focus.
+    const auto given = [this](int row) {
+        return names_[row]->text().chopped(1) + u' ' + values_[row]->text() + u' ' +
+               prefixes_[row]->text() + units_[row]->text();
+    };
+    QString second = given(1);
+    second[0] = second.at(0).toLower();
+    const QString sentence = given(0) + QStringLiteral(", ") + second + QStringLiteral(". ") +
+                             names_[2]->text().chopped(1) + u'.';
+    setAccessibleDescription(sentence);
+    answer_->setAccessibleDescription(sentence);
 
     prefixList_->setCurrentIndex(-firstListedPrefix);
     answer_->clear();

@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include <array>
+#include <cstdint>
 
 class QComboBox;
 class QLabel;
@@ -14,6 +15,9 @@ struct SharedState;
 
 // "Tesilka Ohmova zákona": shows one problem at a time and takes the pupil's answer. It stays
 // loaded for the whole run and is only hidden at its end.
+// "mikro", "mili", "bez předpony", "kilo", "mega", "giga": how a screen reader says a prefix.
+QString spokenPrefix(std::int16_t prefixIndex);
+
 class ExerciseWindow : public QDialog
 {
     Q_OBJECT

@@ -9,6 +9,7 @@ void ContinueOrQuitDialog::addButtons(const QString &continueName, const QRect &
                                       const QRect &quitGeometry)
 {
     auto *goOn = new QPushButton(tr("&POKRAČOVAT"), this);
+    continueButton_ = goOn;
     goOn->setObjectName(continueName);
     goOn->setGeometry(continueGeometry);
     goOn->setFont(arialFont(14.25, true));
@@ -23,6 +24,14 @@ void ContinueOrQuitDialog::addButtons(const QString &continueName, const QRect &
     goOn->setFocus();
     connect(goOn, &QPushButton::clicked, this, &QDialog::accept);
     connect(quitButton_, &QPushButton::clicked, this, &ContinueOrQuitDialog::quitRequested);
+}
+
+void ContinueOrQuitDialog::describeForScreenReaders(const QString &message)
+{
+    setAccessibleDescription(message);
+    if (continueButton_ != nullptr) {
+        continueButton_->setAccessibleDescription(message);
+    }
 }
 
 void ContinueOrQuitDialog::reject()

@@ -23,9 +23,13 @@ protected:
     // Creates both buttons in Arial 14.25 pt bold; the continue button is the default.
     void addButtons(const QString &continueName, const QRect &continueGeometry,
                     const QRect &quitGeometry);
+    // The window's message as the description of the button that has the focus when it
+    // opens: a screen reader reads it with the button.
+    void describeForScreenReaders(const QString &message);
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    QPushButton *continueButton_ = nullptr;
     QPushButton *quitButton_ = nullptr;
 };
 

@@ -25,4 +25,5 @@ CorrectWindow::CorrectWindow(QWidget *parent) : ContinueOrQuitDialog(parent)
 
     addButtons(QStringLiteral("cmdPokrocit"), twipsRect(120, 1680, 2295, 735),
                twipsRect(2520, 1680, 1335, 735));
+    describeForScreenReaders(praise->text() + QStringLiteral(". ") + detail->text());
 }

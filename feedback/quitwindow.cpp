@@ -16,4 +16,5 @@ QuitWindow::QuitWindow(QWidget *parent) : ContinueOrQuitDialog(parent)
 
     addButtons(QStringLiteral("cmdJedeme"), twipsRect(120, 1080, 2295, 735),
                twipsRect(2520, 1080, 1335, 735));
+    describeForScreenReaders(question->text());
 }

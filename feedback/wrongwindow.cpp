@@ -2,6 +2,7 @@
 
 #include "app/sharedstate.h"
 #include "app/windowstyle.h"
+#include "exercise/mistakes.h"
 #include "exercise/problemgenerator.h"
 #include "exercise/quantityformat.h"
 
@@ -58,7 +59,12 @@ protected:
 WrongWindow::WrongWindow(SharedState &state, const QLocale &locale, QWidget *parent)
     : ContinueOrQuitDialog(parent)
 {
-    setUpFeedbackWindow(*this, QStringLiteral("Bed"), tr("Špatně"), 4470, 3075);
+    // Read before the result is rescaled in place.
+    const QString hint = mistakeHint(classifyMistake(state), state.problemKind);
+    // The sentence naming the mistake takes two lines under the worked result; the buttons
+    // move down by as much.
+    const int hintHeight = hint.isEmpty() ? 0 : 480;
+    setUpFeedbackWindow(*this, QStringLiteral("Bed"), tr("Špatně"), 4470, 3075 + hintHeight);
 
     auto *consolation = makeLabel(this, QStringLiteral("Label4"), twipsRect(0, 120, 4455, 615),
                                   serifFont(12, true), Qt::AlignHCenter | Qt::AlignTop);
@@ -131,6 +137,28 @@ WrongWindow::WrongWindow(SharedState &state, const QLocale &locale, QWidget *par
     values[2]->setText(formatMantissa(state.answerMantissa, locale));
     prefixes[2]->setText(prefixLetter(resultPrefix));
 
-    addButtons(QStringLiteral("cmdPokrocit"), twipsRect(120, 2280, 2295, 735),
-               twipsRect(2520, 2280, 1815, 735));
+    if (!hint.isEmpty()) {
+        auto *hintLabel =
+            makeLabel(this, QStringLiteral("lblChyba"), twipsRect(120, 2280, 4215, hintHeight - 60),
+                      serifFont(11, true), Qt::AlignHCenter | Qt::AlignVCenter);
+        hintLabel->setWordWrap(true);
+        hintLabel->setText(hint);
+    }
+    addButtons(QStringLiteral("cmdPokrocit"), twipsRect(120, 2280 + hintHeight, 2295, 735),
+               twipsRect(2520, 2280 + hintHeight, 1815, 735));
+
+    const auto spoken = [](const QLabel *name, const QLabel *value, const QLabel *prefix,
+                           const QLabel *unit) {
+        return name->text() + u' ' + value->text() + u' ' + prefix->text() + unit->text();
+    };
+    QString second = spoken(names[1], values[1], prefixes[1], units[1]);
+    second[0] = second.at(0).toLower();
+    QString message = consolation->text() + u' ' +
+                      spoken(names[0], values[0], prefixes[0], units[0]) + QStringLiteral(", ") +
+                      second + QStringLiteral(". ") +
+                      spoken(names[2], values[2], prefixes[2], units[2]) + u'.';
+    if (!hint.isEmpty()) {
+        message += u' ' + hint;
+    }
+    describeForScreenReaders(message);
 }

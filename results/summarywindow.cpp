@@ -103,6 +103,16 @@ SummaryWindow::SummaryWindow(SharedState &state, ReportEncoder &encoder,
     today_[0]->setText(formatCountLabel(checkedAdd(state_.correctCount, state_.wrongCount)));
     today_[1]->setText(formatCountLabel(state_.correctCount));
     today_[2]->setText(formatCountLabel(state_.wrongCount));
+
+    // The tallies, read with the focused "&OK" when the window opens.
+    const QString message =
+        tr("Dnes jsi spočítal %1, dobře %2, špatně %3. Celkem jsi spočítal %4, dobře %5, "
+           "špatně %6.")
+            .arg(today_[0]->text().trimmed(), today_[1]->text().trimmed(),
+                 today_[2]->text().trimmed(), total_[0]->text().trimmed(),
+                 total_[1]->text().trimmed(), total_[2]->text().trimmed());
+    setAccessibleDescription(message);
+    okButton_->setAccessibleDescription(message);
 }
 
 bool SummaryWindow::storeInSchoolDatabase(const QString &databasePath, const QDateTime &now)

@@ -37,6 +37,9 @@ TeacherDataWindow::TeacherDataWindow(const ReportEncoder &encoder, QWidget *pare
     // Ten groups make a line; keep them together and scroll instead of breaking them.
     data->setLineWrapMode(QPlainTextEdit::NoWrap);
     data->setPlainText(encoder_.reportBlockText());
+    data->setAccessibleName(tr("Zakódovaný výsledek"));
+    data->setAccessibleDescription(
+        tr("Blok pro vyučujícího. Vlož ho do schránky nebo ulož do souboru a pošli e-mailem."));
 
     // The captions wrap: they are longer than one line of these narrow buttons.
     auto *clipboardButton = new WrappingButton(tr("&Vložit do schránky"), this);

@@ -83,6 +83,8 @@ WelcomeWindow::WelcomeWindow(SharedState &state, ReportEncoder &encoder, QString
                            twipsRect(360, 525, 1155, 195));
     users_ = addControl<QComboBox>(this, QStringLiteral("Users"), twipsRect(1560, 480, 2760, 315));
     users_->setEditable(false);
+    // A list is otherwise named by its chosen entry.
+    users_->setAccessibleName(tr("Vyber svůj profil"));
     usersLabel_->setBuddy(users_);
 
     emailMode_ =

@@ -23,6 +23,7 @@ private slots:
     void resistanceResultInRed();
     void resultRescaling_data();
     void resultRescaling();
+    void wrongAnswerNamesTheMistakeWhenOneFits();
 };
 
 namespace {
@@ -164,6 +165,34 @@ void FeedbackWindowsTest::resultRescaling()
     QCOMPARE(labelText(bad, "lblHod2"), mantissa);
     QCOMPARE(labelText(bad, "lblPredp2"), prefix);
     QCOMPARE(labelText(bad, "lblNadp2"), QStringLiteral("Proud měl být"));
+}
+
+void FeedbackWindowsTest::wrongAnswerNamesTheMistakeWhenOneFits()
+{
+    // 5 V / 2 mA = 2.5 kΩ, answered as 2.5 MΩ
+    SharedState state;
+    state.problemKind = 1;
+    state.mantissaA = 2.0F;
+    state.prefixA = -1;
+    state.mantissaB = 5.0F;
+    state.prefixB = 0;
+    state.answerMantissa = 2.5;
+    state.answerPrefix = 2;
+    QVERIFY(!evaluateAnswer(state));
+    WrongWindow withHint(state, czech);
+    const QString hint = QStringLiteral("Číslo máš správně, ale předponu ne: mělo být k, ne M.");
+    QCOMPARE(labelText(withHint, "lblChyba"), hint);
+    QCOMPARE(labelText(withHint, "lblHod2"), QStringLiteral("2,500"));
+    auto *goOn = withHint.findChild<QPushButton *>("cmdPokrocit");
+    QVERIFY(goOn->geometry().top() >=
+            withHint.findChild<QLabel *>("lblChyba")->geometry().bottom());
+    QVERIFY(goOn->geometry().bottom() < withHint.height());
+
+    // far off: no sentence, and the window keeps its size
+    SharedState far = judgedWrong(1, 2.0F, -1, 5.0F, 0);
+    WrongWindow plain(far, czech);
+    QVERIFY(plain.findChild<QLabel *>("lblChyba") == nullptr);
+    QVERIFY(plain.height() < withHint.height());
 }
 
 QTEST_MAIN(FeedbackWindowsTest)
