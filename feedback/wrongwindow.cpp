@@ -63,7 +63,7 @@ WrongWindow::WrongWindow(SharedState &state, const QLocale &locale, QWidget *par
     const QString hint = mistakeHint(classifyMistake(state), state.problemKind);
     // The sentence naming the mistake takes two lines under the worked result; the buttons
     // move down by as much.
-    const int hintHeight = hint.isEmpty() ? 0 : 480;
+    const int hintHeight = hint.isEmpty() ? 0 : 600;
     setUpFeedbackWindow(*this, QStringLiteral("Bed"), tr("Špatně"), 4470, 3075 + hintHeight);
 
     auto *consolation = makeLabel(this, QStringLiteral("Label4"), twipsRect(0, 120, 4455, 615),
@@ -139,7 +139,7 @@ WrongWindow::WrongWindow(SharedState &state, const QLocale &locale, QWidget *par
 
     if (!hint.isEmpty()) {
         auto *hintLabel =
-            makeLabel(this, QStringLiteral("lblChyba"), twipsRect(120, 2280, 4215, hintHeight - 60),
+            makeLabel(this, QStringLiteral("lblChyba"), twipsRect(120, 2250, 4215, hintHeight - 15),
                       serifFont(11, true), Qt::AlignHCenter | Qt::AlignVCenter);
         hintLabel->setWordWrap(true);
         hintLabel->setText(hint);
