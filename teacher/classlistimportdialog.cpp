@@ -57,6 +57,7 @@ ClassListImportDialog::ClassListImportDialog(QByteArray data, const QString &fil
     previewView->setColumnWidth(0, fontMetrics().horizontalAdvance(tr("Řádek")) + 24);
     previewView->setColumnWidth(1, fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16);
     previewView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    previewView->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     auto *issuesView = new QListView(this);
     issuesView->setObjectName(QStringLiteral("issues"));
     issuesView->setAccessibleName(tr("Řádky, které nebudou importovány"));

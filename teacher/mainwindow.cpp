@@ -12,9 +12,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -48,7 +50,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     createMenus();
     updateTitle();
-    resize(1100, 620);
+    // Room for every column of the reports, within the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    resize(qMin(1000, screen.width() * 9 / 10), qMin(640, screen.height() * 9 / 10));
     const QSettings settings;
     restoreGeometry(settings.value(geometryKey).toByteArray());
     restoreState(settings.value(stateKey).toByteArray());

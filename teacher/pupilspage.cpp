@@ -75,6 +75,7 @@ PupilsPage::PupilsPage(QWidget *parent)
     table_->verticalHeader()->setVisible(false);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setColumnWidth(0, fontMetrics().horizontalAdvance(QLatin1Char('M')) * 18);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     // Enter or a double click edits the pupil.
     connect(table_, &QTableView::activated, this, &PupilsPage::editPupil);
 
@@ -156,7 +157,7 @@ void PupilsPage::addPupil()
         const qint64 key = database_->addPupil(dialog.surname(), dialog.className());
         reload(key);
         emit statusMessage(
-            tr("Přidán žák %1, třída %2.").arg(dialog.surname(), dialog.className()));
+            tr("Přidán žák „%1“, třída %2.").arg(dialog.surname(), dialog.className()));
     } catch (const DatabaseError &error) {
         showWarning(this, QString::fromStdString(error.what()));
     }
@@ -178,7 +179,7 @@ void PupilsPage::editPupil()
     try {
         database_->updatePupil(pupil);
         reload(pupil.key);
-        emit statusMessage(tr("Žák upraven: %1, třída %2.").arg(pupil.surname, pupil.className));
+        emit statusMessage(tr("Upraven žák „%1“, třída %2.").arg(pupil.surname, pupil.className));
     } catch (const DatabaseError &error) {
         showWarning(this, QString::fromStdString(error.what()));
         reload(pupil.key);
@@ -192,7 +193,7 @@ void PupilsPage::deletePupil()
         return;
     }
     const PupilRecord pupil = model_->pupilAt(row);
-    if (!askYesNo(this, tr("Smazat žáka %1 ze třídy %2? Jeho výsledky v databázi zůstanou.")
+    if (!askYesNo(this, tr("Smazat žáka „%1“ (třída %2)? Výsledky v databázi zůstanou.")
                             .arg(pupil.surname, pupil.className))) {
         return;
     }
@@ -203,7 +204,7 @@ void PupilsPage::deletePupil()
     try {
         database_->deletePupil(pupil.key);
         reload(neighbour);
-        emit statusMessage(tr("Žák %1 ze třídy %2 smazán.").arg(pupil.surname, pupil.className));
+        emit statusMessage(tr("Smazán žák „%1“, třída %2.").arg(pupil.surname, pupil.className));
     } catch (const DatabaseError &error) {
         showWarning(this, QString::fromStdString(error.what()));
     }

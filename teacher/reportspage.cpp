@@ -87,8 +87,8 @@ ReportsPage::ReportsPage(QWidget *parent)
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     const QFontMetrics metrics(table_->font());
     const QList<std::pair<int, QString>> widths{
-        {ReportTableModel::SourceColumn, QStringLiteral("zprava-od-zaka.eml, ř. 1234")},
-        {ReportTableModel::FirstFieldColumn, QStringLiteral("Novotná Kateřina")},
+        {ReportTableModel::SourceColumn, QStringLiteral("schránka, ř. 1234")},
+        {ReportTableModel::FirstFieldColumn, QStringLiteral("Kateřina Novotná")},
         {ReportTableModel::FirstFieldColumn + 1, QStringLiteral("Třída")},
         {ReportTableModel::FirstFieldColumn + 2, QStringLiteral("30.12.2026 23:59")},
         {ReportTableModel::FirstFieldColumn + 3, QStringLiteral("30.12.2026 23:59")},
@@ -98,8 +98,21 @@ ReportsPage::ReportsPage(QWidget *parent)
         {ReportTableModel::FirstFieldColumn + 7, QStringLiteral("Úspěšnost %")},
     };
     for (const auto &[column, sample] : widths) {
-        table_->setColumnWidth(column, metrics.horizontalAdvance(sample) + 24);
+        table_->setColumnWidth(column, metrics.horizontalAdvance(sample) + 16);
     }
+    table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
+    // A bad block's reason runs across the columns its fields would fill.
+    connect(model_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &, int first, int last) {
+                for (int row = first; row <= last; ++row) {
+                    if (model_->isBad(row)) {
+                        table_->setSpan(row, ReportTableModel::FirstFieldColumn, 1,
+                                        ReportTableModel::ColumnCount -
+                                            ReportTableModel::FirstFieldColumn);
+                    }
+                }
+            });
+    connect(model_, &QAbstractItemModel::modelReset, table_, &QTableView::clearSpans);
 
     summary_->setObjectName(QStringLiteral("reportSummary"));
     summary_->setAccessibleName(tr("Souhrn seznamu"));
@@ -109,11 +122,11 @@ ReportsPage::ReportsPage(QWidget *parent)
         buttons->addWidget(buttonFor(action, this));
     }
     buttons->addStretch();
-    buttons->addWidget(summary_);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(hint);
     layout->addLayout(buttons);
+    layout->addWidget(summary_);
     layout->addWidget(table_, 1);
     updateActions();
 }

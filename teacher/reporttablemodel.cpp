@@ -71,15 +71,14 @@ QVariant ReportTableModel::data(const QModelIndex &index, int role) const
         if (column == SourceColumn) {
             return row.source;
         }
-        if (column == NoteColumn) {
-            return bad ? row.report.reason : QString();
+        // The view lets a bad block's reason span the columns of the fields.
+        if (bad) {
+            return column == FirstFieldColumn || role == Qt::ToolTipRole ? row.report.reason
+                                                                         : QString();
         }
-        if (role == Qt::ToolTipRole && bad) {
-            return row.report.reason;
-        }
-        return bad ? QString() : row.fields.value(column - FirstFieldColumn);
+        return row.fields.value(column - FirstFieldColumn);
     case Qt::TextAlignmentRole:
-        if (column >= FirstFieldColumn + 4 && column < NoteColumn) {
+        if (!bad && column >= FirstFieldColumn + 4) {
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         }
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
@@ -88,7 +87,7 @@ QVariant ReportTableModel::data(const QModelIndex &index, int role) const
     case Qt::ForegroundRole:
         return bad ? QBrush(QColor(140, 0, 0)) : QVariant();
     case Qt::FontRole:
-        if (bad && column == NoteColumn) {
+        if (bad && column == FirstFieldColumn) {
             QFont font;
             font.setBold(true);
             return font;
@@ -106,9 +105,6 @@ QVariant ReportTableModel::headerData(int section, Qt::Orientation orientation, 
     }
     if (section == SourceColumn) {
         return tr("Odkud");
-    }
-    if (section == NoteColumn) {
-        return tr("Chyba");
     }
     return reportColumnTitles().value(section - FirstFieldColumn);
 }

@@ -16,9 +16,8 @@ public:
     enum Column
     {
         SourceColumn,
-        FirstFieldColumn, // Student; the report's fields follow
-        NoteColumn = FirstFieldColumn + 8,
-        ColumnCount
+        FirstFieldColumn, // Student; the report's fields follow, or a bad block's reason
+        ColumnCount = FirstFieldColumn + 8
     };
 
     explicit ReportTableModel(QObject *parent = nullptr);
@@ -30,6 +29,7 @@ public:
     [[nodiscard]] QList<DecodedReport> reports() const;
     [[nodiscard]] int goodCount() const;
     [[nodiscard]] int badCount() const { return static_cast<int>(rows_.size()) - goodCount(); }
+    [[nodiscard]] bool isBad(int row) const { return !rows_.at(row).report.isOk(); }
 
     [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex &parent = {}) const override;

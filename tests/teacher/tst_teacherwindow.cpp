@@ -86,7 +86,9 @@ void TeacherWindowTest::pastedMailIsStoredOnceAndPupilsComeFromCsv()
     QCOMPARE(cell(0, ReportTableModel::FirstFieldColumn), QStringLiteral("Jana Dvořáková"));
     QCOMPARE(cell(0, ReportTableModel::FirstFieldColumn + 2), QStringLiteral("7.12.2026 9:55"));
     QCOMPARE(cell(1, ReportTableModel::FirstFieldColumn + 7), QStringLiteral("50,00"));
-    QVERIFY(!cell(2, ReportTableModel::NoteColumn).isEmpty());
+    // The damaged block's row says why, across the columns of the fields.
+    QVERIFY(cell(2, ReportTableModel::FirstFieldColumn).startsWith(QStringLiteral("Poškozená")));
+    QCOMPARE(reports.table()->columnSpan(2, ReportTableModel::FirstFieldColumn), 8);
     QVERIFY(model.index(2, 1).data(Qt::BackgroundRole).isValid());
 
     QTest::keyClick(reports.table(), Qt::Key_S, Qt::ControlModifier);
