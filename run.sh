@@ -1,12 +1,25 @@
 #!/usr/bin/env bash
-# Builds Tesilka and starts it. On the first run it also creates the sample school database
-# at the built-in path, when nothing is there yet, so that both sign-in modes can be seen.
+# Builds Tesilka and starts it: the pupil's program, or with "ucitel" the teacher's program
+# (further arguments go to it, e.g. ./run.sh ucitel --decode mail.eml). On the first run it
+# also creates the sample school database at the built-in path, when nothing is there yet, so
+# that both sign-in modes can be seen.
+#   ./run.sh [ucitel [ARGS...]]
 set -euo pipefail
 cd "$(dirname "$0")"
 
+program=tesilka
+binary=build/tesilka
+if [ "${1:-}" = "ucitel" ]; then
+  shift
+  program=tesilka-ucitel
+  binary=build/teacher/tesilka-ucitel
+fi
+
+# What the build says goes to standard error: standard output is the program's (--decode CSV).
+exec 3>&1 1>&2
 scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-cmake --build build --target tesilka -j"$(nproc)"
+cmake --build build --target "$program" -j"$(nproc)"
 
 database=$(sed -n 's/^TESILKA_DATABASE_PATH:STRING=//p' build/CMakeCache.txt)
 if [ -n "$database" ] && [ ! -e "$database" ]; then
@@ -14,4 +27,4 @@ if [ -n "$database" ] && [ ! -e "$database" ]; then
     echo "Could not create the sample database at $database; the program offers e-mail mode only."
 fi
 
-exec build/tesilka
+exec "$binary" "$@" 1>&3 3>&-

@@ -309,7 +309,7 @@ std::unique_ptr<TeacherDatabase> TeacherDatabase::create(const DatabaseLocation 
 }
 
 ReportStoreResult TeacherDatabase::storeReports(const QList<DecodedReport> &reports,
-                                                const QDateTime &storedAt)
+                                                const QDateTime &storedAt) const
 {
     constexpr Action action = Action::StoreReports;
     const QString &path = location_.path;
@@ -383,7 +383,7 @@ QList<PupilRecord> TeacherDatabase::pupils() const
     return list;
 }
 
-qint64 TeacherDatabase::addPupil(const QString &surname, const QString &className)
+qint64 TeacherDatabase::addPupil(const QString &surname, const QString &className) const
 {
     constexpr Action action = Action::ChangePupils;
     const QString &path = location_.path;
@@ -410,7 +410,7 @@ qint64 TeacherDatabase::addPupil(const QString &surname, const QString &classNam
     return key;
 }
 
-void TeacherDatabase::updatePupil(const PupilRecord &pupil)
+void TeacherDatabase::updatePupil(const PupilRecord &pupil) const
 {
     constexpr Action action = Action::ChangePupils;
     const QString &path = location_.path;
@@ -439,7 +439,7 @@ void TeacherDatabase::updatePupil(const PupilRecord &pupil)
     transaction.commit(action, path);
 }
 
-void TeacherDatabase::deletePupil(qint64 key)
+void TeacherDatabase::deletePupil(qint64 key) const
 {
     constexpr Action action = Action::ChangePupils;
     const QString &path = location_.path;
@@ -469,7 +469,7 @@ QList<ClassListIssue> TeacherDatabase::pupilsAlreadyStored(const QList<ClassList
     return issues;
 }
 
-PupilImportResult TeacherDatabase::importPupils(const QList<ClassListRow> &rows)
+PupilImportResult TeacherDatabase::importPupils(const QList<ClassListRow> &rows) const
 {
     constexpr Action action = Action::ImportPupils;
     const QString &path = location_.path;

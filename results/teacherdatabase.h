@@ -38,6 +38,7 @@ struct PupilImportResult
 // for each operation, it holds one connection from open() until it is destroyed, so that
 // table views can read through it. Every write is one transaction: a failure throws
 // DatabaseError (a Czech sentence naming the file and the cause) and changes nothing.
+// Like SchoolDatabase, the object is a handle: writing to the file does not change it.
 class TeacherDatabase
 {
 public:
@@ -62,20 +63,21 @@ public:
 
     // Stores the good reports in one transaction; a block already stored is counted, not
     // stored again.
-    ReportStoreResult storeReports(const QList<DecodedReport> &reports, const QDateTime &storedAt);
+    ReportStoreResult storeReports(const QList<DecodedReport> &reports,
+                                   const QDateTime &storedAt) const;
     [[nodiscard]] int storedReportCount() const;
 
     // The pupils in Czech order of surname, then class.
     [[nodiscard]] QList<PupilRecord> pupils() const;
     // Returns the new row's key. A pupil with the same surname and class is refused.
-    qint64 addPupil(const QString &surname, const QString &className);
-    void updatePupil(const PupilRecord &pupil);
-    void deletePupil(qint64 key);
+    qint64 addPupil(const QString &surname, const QString &className) const;
+    void updatePupil(const PupilRecord &pupil) const;
+    void deletePupil(qint64 key) const;
 
     // The rows of a class list whose surname and class are already in "Zaci".
     [[nodiscard]] QList<ClassListIssue> pupilsAlreadyStored(const QList<ClassListRow> &rows) const;
     // Adds the rows in one transaction, skipping (and reporting) those already stored.
-    PupilImportResult importPupils(const QList<ClassListRow> &rows);
+    PupilImportResult importPupils(const QList<ClassListRow> &rows) const;
 
 private:
     explicit TeacherDatabase(DatabaseLocation location);

@@ -1,0 +1,157 @@
+#include "teacher/classlistimportdialog.h"
+
+#include "results/teacherdatabase.h"
+#include "teacher/classlistpreviewmodel.h"
+#include "teacher/czechtext.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QSet>
+#include <QStringListModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+ClassListImportDialog::ClassListImportDialog(QByteArray data, const QString &fileName,
+                                             const TeacherDatabase &database, QWidget *parent)
+    : QDialog(parent), data_(std::move(data)), database_(database), encoding_(new QComboBox(this)),
+      separator_(new QComboBox(this)),
+      header_(new QCheckBox(tr("&První řádek je záhlaví (názvy sloupců)"), this)),
+      summary_(new QLabel(this)), preview_(new ClassListPreviewModel(this)),
+      issues_(new QStringListModel(this)), import_(nullptr)
+{
+    setObjectName(QStringLiteral("classListImport"));
+    setWindowTitle(tr("Import žáků z %1").arg(fileName));
+
+    encoding_->setObjectName(QStringLiteral("encoding"));
+    encoding_->setAccessibleName(tr("Kódování"));
+    encoding_->addItem(tr("UTF-8"), static_cast<int>(ClassListOptions::Encoding::Utf8));
+    encoding_->addItem(tr("Windows-1250"),
+                       static_cast<int>(ClassListOptions::Encoding::Windows1250));
+    separator_->setObjectName(QStringLiteral("separator"));
+    separator_->setAccessibleName(tr("Oddělovač"));
+    separator_->addItem(tr("středník ;"), QChar(u';'));
+    separator_->addItem(tr("čárka ,"), QChar(u','));
+    separator_->addItem(tr("tabulátor"), QChar(u'\t'));
+    header_->setObjectName(QStringLiteral("header"));
+    header_->setAccessibleName(tr("První řádek je záhlaví"));
+
+    const ClassListOptions guess = guessClassListOptions(data_);
+    encoding_->setCurrentIndex(encoding_->findData(static_cast<int>(guess.encoding)));
+    separator_->setCurrentIndex(qMax(0, separator_->findData(guess.separator)));
+    header_->setChecked(guess.hasHeader);
+
+    auto *previewView = new QTableView(this);
+    previewView->setObjectName(QStringLiteral("preview"));
+    previewView->setAccessibleName(tr("Žáci, kteří budou přidáni"));
+    previewView->setModel(preview_);
+    previewView->verticalHeader()->setVisible(false);
+    previewView->horizontalHeader()->setStretchLastSection(true);
+    previewView->setColumnWidth(0, fontMetrics().horizontalAdvance(tr("Řádek")) + 24);
+    previewView->setColumnWidth(1, fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16);
+    previewView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    previewView->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    auto *issuesView = new QListView(this);
+    issuesView->setObjectName(QStringLiteral("issues"));
+    issuesView->setAccessibleName(tr("Řádky, které nebudou importovány"));
+    issuesView->setModel(issues_);
+    issuesView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    auto *buttons = new QDialogButtonBox(this);
+    import_ = buttons->addButton(tr("&Importovat"), QDialogButtonBox::AcceptRole);
+    import_->setObjectName(QStringLiteral("import"));
+    import_->setDefault(true);
+    QPushButton *cancel = buttons->addButton(tr("&Zrušit"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *form = new QFormLayout;
+    auto *encodingLabel = new QLabel(tr("&Kódování:"), this);
+    encodingLabel->setBuddy(encoding_);
+    auto *separatorLabel = new QLabel(tr("&Oddělovač:"), this);
+    separatorLabel->setBuddy(separator_);
+    form->addRow(encodingLabel, encoding_);
+    form->addRow(separatorLabel, separator_);
+    form->addRow(header_);
+    auto *previewLabel = new QLabel(tr("Ná&hled:"), this);
+    previewLabel->setBuddy(previewView);
+    auto *issuesLabel = new QLabel(tr("Řádky, které se &neimportují:"), this);
+    issuesLabel->setBuddy(issuesView);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(summary_);
+    layout->addWidget(previewLabel);
+    layout->addWidget(previewView, 3);
+    layout->addWidget(issuesLabel);
+    layout->addWidget(issuesView, 1);
+    layout->addWidget(buttons);
+    resize(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 45, fontMetrics().height() * 34);
+
+    connect(encoding_, &QComboBox::currentIndexChanged, this, &ClassListImportDialog::reparse);
+    connect(separator_, &QComboBox::currentIndexChanged, this, &ClassListImportDialog::reparse);
+    connect(header_, &QCheckBox::toggled, this, &ClassListImportDialog::reparse);
+    reparse();
+}
+
+ClassListOptions ClassListImportDialog::options() const
+{
+    ClassListOptions options;
+    options.encoding = static_cast<ClassListOptions::Encoding>(encoding_->currentData().toInt());
+    options.separator = separator_->currentData().value<QChar>();
+    options.hasHeader = header_->isChecked();
+    return options;
+}
+
+void ClassListImportDialog::reparse()
+{
+    const ClassList list = parseClassList(data_, options());
+    QList<ClassListIssue> issues = list.issues;
+    QList<ClassListRow> rows = list.rows;
+    try {
+        const QList<ClassListIssue> stored = database_.pupilsAlreadyStored(rows);
+        QSet<int> storedLines;
+        for (const ClassListIssue &issue : stored) {
+            storedLines.insert(issue.line);
+        }
+        rows.removeIf([&](const ClassListRow &row) { return storedLines.contains(row.line); });
+        issues += stored;
+    } catch (const DatabaseError &error) {
+        issues.append({0, QString::fromStdString(error.what())});
+    }
+    std::stable_sort(issues.begin(), issues.end(),
+                     [](const auto &a, const auto &b) { return a.line < b.line; });
+    QStringList texts;
+    texts.reserve(issues.size());
+    for (const ClassListIssue &issue : issues) {
+        texts.append(issue.line > 0 ? tr("Řádek %1: %2").arg(issue.line).arg(issue.reason)
+                                    : issue.reason);
+    }
+    issues_->setStringList(texts);
+    const auto count = static_cast<int>(rows.size());
+    preview_->setRows(std::move(rows));
+    summary_->setText(czechCount(count, tr("Bude přidán %1 žák."), tr("Budou přidáni %1 žáci."),
+                                 tr("Bude přidáno %1 žáků.")) +
+                      u' ' +
+                      czechCount(static_cast<int>(issues.size()), tr("%1 řádek se neimportuje."),
+                                 tr("%1 řádky se neimportují."), tr("%1 řádků se neimportuje.")));
+    import_->setEnabled(count > 0);
+}
+
+QList<ClassListRow> ClassListImportDialog::rowsToImport() const
+{
+    return preview_->rows();
+}
+
+QStringList ClassListImportDialog::issueTexts() const
+{
+    return issues_->stringList();
+}

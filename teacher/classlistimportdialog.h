@@ -1,0 +1,43 @@
+#pragma once
+
+#include "results/classlistcsv.h"
+
+#include <QByteArray>
+#include <QDialog>
+
+class ClassListPreviewModel;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QStringListModel;
+class TeacherDatabase;
+
+// Preview of a class list before it is imported: the guessed encoding, separator and header
+// shown and changeable, the rows that would be added, and every problem by line. Nothing is
+// written here; the caller imports rowsToImport() when the dialog is accepted.
+class ClassListImportDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    ClassListImportDialog(QByteArray data, const QString &fileName, const TeacherDatabase &database,
+                          QWidget *parent = nullptr);
+
+    [[nodiscard]] QList<ClassListRow> rowsToImport() const;
+    [[nodiscard]] ClassListOptions options() const;
+    [[nodiscard]] QStringList issueTexts() const;
+
+private:
+    void reparse();
+
+    QByteArray data_;
+    const TeacherDatabase &database_;
+    QComboBox *encoding_;
+    QComboBox *separator_;
+    QCheckBox *header_;
+    QLabel *summary_;
+    ClassListPreviewModel *preview_;
+    QStringListModel *issues_;
+    QPushButton *import_;
+};

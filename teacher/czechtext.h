@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The form of a Czech word or phrase that goes with a count: `one` for 1, `few` for 2 to 4,
+// `many` for 0 and 5 and more. Each form holds %1 for the count.
+QString czechCount(int count, const QString &one, const QString &few, const QString &many);

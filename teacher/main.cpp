@@ -1,0 +1,84 @@
+#include "teacher/decodecommand.h"
+#include "teacher/mainwindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+
+void setIdentity()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Tesilka"));
+    QCoreApplication::setApplicationName(QStringLiteral("tesilka-ucitel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESILKA_VERSION));
+}
+
+// The command line without a window: decided before any application object exists, so that
+// it runs without a display.
+int runCommandLine(int argc, char *argv[])
+{
+    const QCoreApplication app(argc, argv);
+    setIdentity();
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    QFile out;
+    QFile err;
+    if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly)) {
+        return 2;
+    }
+    const QString first = arguments.value(0);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        out.write(commandLineHelp(QStringLiteral("tesilka-ucitel")).toUtf8());
+        return 0;
+    }
+    if (first == QLatin1String("--version")) {
+        out.write(QStringLiteral("tesilka-ucitel %1\n").arg(TESILKA_VERSION).toUtf8());
+        return 0;
+    }
+    if (first == QLatin1String("--decode")) {
+        return runDecodeCommand(arguments.mid(1), out, err);
+    }
+    err.write(QCoreApplication::translate("DecodeCommand",
+                                          "Neznámá volba „%1“. Nápovědu vypíše --help.\n")
+                  .arg(first)
+                  .toUtf8());
+    return 2;
+}
+
+bool isCommandLine(int argc, char *argv[])
+{
+    if (argc < 2) {
+        return false;
+    }
+    const QByteArray first(argv[1]);
+    // Qt's own options (-platform, -style …) belong to the window.
+    return first.startsWith("--") || first == "-h";
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (isCommandLine(argc, argv)) {
+        return runCommandLine(argc, argv);
+    }
+    QApplication app(argc, argv);
+    setIdentity();
+
+    // The whole interface is Czech, Qt's own dialogs and buttons included.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtTexts);
+    }
+
+    MainWindow window;
+    window.show();
+    window.openInitialDatabase();
+    return QApplication::exec();
+}

@@ -1,0 +1,247 @@
+#include "teacher/mainwindow.h"
+
+#include "app/appicon.h"
+#include "results/teacherdatabase.h"
+#include "teacher/messages.h"
+#include "teacher/pupilspage.h"
+#include "teacher/reportspage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+
+namespace {
+const QString databaseKey = QStringLiteral("databaze");
+const QString geometryKey = QStringLiteral("okno/geometrie");
+const QString stateKey = QStringLiteral("okno/stav");
+constexpr int statusTimeoutMs = 0; // the last message stays until the next one
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), tabs_(new QTabWidget(this)), reportsPage_(new ReportsPage(tabs_)),
+      pupilsPage_(new PupilsPage(tabs_)), databaseLabel_(new QLabel(this))
+{
+    setObjectName(QStringLiteral("teacherMainWindow"));
+    setWindowIcon(tesilkaIcon());
+    tabs_->setObjectName(QStringLiteral("pages"));
+    tabs_->setAccessibleName(tr("Stránky programu"));
+    tabs_->addTab(reportsPage_, tr("&Zprávy z e-mailu"));
+    tabs_->addTab(pupilsPage_, tr("Žá&ci"));
+    setCentralWidget(tabs_);
+
+    databaseLabel_->setObjectName(QStringLiteral("databaseLabel"));
+    databaseLabel_->setAccessibleName(tr("Otevřená databáze"));
+    statusBar()->addPermanentWidget(databaseLabel_);
+    connect(reportsPage_, &ReportsPage::statusMessage, this, &MainWindow::showStatus);
+    connect(pupilsPage_, &PupilsPage::statusMessage, this, &MainWindow::showStatus);
+
+    createMenus();
+    updateTitle();
+    // Room for every column of the reports, within the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    resize(qMin(1000, screen.width() * 9 / 10), qMin(640, screen.height() * 9 / 10));
+    const QSettings settings;
+    restoreGeometry(settings.value(geometryKey).toByteArray());
+    restoreState(settings.value(stateKey).toByteArray());
+}
+
+MainWindow::~MainWindow()
+{
+    // The pages hold a pointer to the database: let them forget it first.
+    reportsPage_->setDatabase(nullptr);
+    pupilsPage_->setDatabase(nullptr);
+}
+
+void MainWindow::createMenus()
+{
+    auto *newDatabase = new QAction(tr("&Nová databáze…"), this);
+    newDatabase->setShortcut(QKeySequence::New);
+    newDatabase->setStatusTip(tr("Vytvoří prázdnou školní databázi"));
+    connect(newDatabase, &QAction::triggered, this, &MainWindow::chooseNewDatabase);
+    auto *openDatabase = new QAction(tr("&Otevřít databázi…"), this);
+    openDatabase->setShortcut(QKeySequence::Open);
+    openDatabase->setStatusTip(tr("Otevře soubor školní databáze"));
+    connect(openDatabase, &QAction::triggered, this, &MainWindow::chooseDatabase);
+    auto *quit = new QAction(tr("&Konec"), this);
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *file = menuBar()->addMenu(tr("&Soubor"));
+    file->addAction(newDatabase);
+    file->addAction(openDatabase);
+    file->addSeparator();
+    file->addAction(reportsPage_->openFilesAction());
+    file->addAction(reportsPage_->storeAction());
+    file->addSeparator();
+    file->addAction(pupilsPage_->importAction());
+    file->addAction(pupilsPage_->exportAction());
+    file->addSeparator();
+    file->addAction(quit);
+
+    QMenu *edit = menuBar()->addMenu(tr("Ú&pravy"));
+    edit->addAction(reportsPage_->pasteAction());
+    edit->addAction(reportsPage_->clearAction());
+    edit->addSeparator();
+    edit->addAction(pupilsPage_->addPupilAction());
+    edit->addAction(pupilsPage_->editPupilAction());
+    edit->addAction(pupilsPage_->deletePupilAction());
+
+    QMenu *help = menuBar()->addMenu(tr("&Nápověda"));
+    auto *about = help->addAction(tr("&O programu…"), this, &MainWindow::showAbout);
+    about->setMenuRole(QAction::AboutRole);
+    auto *aboutQt = help->addAction(tr("O &Qt…"), qApp, &QApplication::aboutQt);
+    aboutQt->setMenuRole(QAction::AboutQtRole);
+
+    QToolBar *tools = addToolBar(tr("Nástroje"));
+    tools->setObjectName(QStringLiteral("tools"));
+    tools->setAccessibleName(tr("Nástroje"));
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->addAction(openDatabase);
+    tools->addSeparator();
+    tools->addAction(reportsPage_->pasteAction());
+    tools->addAction(reportsPage_->openFilesAction());
+    tools->addAction(reportsPage_->storeAction());
+    tools->addSeparator();
+    tools->addAction(pupilsPage_->importAction());
+}
+
+void MainWindow::openInitialDatabase()
+{
+    const QString remembered = QSettings().value(databaseKey).toString();
+    if (!remembered.isEmpty()) {
+        openDatabase(DatabaseLocation::fromSettingsValue(remembered));
+        return;
+    }
+    const QString builtIn = schoolDatabasePath();
+    if (fileExists(builtIn)) {
+        openDatabase(DatabaseLocation::sqliteFile(builtIn));
+        return;
+    }
+    showStatus(tr("Žádná databáze není otevřená: otevřete ji nebo vytvořte novou (nabídka "
+                  "Soubor)."));
+}
+
+bool MainWindow::openDatabase(const DatabaseLocation &location)
+{
+    std::unique_ptr<TeacherDatabase> database;
+    try {
+        database = TeacherDatabase::open(location);
+    } catch (const DatabaseError &error) {
+        showWarning(this, QString::fromStdString(error.what()));
+        showStatus(tr("Databáze nebyla otevřena."));
+        return false;
+    }
+    QString status = tr("Otevřena databáze %1.").arg(QDir::toNativeSeparators(location.path));
+    if (database->addedReportsTable()) {
+        status += u' ' + tr("Přidána tabulka Zpravy pro zprávy z e-mailu.");
+    }
+    useDatabase(std::move(database), status);
+    return true;
+}
+
+bool MainWindow::createDatabase(const QString &path, bool replaceExisting)
+{
+    std::unique_ptr<TeacherDatabase> database;
+    try {
+        database = TeacherDatabase::create(DatabaseLocation::sqliteFile(path), replaceExisting);
+    } catch (const DatabaseError &error) {
+        showWarning(this, QString::fromStdString(error.what()));
+        showStatus(tr("Databáze nebyla vytvořena."));
+        return false;
+    }
+    useDatabase(std::move(database),
+                tr("Vytvořena nová databáze %1.").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+void MainWindow::useDatabase(std::unique_ptr<TeacherDatabase> database, const QString &status)
+{
+    reportsPage_->setDatabase(nullptr);
+    pupilsPage_->setDatabase(nullptr);
+    database_ = std::move(database);
+    reportsPage_->setDatabase(database_.get());
+    pupilsPage_->setDatabase(database_.get());
+    QSettings().setValue(databaseKey, database_->location().settingsValue());
+    updateTitle();
+    showStatus(status);
+}
+
+void MainWindow::chooseNewDatabase()
+{
+    // The dialog itself asks before it lets an existing file be chosen.
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Nová databáze"),
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QStringLiteral("tesilka.db")),
+        tr("Databáze Tesilky (*.db);;Všechny soubory (*)"));
+    if (!path.isEmpty()) {
+        createDatabase(path, true);
+    }
+}
+
+void MainWindow::chooseDatabase()
+{
+    const QString start = database_ != nullptr
+                              ? QFileInfo(database_->location().path).absolutePath()
+                              : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Otevřít databázi"), start, tr("Databáze Tesilky (*.db);;Všechny soubory (*)"));
+    if (!path.isEmpty()) {
+        openDatabase(DatabaseLocation::sqliteFile(path));
+    }
+}
+
+void MainWindow::showAbout()
+{
+    QMessageBox box(QMessageBox::Information, tr("O programu"),
+                    tr("<p><b>Tesilka – učitel</b>, verze %1</p>"
+                       "<p>Program učitele k Tesilce na Ohmův zákon: školní databáze, seznamy "
+                       "žáků a zprávy, které žáci posílají e-mailem.</p>"
+                       "<p>Šíří se pod licencí GNU General Public License verze 3 nebo "
+                       "(podle vaší volby) kterékoli pozdější (GPL-3.0-or-later), "
+                       "bez jakékoli záruky.</p>")
+                        .arg(QCoreApplication::applicationVersion()),
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("about"));
+    box.setIconPixmap(tesilkaIcon().pixmap(32, 32));
+    box.exec();
+}
+
+void MainWindow::showStatus(const QString &text)
+{
+    statusBar()->showMessage(text, statusTimeoutMs);
+}
+
+void MainWindow::updateTitle()
+{
+    if (database_ == nullptr) {
+        setWindowTitle(tr("Tesilka – učitel"));
+        databaseLabel_->setText(tr("Databáze není otevřená"));
+        return;
+    }
+    const QString path = QDir::toNativeSeparators(database_->location().path);
+    setWindowTitle(tr("%1 – Tesilka – učitel").arg(QFileInfo(path).fileName()));
+    databaseLabel_->setText(tr("Databáze: %1").arg(path));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    QSettings settings;
+    settings.setValue(geometryKey, saveGeometry());
+    settings.setValue(stateKey, saveState());
+    event->accept();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "results/databaselocation.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class PupilsPage;
+class QAction;
+class QLabel;
+class QTabWidget;
+class ReportsPage;
+class TeacherDatabase;
+
+// The teacher's program: the open school database, the reports read from e-mail and the
+// pupils, as tabs under one menu bar, tool bar and status bar.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The last database from the settings, else the built-in school database if it exists.
+    void openInitialDatabase();
+    // Opens the database, tells the teacher what happened; false (with a message) on failure,
+    // and the previous database stays open.
+    bool openDatabase(const DatabaseLocation &location);
+    // Creates a database at the path (replacing a file only when `replaceExisting`) and opens it.
+    bool createDatabase(const QString &path, bool replaceExisting);
+
+    [[nodiscard]] TeacherDatabase *database() const { return database_.get(); }
+    [[nodiscard]] ReportsPage *reportsPage() const { return reportsPage_; }
+    [[nodiscard]] PupilsPage *pupilsPage() const { return pupilsPage_; }
+    [[nodiscard]] QTabWidget *tabs() const { return tabs_; }
+
+public slots:
+    void chooseNewDatabase();
+    void chooseDatabase();
+    void showAbout();
+    void showStatus(const QString &text);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createMenus();
+    void useDatabase(std::unique_ptr<TeacherDatabase> database, const QString &status);
+    void updateTitle();
+
+    std::unique_ptr<TeacherDatabase> database_;
+    QTabWidget *tabs_;
+    ReportsPage *reportsPage_;
+    PupilsPage *pupilsPage_;
+    QLabel *databaseLabel_;
+};
