@@ -12,7 +12,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -20,6 +22,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 // A teacher's session, driven by keyboard where a teacher would use it.
 class TeacherWindowTest : public QObject
@@ -30,6 +33,7 @@ private slots:
     void initTestCase();
     void pastedMailIsStoredOnceAndPupilsComeFromCsv();
     void refusedFileLeavesTheOpenDatabaseAndIsRemembered();
+    void droppedMailFilesAreRead();
 
 private:
     QTemporaryDir dir_;
@@ -143,6 +147,48 @@ void TeacherWindowTest::pastedMailIsStoredOnceAndPupilsComeFromCsv()
         order.append(pupils.pupilAt(row).surname);
     }
     QCOMPARE(order, QStringList({"Čech", "Chalupa, ml.", "Řezáč", "Šťastná"}));
+
+    // Written back as a spreadsheet opens it.
+    const QString exported = dir_.filePath(QStringLiteral("export.csv"));
+    window.pupilsPage()->exportClassList(exported);
+    QFile back(exported);
+    QVERIFY(back.open(QIODevice::ReadOnly));
+    QCOMPARE(back.readAll(), QStringLiteral("\uFEFFPříjmení;Třída\r\nČech;8.A\r\nChalupa, ml.;"
+                                            "8.A\r\nŘezáč;8.B\r\nŠťastná;8.B\r\n")
+                                 .toUtf8());
+}
+
+void TeacherWindowTest::droppedMailFilesAreRead()
+{
+    // An .eml whose text part is quoted-printable (lines count in the text of the mail), and a
+    // file that holds no report.
+    const QString block = pupilReportBlock(QStringLiteral("Eva"), QStringLiteral("7.C"), 1, 1);
+    const QString eml = dir_.filePath(QStringLiteral("eva.eml"));
+    const QString empty = dir_.filePath(QStringLiteral("prazdny.txt"));
+    {
+        QFile mail(eml);
+        QVERIFY(mail.open(QIODevice::WriteOnly));
+        mail.write("From: eva@example.org\r\nMIME-Version: 1.0\r\n"
+                   "Content-Type: text/plain; charset=utf-8\r\n"
+                   "Content-Transfer-Encoding: quoted-printable\r\n\r\n"
+                   "V=C3=BDsledek:\r\n");
+        mail.write(block.toLatin1());
+        QFile other(empty);
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("nic\n");
+    }
+    MainWindow window;
+    window.show();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(eml), QUrl::fromLocalFile(empty)});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // Straight to the page: outside a real drag, QApplication does not deliver a drop.
+    static_cast<QObject *>(window.reportsPage())->event(&drop);
+    QCOMPARE(window.reportsPage()->model()->goodCount(), 1);
+    QCOMPARE(window.reportsPage()->model()->index(0, 0).data().toString(),
+             QStringLiteral("eva.eml, ř. 2"));
+    QCOMPARE(statusText(window),
+             QStringLiteral("Přečteny 2 soubory: 1 zpráva. Bez zprávy: prazdny.txt."));
 }
 
 void TeacherWindowTest::refusedFileLeavesTheOpenDatabaseAndIsRemembered()
