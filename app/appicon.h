@@ -2,5 +2,7 @@
 
 #include <QIcon>
 
-// The 32 × 32 icon of the exercise window: an ohm sign on a resistor-coloured tile.
+// The programs' own icons, the same as in the desktop's menus: a resistor over an ohm sign for
+// the pupil's program, over a bar chart for the teacher's.
 QIcon tesilkaIcon();
+QIcon teacherIcon();

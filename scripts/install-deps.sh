@@ -6,6 +6,8 @@ packages=(
   cmake g++ make
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
   fonts-liberation sqlite3 qt6-translations-l10n locales
+  # the icons, the Debian packages and their checks
+  librsvg2-bin dpkg-dev desktop-file-utils appstream xvfb xdotool
 )
 
 missing=()

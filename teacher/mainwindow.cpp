@@ -35,7 +35,7 @@ MainWindow::MainWindow(QWidget *parent)
       pupilsPage_(new PupilsPage(tabs_)), databaseLabel_(new QLabel(this))
 {
     setObjectName(QStringLiteral("teacherMainWindow"));
-    setWindowIcon(tesilkaIcon());
+    setWindowIcon(teacherIcon());
     tabs_->setObjectName(QStringLiteral("pages"));
     tabs_->setAccessibleName(tr("Stránky programu"));
     tabs_->addTab(reportsPage_, tr("&Zprávy z e-mailu"));
@@ -217,7 +217,7 @@ void MainWindow::showAbout()
                         .arg(QCoreApplication::applicationVersion()),
                     QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("about"));
-    box.setIconPixmap(tesilkaIcon().pixmap(32, 32));
+    box.setIconPixmap(teacherIcon().pixmap(32, 32));
     box.exec();
 }
 

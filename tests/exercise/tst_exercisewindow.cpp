@@ -47,6 +47,8 @@ void ExerciseWindowTest::loadSeedsAndShowsAProblem()
     window.load();
     QVERIFY(window.isVisible());
     QCOMPARE(window.windowTitle(), QStringLiteral("Tesilka Ohmova zákona"));
+    // the menu's icon, from the window library's resources
+    QVERIFY(!window.windowIcon().pixmap(32, 32).isNull());
     QCOMPARE(random.seeds(), 1);
     QCOMPARE(random.draws(), 6);
     QCOMPARE(labelText(window, "lblT0"), QStringLiteral("Odpor:"));
