@@ -47,7 +47,7 @@ QPushButton *buttonFor(QAction *action, QWidget *parent)
 ReportsPage::ReportsPage(QWidget *parent)
     : QWidget(parent), model_(new ReportTableModel(this)), table_(new QTableView(this)),
       summary_(new QLabel(this)), pasteAction_(new QAction(tr("&Vložit text"), this)),
-      openFilesAction_(new QAction(tr("&Otevřít soubory se zprávami…"), this)),
+      openFilesAction_(new QAction(tr("Otevřít sou&bory se zprávami…"), this)),
       storeAction_(new QAction(tr("U&ložit do databáze"), this)),
       clearAction_(new QAction(tr("V&yprázdnit seznam"), this))
 {
