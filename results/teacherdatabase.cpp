@@ -35,6 +35,7 @@ enum class Action
     Open,
     Create,
     StoreReports,
+    ReadReports,
     ReadPupils,
     ChangePupils,
     ImportPupils
@@ -49,6 +50,8 @@ QString sentenceFor(Action action)
         return tr("Databázi %1 nelze vytvořit: %2.");
     case Action::StoreReports:
         return tr("Zprávy nelze uložit do databáze %1: %2. Nic nebylo uloženo.");
+    case Action::ReadReports:
+        return tr("Zprávy nelze načíst z databáze %1: %2.");
     case Action::ReadPupils:
         return tr("Seznam žáků nelze načíst z databáze %1: %2.");
     case Action::ChangePupils:
@@ -95,9 +98,10 @@ void execute(QSqlQuery &query, Action action, const QString &path)
 class WriteTransaction
 {
 public:
-    WriteTransaction(const QSqlDatabase &db, Action action, const QString &path) : db_(db)
+    WriteTransaction(const QSqlDatabase &db, const teachersql::Statements &sql, Action action,
+                     const QString &path)
+        : db_(db)
     {
-        const auto &sql = teachersql::statementsFor(DatabaseLocation::Engine::Sqlite);
         QSqlQuery begin(db_);
         if (!begin.exec(QString::fromUtf8(sql.beginWrite))) {
             failWith(action, path, begin.lastError());
@@ -194,7 +198,8 @@ void TeacherDatabase::checkAndUpgrade()
     const auto &sql = teachersql::statementsFor(location_.engine);
     // A write transaction from the start: a file that is read-only or held locked by a
     // pupil's machine is found now, not at the first save.
-    WriteTransaction transaction(db, Action::Open, path);
+    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), Action::Open,
+                                 path);
 
     const auto hasTable = [&](const QString &name) {
         QSqlQuery query = prepared(db, sql.tableExists, Action::Open, path);
@@ -315,7 +320,7 @@ ReportStoreResult TeacherDatabase::storeReports(const QList<DecodedReport> &repo
     const QString &path = location_.path;
     const QSqlDatabase db = connection();
     ReportStoreResult result;
-    WriteTransaction transaction(db, action, path);
+    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
     {
         QSqlQuery insert =
             prepared(db, teachersql::statementsFor(location_.engine).insertReport, action, path);
@@ -352,8 +357,8 @@ int TeacherDatabase::storedReportCount() const
 {
     QSqlQuery query =
         prepared(connection(), teachersql::statementsFor(location_.engine).countReports,
-                 Action::ReadPupils, location_.path);
-    execute(query, Action::ReadPupils, location_.path);
+                 Action::ReadReports, location_.path);
+    execute(query, Action::ReadReports, location_.path);
     return query.next() ? query.value(0).toInt() : 0;
 }
 
@@ -396,7 +401,7 @@ qint64 TeacherDatabase::addPupil(const QString &surname, const QString &classNam
         }
     }
     const QSqlDatabase db = connection();
-    WriteTransaction transaction(db, action, path);
+    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
     qint64 key = 0;
     {
         QSqlQuery insert =
@@ -424,7 +429,7 @@ void TeacherDatabase::updatePupil(const PupilRecord &pupil) const
         }
     }
     const QSqlDatabase db = connection();
-    WriteTransaction transaction(db, action, path);
+    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
     {
         QSqlQuery update =
             prepared(db, teachersql::statementsFor(location_.engine).updatePupil, action, path);
@@ -444,7 +449,7 @@ void TeacherDatabase::deletePupil(qint64 key) const
     constexpr Action action = Action::ChangePupils;
     const QString &path = location_.path;
     const QSqlDatabase db = connection();
-    WriteTransaction transaction(db, action, path);
+    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
     {
         QSqlQuery remove =
             prepared(db, teachersql::statementsFor(location_.engine).deletePupil, action, path);
@@ -476,7 +481,7 @@ PupilImportResult TeacherDatabase::importPupils(const QList<ClassListRow> &rows)
     const QSqlDatabase db = connection();
     PupilImportResult result;
     // Read under the write lock, so that the duplicates found are the ones really there.
-    WriteTransaction transaction(db, action, path);
+    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
     {
         QSet<PupilKey> stored;
         QSqlQuery select =

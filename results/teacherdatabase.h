@@ -63,6 +63,7 @@ public:
 
     // Stores the good reports in one transaction; a block already stored is counted, not
     // stored again.
+    // NOLINTNEXTLINE(modernize-use-nodiscard): the write alone is a use
     ReportStoreResult storeReports(const QList<DecodedReport> &reports,
                                    const QDateTime &storedAt) const;
     [[nodiscard]] int storedReportCount() const;
@@ -70,6 +71,7 @@ public:
     // The pupils in Czech order of surname, then class.
     [[nodiscard]] QList<PupilRecord> pupils() const;
     // Returns the new row's key. A pupil with the same surname and class is refused.
+    // NOLINTNEXTLINE(modernize-use-nodiscard): the write alone is a use
     qint64 addPupil(const QString &surname, const QString &className) const;
     void updatePupil(const PupilRecord &pupil) const;
     void deletePupil(qint64 key) const;
@@ -77,6 +79,7 @@ public:
     // The rows of a class list whose surname and class are already in "Zaci".
     [[nodiscard]] QList<ClassListIssue> pupilsAlreadyStored(const QList<ClassListRow> &rows) const;
     // Adds the rows in one transaction, skipping (and reporting) those already stored.
+    // NOLINTNEXTLINE(modernize-use-nodiscard): the write alone is a use
     PupilImportResult importPupils(const QList<ClassListRow> &rows) const;
 
 private:

@@ -47,7 +47,7 @@ QPushButton *buttonFor(QAction *action, QWidget *parent)
 ReportsPage::ReportsPage(QWidget *parent)
     : QWidget(parent), model_(new ReportTableModel(this)), table_(new QTableView(this)),
       summary_(new QLabel(this)), pasteAction_(new QAction(tr("&Vložit text"), this)),
-      openFilesAction_(new QAction(tr("&Otevřít soubory se zprávami…"), this)),
+      openFilesAction_(new QAction(tr("Otevřít sou&bory se zprávami…"), this)),
       storeAction_(new QAction(tr("U&ložit do databáze"), this)),
       clearAction_(new QAction(tr("V&yprázdnit seznam"), this))
 {
@@ -134,6 +134,8 @@ ReportsPage::ReportsPage(QWidget *parent)
 void ReportsPage::setDatabase(TeacherDatabase *database)
 {
     database_ = database;
+    // What was stored went into the previous database.
+    model_->markAllUnstored();
     updateActions();
 }
 
@@ -227,13 +229,13 @@ void ReportsPage::store()
         showWarning(this, tr("Nejprve otevřete nebo vytvořte databázi (nabídka Soubor)."));
         return;
     }
-    if (model_->goodCount() == 0) {
-        emit statusMessage(tr("Není co uložit: v seznamu není žádná dobrá zpráva."));
+    if (model_->unstoredGoodCount() == 0) {
+        emit statusMessage(tr("Není co uložit: v seznamu není žádná neuložená zpráva."));
         return;
     }
     ReportStoreResult result;
     try {
-        result = database_->storeReports(model_->reports(), QDateTime::currentDateTime());
+        result = database_->storeReports(model_->unstoredReports(), QDateTime::currentDateTime());
     } catch (const DatabaseError &error) {
         showWarning(this, QString::fromStdString(error.what()));
         emit statusMessage(tr("Zprávy nebyly uloženy."));
@@ -250,6 +252,8 @@ void ReportsPage::store()
                                          tr("%1 vadné bloky nebyly uloženy"),
                                          tr("%1 vadných bloků nebylo uloženo"));
     }
+    model_->markAllStored();
+    updateActions();
     emit statusMessage(message + u'.');
 }
 
@@ -262,12 +266,13 @@ void ReportsPage::clearList()
 
 void ReportsPage::updateActions()
 {
-    storeAction_->setEnabled(database_ != nullptr && model_->goodCount() > 0);
+    storeAction_->setEnabled(database_ != nullptr && model_->unstoredGoodCount() > 0);
     clearAction_->setEnabled(model_->rowCount() > 0);
-    summary_->setText(
-        model_->rowCount() == 0
-            ? tr("Seznam je prázdný.")
-            : tr("V seznamu: %1.").arg(foundText(model_->goodCount(), model_->badCount())));
+    summary_->setText(model_->rowCount() == 0
+                          ? tr("Seznam je prázdný.")
+                          : tr("V seznamu: %1; neuložené zprávy: %2.")
+                                .arg(foundText(model_->goodCount(), model_->badCount()))
+                                .arg(model_->unstoredGoodCount()));
 }
 
 void ReportsPage::dragEnterEvent(QDragEnterEvent *event)

@@ -20,6 +20,7 @@ void ReportTableModel::appendReports(const QString &source, const QList<DecodedR
         const QString where = tr("%1, ř. %2").arg(source).arg(report.firstLine);
         rows_.append({where, report, report.isOk() ? reportFields(report) : QStringList()});
         goodCount_ += report.isOk() ? 1 : 0;
+        unstoredGood_ += report.isOk() ? 1 : 0;
     }
     endInsertRows();
 }
@@ -29,17 +30,40 @@ void ReportTableModel::clear()
     beginResetModel();
     rows_.clear();
     goodCount_ = 0;
+    unstoredGood_ = 0;
     endResetModel();
 }
 
-QList<DecodedReport> ReportTableModel::reports() const
+QList<DecodedReport> ReportTableModel::unstoredReports() const
 {
     QList<DecodedReport> list;
-    list.reserve(rows_.size());
     for (const Row &row : rows_) {
-        list.append(row.report);
+        if (!row.stored) {
+            list.append(row.report);
+        }
     }
     return list;
+}
+
+void ReportTableModel::markAllStored()
+{
+    setAllStored(true);
+}
+
+void ReportTableModel::markAllUnstored()
+{
+    setAllStored(false);
+}
+
+void ReportTableModel::setAllStored(bool stored)
+{
+    for (Row &row : rows_) {
+        row.stored = stored;
+    }
+    unstoredGood_ = stored ? 0 : goodCount_;
+    if (!rows_.isEmpty()) {
+        emit dataChanged(index(0, 0), index(static_cast<int>(rows_.size()) - 1, ColumnCount - 1));
+    }
 }
 
 int ReportTableModel::goodCount() const
@@ -69,6 +93,9 @@ QVariant ReportTableModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
         if (column == SourceColumn) {
+            if (role == Qt::ToolTipRole && row.stored && !bad) {
+                return tr("%1, uloženo v databázi").arg(row.source);
+            }
             return row.source;
         }
         // The view lets a bad block's reason span the columns of the fields.
@@ -85,7 +112,10 @@ QVariant ReportTableModel::data(const QModelIndex &index, int role) const
     case Qt::BackgroundRole:
         return bad ? QBrush(QColor(255, 224, 224)) : QVariant();
     case Qt::ForegroundRole:
-        return bad ? QBrush(QColor(140, 0, 0)) : QVariant();
+        if (bad) {
+            return QBrush(QColor(140, 0, 0));
+        }
+        return row.stored ? QBrush(QColor(90, 90, 90)) : QVariant();
     case Qt::FontRole:
         if (bad && column == FirstFieldColumn) {
             QFont font;

@@ -26,7 +26,13 @@ public:
     void appendReports(const QString &source, const QList<DecodedReport> &reports);
     void clear();
 
-    [[nodiscard]] QList<DecodedReport> reports() const;
+    // The rows not yet handed to the database, good and bad.
+    [[nodiscard]] QList<DecodedReport> unstoredReports() const;
+    [[nodiscard]] int unstoredGoodCount() const { return unstoredGood_; }
+    // After a save: those rows are shown as stored and not handed over again. With another
+    // database, every row is unstored again.
+    void markAllStored();
+    void markAllUnstored();
     [[nodiscard]] int goodCount() const;
     [[nodiscard]] int badCount() const { return static_cast<int>(rows_.size()) - goodCount(); }
     [[nodiscard]] bool isBad(int row) const { return !rows_.at(row).report.isOk(); }
@@ -43,7 +49,11 @@ private:
         QString source;
         DecodedReport report;
         QStringList fields; // formatted once, not at every paint
+        bool stored = false;
     };
+    void setAllStored(bool stored);
+
     QList<Row> rows_;
     int goodCount_ = 0;
+    int unstoredGood_ = 0;
 };
