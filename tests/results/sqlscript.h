@@ -6,42 +6,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 
-// Runs one of the shipped SQL files the way the sqlite3 command would: statement by statement,
-// split at semicolons outside quotes and comments.
-inline QStringList splitSqlScript(const QString &script)
-{
-    QStringList statements;
-    QString current;
-    QChar quote;
-    for (qsizetype i = 0; i < script.size(); ++i) {
-        const QChar c = script.at(i);
-        if (!quote.isNull()) {
-            current += c;
-            if (c == quote) {
-                quote = QChar();
-            }
-        } else if (c == u'\'' || c == u'"') {
-            quote = c;
-            current += c;
-        } else if (c == u'-' && i + 1 < script.size() && script.at(i + 1) == u'-') {
-            while (i < script.size() && script.at(i) != u'\n') {
-                ++i;
-            }
-            current += u'\n';
-        } else if (c == u';') {
-            if (!current.trimmed().isEmpty()) {
-                statements.append(current.trimmed());
-            }
-            current.clear();
-        } else {
-            current += c;
-        }
-    }
-    if (!current.trimmed().isEmpty()) {
-        statements.append(current.trimmed());
-    }
-    return statements;
-}
+#include "results/sqlstatements.h"
 
 // Returns the first failure's text, empty on success.
 inline QString runSqlFile(const QSqlDatabase &db, const QString &fileName)
@@ -50,7 +15,7 @@ inline QString runSqlFile(const QSqlDatabase &db, const QString &fileName)
     if (!file.open(QIODevice::ReadOnly)) {
         return QStringLiteral("cannot read ") + fileName;
     }
-    for (const QString &statement : splitSqlScript(QString::fromUtf8(file.readAll()))) {
+    for (const QString &statement : splitSqlStatements(QString::fromUtf8(file.readAll()))) {
         QSqlQuery query(db);
         if (!query.exec(statement)) {
             return statement + QStringLiteral(": ") + query.lastError().text();

@@ -349,7 +349,7 @@ void SchoolDatabaseTest::brokenDatabaseIsAClearCzechError()
     } else {
         path = createDatabase(QStringLiteral("broken.db"));
         const ScratchConnection db(path);
-        for (const QString &statement : splitSqlScript(setup)) {
+        for (const QString &statement : splitSqlStatements(setup)) {
             QVERIFY(db.run(statement));
         }
     }
