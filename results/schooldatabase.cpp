@@ -3,6 +3,7 @@
 #include "app/sharedstate.h"
 #include "databasepath.h"
 #include "results/ansicodepage.h"
+#include "results/databaseconnection.h"
 #include "results/namebuffer.h"
 #include "results/schoolqueries.h"
 #include "results/sqliteerror.h"
@@ -38,15 +39,16 @@ QString tr(const char *text)
     return QCoreApplication::translate("SchoolDatabase", text);
 }
 
-[[noreturn]] void fail(Operation operation, const QString &path, const QString &cause,
+// The file or the server is named; a password written into the server's address is not.
+[[noreturn]] void fail(Operation operation, const DatabaseLocation &location, const QString &cause,
                        const QString &detail = {})
 {
     QString message = operation == Operation::ReadPupils
                           ? tr("Seznam žáků nelze načíst ze školní databáze „%1“: %2.")
                           : tr("Výsledek nelze zapsat do školní databáze „%1“: %2.");
-    message = message.arg(QDir::toNativeSeparators(path), cause);
+    message = message.arg(location.displayName(), cause);
     if (!detail.isEmpty()) {
-        message += u' ' + tr("(SQLite: %1)").arg(detail);
+        message += u' ' + detail;
     }
     throw DatabaseError(message.toStdString());
 }
@@ -56,40 +58,25 @@ QString quoted(const QString &name)
     return quotedName(name);
 }
 
-QString causeOf(const QSqlError &error, const QString &path)
+[[noreturn]] void failWith(Operation operation, const DatabaseLocation &location,
+                           const QSqlError &error)
 {
-    return sqliteCause(error, path);
-}
-
-[[noreturn]] void failWith(Operation operation, const QString &path, const QSqlError &error)
-{
-    fail(operation, path, causeOf(error, path), error.databaseText());
+    const DatabaseFailure failure = describeFailure(error, location);
+    fail(operation, location, failure.cause, failure.detail);
 }
 
 // One connection of its own per operation, removed again however the operation ends.
 class Connection
 {
 public:
-    Connection(const QString &path, std::chrono::milliseconds busyTimeout, Operation operation)
+    Connection(const DatabaseLocation &location, std::chrono::milliseconds busyTimeout,
+               Operation operation)
         : name_(QStringLiteral("tesilka-school-%1").arg(nextNumber_++))
     {
-        if (path.isEmpty()) {
-            fail(operation, path, tr("cesta k souboru je prázdná"));
-        }
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-        if (!db.isValid()) {
-            db = QSqlDatabase();
+        DatabaseFailure failure;
+        if (!openDatabaseConnection(name_, location, busyTimeout, failure)) {
             QSqlDatabase::removeDatabase(name_);
-            fail(operation, path, tr("chybí ovladač SQLite"));
-        }
-        db.setDatabaseName(sqliteDatabaseUri(path));
-        db.setConnectOptions(
-            QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout.count()));
-        if (!db.open()) {
-            const QSqlError error = db.lastError();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(name_);
-            failWith(operation, path, error);
+            fail(operation, location, failure.cause, failure.detail);
         }
     }
     Connection(const Connection &) = delete;
@@ -114,11 +101,12 @@ private:
 class WriteTransaction
 {
 public:
-    WriteTransaction(const QSqlDatabase &db, Operation operation, const QString &path) : db_(db)
+    WriteTransaction(const QSqlDatabase &db, Operation operation, const DatabaseLocation &location)
+        : db_(db)
     {
         QSqlQuery begin(db_);
-        if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-            failWith(operation, path, begin.lastError());
+        if (!begin.exec(QString::fromUtf8(schoolsql::statementsFor(location.engine).beginWrite))) {
+            failWith(operation, location, begin.lastError());
         }
     }
     WriteTransaction(const WriteTransaction &) = delete;
@@ -131,11 +119,11 @@ public:
         }
     }
 
-    void commit(Operation operation, const QString &path)
+    void commit(Operation operation, const DatabaseLocation &location)
     {
         QSqlQuery commit(db_);
         if (!commit.exec(QStringLiteral("COMMIT"))) {
-            failWith(operation, path, commit.lastError());
+            failWith(operation, location, commit.lastError());
         }
         committed_ = true;
     }
@@ -146,7 +134,7 @@ private:
 };
 
 QSqlQuery prepared(const QSqlDatabase &db, const char *sql, Operation operation,
-                   const QString &path)
+                   const DatabaseLocation &path)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -159,7 +147,7 @@ QSqlQuery prepared(const QSqlDatabase &db, const char *sql, Operation operation,
 // A Null total (no rows, or only empty fields) is 0; a fraction or anything outside 32 bits
 // is an error.
 std::int32_t totalFrom(const QVariant &value, const QString &field, const QString &surname,
-                       const QString &path)
+                       const DatabaseLocation &path)
 {
     if (value.isNull()) {
         return 0;
@@ -206,19 +194,23 @@ QString PupilProfile::entryText() const
     return surname + QStringLiteral("; ") + className;
 }
 
-SchoolDatabase::SchoolDatabase(QString path) : path_(std::move(path)) {}
+SchoolDatabase::SchoolDatabase(QString path)
+    : path_(std::move(path)), location_(DatabaseLocation::fromText(path_))
+{
+}
 
 PupilList SchoolDatabase::loadPupilList() const
 {
     constexpr Operation operation = Operation::ReadPupils;
-    const Connection connection(path_, busyTimeout_, operation);
+    const Connection connection(location_, busyTimeout_, operation);
     const QSqlDatabase db = connection.database();
+    const schoolsql::Statements &sql = schoolsql::statementsFor(location_.engine);
 
     PupilList list;
     {
-        QSqlQuery query = prepared(db, schoolsql::selectPupils, operation, path_);
+        QSqlQuery query = prepared(db, sql.selectPupils, operation, location_);
         if (!query.exec()) {
-            failWith(operation, path_, query.lastError());
+            failWith(operation, location_, query.lastError());
         }
         while (query.next()) {
             // "Prehled " needs a surname: a pupil without one could practise but never store
@@ -230,28 +222,29 @@ PupilList SchoolDatabase::loadPupilList() const
             list.pupils.append({query.value(0).toString(), query.value(1).toString()});
         }
         if (query.lastError().isValid()) {
-            failWith(operation, path_, query.lastError());
+            failWith(operation, location_, query.lastError());
         }
     }
     // The results table is needed only at the end of the run; finding it missing now lets the
     // pupil practise in e-mail mode instead of losing the result.
-    prepared(db, schoolsql::insertRun, operation, path_);
-    prepared(db, schoolsql::selectTotals, operation, path_);
+    prepared(db, sql.insertRun, operation, location_);
+    prepared(db, sql.selectTotals, operation, location_);
     return list;
 }
 
 RunTotals SchoolDatabase::recordRunResult(const SharedState &state, const QDateTime &now) const
 {
     constexpr Operation operation = Operation::RecordRun;
-    const Connection connection(path_, busyTimeout_, operation);
+    const Connection connection(location_, busyTimeout_, operation);
     const QSqlDatabase db = connection.database();
+    const schoolsql::Statements &sql = schoolsql::statementsFor(location_.engine);
 
     // Append and totals under one write lock: the totals include exactly this row, and a
     // failure leaves no row behind, so the run can be stored again later.
-    WriteTransaction transaction(db, operation, path_);
+    WriteTransaction transaction(db, operation, location_);
     RunTotals totals;
     {
-        QSqlQuery insert = prepared(db, schoolsql::insertRun, operation, path_);
+        QSqlQuery insert = prepared(db, sql.insertRun, operation, location_);
         insert.addBindValue(state.pupilSurname);
         insert.addBindValue(state.pupilClass);
         insert.addBindValue(state.correctCount);
@@ -262,31 +255,31 @@ RunTotals SchoolDatabase::recordRunResult(const SharedState &state, const QDateT
         insert.addBindValue(trimNameBuffer(readUserName()));
         insert.addBindValue(1); // TypTesil: this drill
         if (!insert.exec()) {
-            failWith(operation, path_, insert.lastError());
+            failWith(operation, location_, insert.lastError());
         }
 
-        QSqlQuery sum = prepared(db, schoolsql::selectTotals, operation, path_);
+        QSqlQuery sum = prepared(db, sql.selectTotals, operation, location_);
         sum.addBindValue(state.pupilSurname);
         if (!sum.exec()) {
-            failWith(operation, path_, sum.lastError());
+            failWith(operation, location_, sum.lastError());
         }
         if (!sum.next()) {
-            failWith(operation, path_, sum.lastError());
+            failWith(operation, location_, sum.lastError());
         }
         totals.totalCorrect =
-            totalFrom(sum.value(0), QStringLiteral("Spravne"), state.pupilSurname, path_);
+            totalFrom(sum.value(0), QStringLiteral("Spravne"), state.pupilSurname, location_);
         totals.totalWrong =
-            totalFrom(sum.value(1), QStringLiteral("Chybne"), state.pupilSurname, path_);
+            totalFrom(sum.value(1), QStringLiteral("Chybne"), state.pupilSurname, location_);
         // The summary shows their sum as well; found too large now, the row is not kept.
         const auto all = static_cast<qint64>(totals.totalCorrect) + totals.totalWrong;
         if (all > std::numeric_limits<std::int32_t>::max() ||
             all < std::numeric_limits<std::int32_t>::min()) {
-            fail(operation, path_,
+            fail(operation, location_,
                  tr("součet výsledků žáka %1 je větší, než program dokáže zpracovat")
                      .arg(quoted(state.pupilSurname)));
         }
     }
-    transaction.commit(operation, path_);
+    transaction.commit(operation, location_);
     return totals;
 }
 
@@ -309,6 +302,11 @@ QString schoolDatabasePath()
 bool fileExists(const QString &path)
 {
     return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+bool schoolDatabaseMayExist(const QString &location)
+{
+    return DatabaseLocation::namesServer(location) || fileExists(location);
 }
 
 QString nameBuffer(const QString &name)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "results/databaselocation.h"
+
 #include <QByteArrayView>
 #include <QDateTime>
 #include <QList>
@@ -42,7 +44,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The shared school database: an SQLite file with the tables "Zaci" and "Prehled ".
+// The shared school database with the tables "Zaci" and "Prehled ": an SQLite file, or a
+// PostgreSQL server when the path is a libpq URI or connection string (DatabaseLocation).
 // Every operation opens its own connection and closes it before returning.
 class SchoolDatabase
 {
@@ -65,6 +68,7 @@ public:
 
 private:
     QString path_;
+    DatabaseLocation location_;
     std::chrono::milliseconds busyTimeout_{30000};
 };
 
@@ -74,6 +78,9 @@ QString unscrambleString(QByteArrayView scrambled);
 QString schoolDatabasePath();
 // True when anything (file or folder) exists at the path.
 bool fileExists(const QString &path);
+// Whether school-server mode can be offered for the built-in location: a file that exists, or
+// a server, which only the attempt to read the pupils can test.
+bool schoolDatabaseMayExist(const QString &location);
 
 // The name of the system user the program runs under, in a 128-character buffer: the name,
 // a NUL, then blanks.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "results/databaselocation.h"
+
 // The statements of the school database, in one place so that the tests can check the plan
 // SQLite makes for them against the shipped schema. Identifiers are quoted: the results table
 // is "Prehled " with a trailing blank. Columns read back are qualified with their table,
@@ -18,5 +20,42 @@ inline constexpr char insertRun[] =
 inline constexpr char selectTotals[] =
     R"(SELECT SUM("Prehled "."Spravne"), SUM("Prehled "."Chybne") FROM "Prehled " )"
     R"(WHERE "Prehled "."Prijmeni" = ? COLLATE BINARY)";
+
+// The pupil's statements as each engine runs them.
+struct Statements
+{
+    const char *beginWrite;
+    const char *selectPupils;
+    const char *insertRun;
+    const char *selectTotals; // one bound value: the surname
+};
+
+inline constexpr Statements sqliteStatements{
+    .beginWrite = "BEGIN IMMEDIATE",
+    .selectPupils = selectPupils,
+    .insertRun = insertRun,
+    .selectTotals = selectTotals,
+};
+
+// On the server a pupil's login may not read "Prehled ": the totals come from a function that
+// runs with the teacher's rights and returns only the sums for one surname (schema-postgresql.sql).
+// Compared with the "C" collation: exact and case-sensitive, as on SQLite.
+inline constexpr Statements postgresqlStatements{
+    .beginWrite = "BEGIN",
+    .selectPupils = selectPupils,
+    .insertRun = insertRun,
+    .selectTotals = R"(SELECT "Spravne", "Chybne" FROM "tesilka_soucty"(?))",
+};
+
+inline const Statements &statementsFor(DatabaseLocation::Engine engine)
+{
+    switch (engine) {
+    case DatabaseLocation::Engine::Sqlite:
+        break;
+    case DatabaseLocation::Engine::Postgresql:
+        return postgresqlStatements;
+    }
+    return sqliteStatements;
+}
 
 } // namespace schoolsql

@@ -1,5 +1,6 @@
 #include "results/teacherdatabase.h"
 
+#include "results/databaseconnection.h"
 #include "results/schoolqueries.h"
 #include "results/sqliteerror.h"
 #include "results/sqlstatements.h"
@@ -62,22 +63,25 @@ QString sentenceFor(Action action)
     return {};
 }
 
-[[noreturn]] void fail(Action action, const QString &path, const QString &cause,
+// `detail` comes labelled with the engine's name ("(SQLite: …)").
+[[noreturn]] void fail(Action action, const DatabaseLocation &path, const QString &cause,
                        const QString &detail = {})
 {
-    QString message = sentenceFor(action).arg(quotedName(QDir::toNativeSeparators(path)), cause);
+    QString message = sentenceFor(action).arg(quotedName(path.displayName()), cause);
     if (!detail.isEmpty()) {
-        message += u' ' + tr("(SQLite: %1)").arg(detail);
+        message += u' ' + detail;
     }
     throw DatabaseError(message.toStdString());
 }
 
-[[noreturn]] void failWith(Action action, const QString &path, const QSqlError &error)
+[[noreturn]] void failWith(Action action, const DatabaseLocation &path, const QSqlError &error)
 {
-    fail(action, path, sqliteCause(error, path), error.databaseText());
+    const DatabaseFailure failure = describeFailure(error, path);
+    fail(action, path, failure.cause, failure.detail);
 }
 
-QSqlQuery prepared(const QSqlDatabase &db, const char *sql, Action action, const QString &path)
+QSqlQuery prepared(const QSqlDatabase &db, const char *sql, Action action,
+                   const DatabaseLocation &path)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -87,7 +91,7 @@ QSqlQuery prepared(const QSqlDatabase &db, const char *sql, Action action, const
     return query;
 }
 
-void execute(QSqlQuery &query, Action action, const QString &path)
+void execute(QSqlQuery &query, Action action, const DatabaseLocation &path)
 {
     if (!query.exec()) {
         failWith(action, path, query.lastError());
@@ -99,7 +103,7 @@ class WriteTransaction
 {
 public:
     WriteTransaction(const QSqlDatabase &db, const teachersql::Statements &sql, Action action,
-                     const QString &path)
+                     const DatabaseLocation &path)
         : db_(db)
     {
         QSqlQuery begin(db_);
@@ -115,7 +119,7 @@ public:
             db_.rollback();
         }
     }
-    void commit(Action action, const QString &path)
+    void commit(Action action, const DatabaseLocation &path)
     {
         if (!db_.commit()) {
             failWith(action, path, db_.lastError());
@@ -172,28 +176,18 @@ QSqlDatabase TeacherDatabase::connection() const
 
 void TeacherDatabase::connect()
 {
-    const QString &path = location_.path;
-    if (path.isEmpty()) {
-        fail(Action::Open, path, tr("cesta k souboru je prázdná"));
+    if (!location_.isServer() && QFileInfo(location_.path).isDir()) {
+        fail(Action::Open, location_, tr("je to složka, ne soubor"));
     }
-    if (QFileInfo(path).isDir()) {
-        fail(Action::Open, path, tr("je to složka, ne soubor"));
-    }
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-    if (!db.isValid()) {
-        fail(Action::Open, path, tr("chybí ovladač SQLite"));
-    }
-    db.setDatabaseName(sqliteDatabaseUri(path));
-    db.setConnectOptions(
-        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout_.count()));
-    if (!db.open()) {
-        failWith(Action::Open, path, db.lastError());
+    DatabaseFailure failure;
+    if (!openDatabaseConnection(connectionName_, location_, busyTimeout_, failure)) {
+        fail(Action::Open, location_, failure.cause, failure.detail);
     }
 }
 
 void TeacherDatabase::checkAndUpgrade()
 {
-    const QString &path = location_.path;
+    const DatabaseLocation &path = location_;
     const QSqlDatabase db = connection();
     const auto &sql = teachersql::statementsFor(location_.engine);
     // A write transaction from the start: a file that is read-only or held locked by a
@@ -213,18 +207,29 @@ void TeacherDatabase::checkAndUpgrade()
                  tr("není to školní databáze, chybí v ní tabulka %1").arg(quotedName(table)));
         }
     }
+    // A server's login sees only the tables it has rights to: those come first. The check
+    // also names a missing "Zpravy", which on a server only the administrator may create.
+    if (sql.teacherRights != nullptr) {
+        QSqlQuery rights = prepared(db, sql.teacherRights, Action::Open, path);
+        execute(rights, Action::Open, path);
+        if (!rights.next() || !rights.value(0).toBool()) {
+            fail(Action::Open, path,
+                 tr("přihlášený uživatel nemá na serveru práva učitele (role tesilka_ucitel)"));
+        }
+    }
     // Preparing the statements checks every field the two programs use.
     const auto check = [&](const char *statement) {
         QSqlQuery query(db);
         if (!query.prepare(QString::fromUtf8(statement))) {
-            fail(Action::Open, path,
-                 tr("není to školní databáze, %1").arg(sqliteCause(query.lastError(), path)),
-                 query.lastError().databaseText());
+            const DatabaseFailure failure = describeFailure(query.lastError(), path);
+            fail(Action::Open, path, tr("není to školní databáze, %1").arg(failure.cause),
+                 failure.detail);
         }
     };
-    check(schoolsql::selectPupils);
-    check(schoolsql::insertRun);
-    check(schoolsql::selectTotals);
+    const schoolsql::Statements &pupilSql = schoolsql::statementsFor(location_.engine);
+    check(pupilSql.selectPupils);
+    check(pupilSql.insertRun);
+    check(pupilSql.selectTotals);
     check(sql.selectPupils);
 
     if (!hasTable(QStringLiteral("Zpravy"))) {
@@ -254,8 +259,12 @@ std::unique_ptr<TeacherDatabase> TeacherDatabase::open(const DatabaseLocation &l
 std::unique_ptr<TeacherDatabase> TeacherDatabase::create(const DatabaseLocation &location,
                                                          bool replaceExisting)
 {
-    const QString &path = location.path;
-    const QFileInfo target(path);
+    const DatabaseLocation &path = location;
+    if (location.isServer()) {
+        // A server's tables and roles come from the administrator's schema-postgresql.sql.
+        fail(Action::Create, path, tr("na serveru databázi zakládá správce serveru"));
+    }
+    const QFileInfo target(location.path);
     if (path.isEmpty()) {
         fail(Action::Create, path, tr("cesta k souboru je prázdná"));
     }
@@ -317,7 +326,7 @@ ReportStoreResult TeacherDatabase::storeReports(const QList<DecodedReport> &repo
                                                 const QDateTime &storedAt) const
 {
     constexpr Action action = Action::StoreReports;
-    const QString &path = location_.path;
+    const DatabaseLocation &path = location_;
     const QSqlDatabase db = connection();
     ReportStoreResult result;
     WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
@@ -357,25 +366,24 @@ int TeacherDatabase::storedReportCount() const
 {
     QSqlQuery query =
         prepared(connection(), teachersql::statementsFor(location_.engine).countReports,
-                 Action::ReadReports, location_.path);
-    execute(query, Action::ReadReports, location_.path);
+                 Action::ReadReports, location_);
+    execute(query, Action::ReadReports, location_);
     return query.next() ? query.value(0).toInt() : 0;
 }
 
 QList<PupilRecord> TeacherDatabase::pupils() const
 {
     constexpr Action action = Action::ReadPupils;
-    QSqlQuery query =
-        prepared(connection(), teachersql::statementsFor(location_.engine).selectPupils, action,
-                 location_.path);
-    execute(query, action, location_.path);
+    QSqlQuery query = prepared(
+        connection(), teachersql::statementsFor(location_.engine).selectPupils, action, location_);
+    execute(query, action, location_);
     QList<PupilRecord> list;
     while (query.next()) {
         list.append(
             {query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()});
     }
     if (query.lastError().isValid()) {
-        failWith(action, location_.path, query.lastError());
+        failWith(action, location_, query.lastError());
     }
     // A class list is small enough to be put in Czech order here ("Ch" after "H").
     QCollator collator{QLocale(QLocale::Czech, QLocale::CzechRepublic)};
@@ -391,7 +399,7 @@ QList<PupilRecord> TeacherDatabase::pupils() const
 qint64 TeacherDatabase::addPupil(const QString &surname, const QString &className) const
 {
     constexpr Action action = Action::ChangePupils;
-    const QString &path = location_.path;
+    const DatabaseLocation &path = location_;
     if (surname.trimmed().isEmpty()) {
         fail(action, path, tr("příjmení chybí"));
     }
@@ -409,7 +417,7 @@ qint64 TeacherDatabase::addPupil(const QString &surname, const QString &classNam
         insert.addBindValue(surname);
         insert.addBindValue(className);
         execute(insert, action, path);
-        key = insert.lastInsertId().toLongLong();
+        key = insert.next() ? insert.value(0).toLongLong() : insert.lastInsertId().toLongLong();
     }
     transaction.commit(action, path);
     return key;
@@ -418,7 +426,7 @@ qint64 TeacherDatabase::addPupil(const QString &surname, const QString &classNam
 void TeacherDatabase::updatePupil(const PupilRecord &pupil) const
 {
     constexpr Action action = Action::ChangePupils;
-    const QString &path = location_.path;
+    const DatabaseLocation &path = location_;
     if (pupil.surname.trimmed().isEmpty()) {
         fail(action, path, tr("příjmení chybí"));
     }
@@ -447,7 +455,7 @@ void TeacherDatabase::updatePupil(const PupilRecord &pupil) const
 void TeacherDatabase::deletePupil(qint64 key) const
 {
     constexpr Action action = Action::ChangePupils;
-    const QString &path = location_.path;
+    const DatabaseLocation &path = location_;
     const QSqlDatabase db = connection();
     WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
     {
@@ -477,7 +485,7 @@ QList<ClassListIssue> TeacherDatabase::pupilsAlreadyStored(const QList<ClassList
 PupilImportResult TeacherDatabase::importPupils(const QList<ClassListRow> &rows) const
 {
     constexpr Action action = Action::ImportPupils;
-    const QString &path = location_.path;
+    const DatabaseLocation &path = location_;
     const QSqlDatabase db = connection();
     PupilImportResult result;
     // Read under the write lock, so that the duplicates found are the ones really there.

@@ -11,15 +11,18 @@ struct Statements
 {
     const char *beginWrite;
     const char *tableExists; // one bound value: the table's name
-    // "Zaci" has no key column of its own, so SQLite's rowid keeps a row apart from a
-    // namesake. A server engine needs a key column added to "Zaci" for the same job.
+    // The key that keeps a row of "Zaci" apart from a namesake: SQLite's rowid in a file,
+    // whose "Zaci" has no key column of its own; the column "Id" on a server.
     const char *selectPupils;
-    const char *insertPupil;
+    const char *insertPupil; // may return the new key as its one row
     const char *updatePupil; // surname, class, key
     const char *deletePupil; // key
     // A block that is already stored is left alone and counts as "already there".
     const char *insertReport;
     const char *countReports;
+    // True when the login may change every table (a teacher's). Null where the engine has no
+    // logins of its own: a file is checked by opening it for writing.
+    const char *teacherRights;
 };
 
 inline constexpr Statements sqlite{
@@ -34,6 +37,29 @@ inline constexpr Statements sqlite{
         R"("Chybne", "Text", "Blok", "Puvodni", "Vlozeno") )"
         R"(VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT ("Blok") DO NOTHING)",
     .countReports = R"(SELECT COUNT(*) FROM "Zpravy")",
+    .teacherRights = nullptr,
+};
+
+// A server's "Zaci" has the key column "Id" (schema-postgresql.sql); the pupil's program does
+// not read it. Every login sees only the tables it has a right to.
+inline constexpr Statements postgresql{
+    .beginWrite = "BEGIN",
+    .tableExists = R"(SELECT 1 FROM "information_schema"."tables" )"
+                   R"(WHERE "table_schema" = current_schema() AND "table_name" = ?)",
+    .selectPupils = R"(SELECT "Zaci"."Id", "Zaci"."Prijmeni", "Zaci"."Trida" FROM "Zaci")",
+    .insertPupil = R"(INSERT INTO "Zaci" ("Prijmeni", "Trida") VALUES (?, ?) RETURNING "Id")",
+    .updatePupil = R"(UPDATE "Zaci" SET "Prijmeni" = ?, "Trida" = ? WHERE "Id" = ?)",
+    .deletePupil = R"(DELETE FROM "Zaci" WHERE "Id" = ?)",
+    .insertReport = sqlite.insertReport,
+    .countReports = sqlite.countReports,
+    .teacherRights =
+        // One privilege per call: a list would ask for any of them, not all.
+    R"(SELECT has_table_privilege('"Zaci"', 'UPDATE') )"
+    R"(AND has_table_privilege('"Zaci"', 'DELETE') )"
+    R"(AND has_table_privilege('"Prehled "', 'SELECT') )"
+    R"(AND has_table_privilege('"Prehled "', 'DELETE') )"
+    R"(AND has_table_privilege('"Zpravy"', 'SELECT') )"
+    R"(AND has_table_privilege('"Zpravy"', 'INSERT'))",
 };
 
 inline const Statements &statementsFor(DatabaseLocation::Engine engine)
@@ -41,6 +67,8 @@ inline const Statements &statementsFor(DatabaseLocation::Engine engine)
     switch (engine) {
     case DatabaseLocation::Engine::Sqlite:
         break;
+    case DatabaseLocation::Engine::Postgresql:
+        return postgresql;
     }
     return sqlite;
 }

@@ -142,7 +142,7 @@ bool WelcomeWindow::schoolServerOffered() const
 
 void WelcomeWindow::loadPupils()
 {
-    if (!fileExists(databasePath_)) {
+    if (!schoolDatabaseMayExist(databasePath_)) {
         offerOnlyEmail();
         return;
     }

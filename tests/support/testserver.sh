@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Starts or stops the throwaway PostgreSQL server of one test run: a cluster in a temporary
+# directory, reached only through a Unix socket in that directory, so that parallel runs and a
+# school's own server are never touched.
+#   testserver.sh start STATEFILE   writes the socket directory into STATEFILE
+#   testserver.sh stop STATEFILE    stops that server and removes its directory
+set -euo pipefail
+
+action=${1:?start or stop}
+state=${2:?state file}
+
+bindir=""
+for candidate in $(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V -r); do
+  if [ -x "$candidate/initdb" ] && [ -x "$candidate/pg_ctl" ]; then
+    bindir=$candidate
+    break
+  fi
+done
+
+# The server refuses to run as root: then it runs as the postgres user.
+as_server() {
+  if [ "$(id -u)" -eq 0 ]; then
+    runuser -u postgres -- "$@"
+  else
+    "$@"
+  fi
+}
+
+case "$action" in
+start)
+  if [ -z "$bindir" ]; then
+    echo "PostgreSQL is not installed (no /usr/lib/postgresql/*/bin/initdb): the school-server" >&2
+    echo "tests need it. Install the packages postgresql and libqt6sql6-psql" >&2
+    echo "(scripts/install-deps.sh does), then run the tests again." >&2
+    exit 1
+  fi
+  if [ ! -e /usr/lib/x86_64-linux-gnu/qt6/plugins/sqldrivers/libqsqlpsql.so ] &&
+     ! ls /usr/lib/*/qt6/plugins/sqldrivers/libqsqlpsql.so >/dev/null 2>&1; then
+    echo "Qt's PostgreSQL driver is not installed: install libqt6sql6-psql." >&2
+    exit 1
+  fi
+  # Short: a Unix socket path may not exceed 107 bytes.
+  dir=$(mktemp -d /tmp/pgtest.XXXXXX)
+  chmod 0755 "$dir"
+  if [ "$(id -u)" -eq 0 ]; then
+    chown postgres:postgres "$dir"
+  fi
+  cd "$dir"
+  as_server "$bindir/initdb" -D "$dir/data" -U postgres -A trust -E UTF8 --locale=C.UTF-8 \
+    --no-sync >"$dir/initdb.log" 2>&1 || { cat "$dir/initdb.log" >&2; exit 1; }
+  as_server "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -s \
+    -o "-c listen_addresses='' -k $dir -c fsync=off -c max_connections=200" start ||
+    { cat "$dir/server.log" >&2; exit 1; }
+  printf '%s\n%s\n' "$dir" "$bindir" >"$state"
+  echo "PostgreSQL test server on the socket in $dir"
+  ;;
+stop)
+  [ -f "$state" ] || exit 0
+  dir=$(sed -n 1p "$state")
+  bindir=$(sed -n 2p "$state")
+  cd /
+  as_server "$bindir/pg_ctl" -D "$dir/data" -m fast -w -s stop || true
+  rm -rf "$dir" "$state"
+  ;;
+*)
+  echo "usage: $0 start|stop STATEFILE" >&2
+  exit 2
+  ;;
+esac
