@@ -46,6 +46,8 @@ expect_contents "$teacher" usr/bin/tesilka-ucitel \
 for package in "$pupil" "$teacher"; do
   dpkg-deb -f "$package" Depends | grep -q 'libqt6sql6-sqlite' ||
     fail "$(basename "$package") does not depend on the SQLite driver"
+  dpkg-deb -f "$package" Depends | grep -q 'libqt6sql6-psql' ||
+    fail "$(basename "$package") does not depend on the PostgreSQL driver"
 done
 
 scratch=$(mktemp -d)

@@ -5,6 +5,9 @@ set -euo pipefail
 packages=(
   cmake g++ make
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
+  # a school database on a server: Qt's driver, libpq and SQLite's headers, and the server that
+  # the tests start for themselves
+  libqt6sql6-psql libpq-dev libsqlite3-dev postgresql
   fonts-liberation sqlite3 qt6-translations-l10n locales
   # the icons, the Debian packages and their checks
   librsvg2-bin dpkg-dev desktop-file-utils appstream xvfb xdotool

@@ -1,3 +1,4 @@
+#include "teacher/copycommand.h"
 #include "teacher/decodecommand.h"
 #include "teacher/mainwindow.h"
 
@@ -33,7 +34,9 @@ int runCommandLine(int argc, char *argv[])
     }
     const QString first = arguments.value(0);
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
-        out.write(commandLineHelp(QStringLiteral("tesilka-ucitel")).toUtf8());
+        out.write((commandLineHelp(QStringLiteral("tesilka-ucitel")) +
+                   copyCommandHelp(QStringLiteral("tesilka-ucitel")))
+                      .toUtf8());
         return 0;
     }
     if (first == QLatin1String("--version")) {
@@ -42,6 +45,9 @@ int runCommandLine(int argc, char *argv[])
     }
     if (first == QLatin1String("--decode")) {
         return runDecodeCommand(arguments.mid(1), out, err);
+    }
+    if (first == QLatin1String("--copy-to-server") || first == QLatin1String("--database")) {
+        return runCopyCommand(arguments, out, err);
     }
     err.write(QCoreApplication::translate("DecodeCommand",
                                           "Neznámá volba „%1“. Nápovědu vypíše --help.\n")

@@ -5,6 +5,7 @@
 #include "teacher/messages.h"
 #include "teacher/pupilspage.h"
 #include "teacher/reportspage.h"
+#include "teacher/serverdialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -75,6 +76,13 @@ void MainWindow::createMenus()
     openDatabase->setShortcut(QKeySequence::Open);
     openDatabase->setStatusTip(tr("Otevře soubor školní databáze"));
     connect(openDatabase, &QAction::triggered, this, &MainWindow::chooseDatabase);
+    auto *openServer = new QAction(tr("Otevřít &server…"), this);
+    openServer->setStatusTip(tr("Otevře školní databázi na databázovém serveru"));
+    connect(openServer, &QAction::triggered, this, &MainWindow::chooseServer);
+    auto *copyToServer = new QAction(tr("Kopírovat databázi na se&rver…"), this);
+    copyToServer->setStatusTip(tr("Zkopíruje žáky, výsledky a zprávy z otevřeného souboru na "
+                                  "databázový server"));
+    connect(copyToServer, &QAction::triggered, this, &MainWindow::chooseCopyToServer);
     auto *quit = new QAction(tr("&Konec"), this);
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
@@ -83,6 +91,8 @@ void MainWindow::createMenus()
     QMenu *file = menuBar()->addMenu(tr("&Soubor"));
     file->addAction(newDatabase);
     file->addAction(openDatabase);
+    file->addAction(openServer);
+    file->addAction(copyToServer);
     file->addSeparator();
     file->addAction(reportsPage_->openFilesAction());
     file->addAction(reportsPage_->storeAction());
@@ -127,8 +137,8 @@ void MainWindow::openInitialDatabase()
         return;
     }
     const QString builtIn = schoolDatabasePath();
-    if (fileExists(builtIn)) {
-        openDatabase(DatabaseLocation::sqliteFile(builtIn));
+    if (schoolDatabaseMayExist(builtIn)) {
+        openDatabase(DatabaseLocation::fromText(builtIn));
         return;
     }
     showStatus(tr("Žádná databáze není otevřená: otevřete ji nebo vytvořte novou (nabídka "
@@ -145,7 +155,7 @@ bool MainWindow::openDatabase(const DatabaseLocation &location)
         showStatus(tr("Databáze nebyla otevřena."));
         return false;
     }
-    QString status = tr("Otevřena databáze %1.").arg(QDir::toNativeSeparators(location.path));
+    QString status = tr("Otevřena databáze %1.").arg(location.displayName());
     if (database->addedReportsTable()) {
         status += u' ' + tr("Přidána tabulka Zpravy pro zprávy z e-mailu.");
     }
@@ -195,13 +205,33 @@ void MainWindow::chooseNewDatabase()
 
 void MainWindow::chooseDatabase()
 {
-    const QString start = database_ != nullptr
+    const QString start = database_ != nullptr && !database_->location().isServer()
                               ? QFileInfo(database_->location().path).absolutePath()
                               : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = QFileDialog::getOpenFileName(
         this, tr("Otevřít databázi"), start, tr("Databáze Tesilky (*.db);;Všechny soubory (*)"));
     if (!path.isEmpty()) {
         openDatabase(DatabaseLocation::sqliteFile(path));
+    }
+}
+
+void MainWindow::chooseServer()
+{
+    if (const auto server = askForServer(this, tr("Otevřít server"))) {
+        openDatabase(*server);
+    }
+}
+
+void MainWindow::chooseCopyToServer()
+{
+    if (database_ == nullptr) {
+        showWarning(this, tr("Otevřete nejdřív soubor školní databáze, který se má zkopírovat."));
+        return;
+    }
+    if (auto server = copyToServer(this, *database_)) {
+        const QString name = server->location().displayName();
+        useDatabase(std::move(server),
+                    tr("Databáze zkopírována na server %1 a otevřena.").arg(name));
     }
 }
 
@@ -233,8 +263,10 @@ void MainWindow::updateTitle()
         databaseLabel_->setText(tr("Databáze není otevřená"));
         return;
     }
-    const QString path = QDir::toNativeSeparators(database_->location().path);
-    setWindowTitle(tr("%1 – Tesilka – učitel").arg(QFileInfo(path).fileName()));
+    const DatabaseLocation &location = database_->location();
+    const QString path = location.displayName();
+    setWindowTitle(tr("%1 – Tesilka – učitel")
+                       .arg(location.isServer() ? path : QFileInfo(path).fileName()));
     databaseLabel_->setText(tr("Databáze: %1").arg(path));
 }
 

@@ -39,6 +39,9 @@ public:
 public slots:
     void chooseNewDatabase();
     void chooseDatabase();
+    // A school database on a server; the open file copied to one.
+    void chooseServer();
+    void chooseCopyToServer();
     void showAbout();
     void showStatus(const QString &text);
 

@@ -1,0 +1,91 @@
+#include "teacher/serverdialogs.h"
+
+#include "results/databasecopy.h"
+#include "results/teacherdatabase.h"
+#include "teacher/messages.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+
+namespace {
+
+const QString serverKey = QStringLiteral("server");
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ServerDialogs", text);
+}
+
+} // namespace
+
+std::optional<DatabaseLocation> askForServer(QWidget *parent, const QString &title)
+{
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("serverAddress"));
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(tr("Adresa databázového serveru, například\n"
+                           "postgresql://ucitel@server.skola.cz/tesilka nebo service=tesilka\n"
+                           "(heslo zadejte do souboru ~/.pgpass, ne sem):"));
+    dialog.setTextValue(QSettings().value(serverKey).toString());
+    dialog.resize(520, dialog.sizeHint().height());
+    if (dialog.exec() != QDialog::Accepted || dialog.textValue().trimmed().isEmpty()) {
+        return std::nullopt;
+    }
+    const DatabaseLocation location = DatabaseLocation::server(dialog.textValue());
+    QSettings().setValue(serverKey, location.path);
+    return location;
+}
+
+std::unique_ptr<TeacherDatabase> copyToServer(QWidget *parent, const TeacherDatabase &file)
+{
+    if (file.location().isServer()) {
+        showWarning(parent, tr("Na server lze kopírovat jen databázi ze souboru. Otevřete "
+                               "nejdřív soubor školní databáze."));
+        return nullptr;
+    }
+    const std::optional<DatabaseLocation> server =
+        askForServer(parent, tr("Kopírovat databázi na server"));
+    if (!server) {
+        return nullptr;
+    }
+    try {
+        std::unique_ptr<TeacherDatabase> target = TeacherDatabase::open(*server);
+        QMessageBox question(
+            QMessageBox::Question, tr("Kopírovat databázi na server"),
+            tr("Zkopírovat žáky, výsledky a uložené zprávy z databáze „%1“ na server „%2“?")
+                .arg(file.location().displayName(), server->displayName()),
+            QMessageBox::NoButton, parent);
+        question.setObjectName(QStringLiteral("confirmCopy"));
+        QPushButton *copy = question.addButton(tr("&Kopírovat"), QMessageBox::AcceptRole);
+        copy->setObjectName(QStringLiteral("copy"));
+        question.setDefaultButton(question.addButton(tr("&Zrušit"), QMessageBox::RejectRole));
+        question.exec();
+        if (question.clickedButton() != copy) {
+            return nullptr;
+        }
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        CopyResult copied;
+        try {
+            copied = copySchoolDatabase(file.location().path, *target);
+        } catch (...) {
+            QApplication::restoreOverrideCursor();
+            throw;
+        }
+        QApplication::restoreOverrideCursor();
+        QMessageBox done(QMessageBox::Information, tr("Kopírovat databázi na server"),
+                         tr("Na server bylo zkopírováno: žáků %1, výsledků %2, zpráv %3.")
+                             .arg(copied.pupils)
+                             .arg(copied.runs)
+                             .arg(copied.reports),
+                         QMessageBox::Ok, parent);
+        done.setObjectName(QStringLiteral("copyDone"));
+        done.exec();
+        return target;
+    } catch (const DatabaseError &error) {
+        showWarning(parent, QString::fromUtf8(error.what()));
+        return nullptr;
+    }
+}
