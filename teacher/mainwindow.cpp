@@ -265,8 +265,8 @@ void MainWindow::updateTitle()
     }
     const DatabaseLocation &location = database_->location();
     const QString path = location.displayName();
-    setWindowTitle(tr("%1 – Tesilka – učitel")
-                       .arg(location.isServer() ? path : QFileInfo(path).fileName()));
+    setWindowTitle(
+        tr("%1 – Tesilka – učitel").arg(location.isServer() ? path : QFileInfo(path).fileName()));
     databaseLabel_->setText(tr("Databáze: %1").arg(path));
 }
 
