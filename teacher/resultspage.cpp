@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "teacher/resultspage.h"
+
+#include "teacher/czechtext.h"
+#include "teacher/messages.h"
+#include "teacher/resultfilterbar.h"
+#include "teacher/resulttablemodel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+ResultsPage::ResultsPage(QWidget *parent)
+    : ResultPage(parent), model_(new ResultTableModel(this)), table_(new QTableView(this)),
+      count_(new QLabel(this))
+{
+    setObjectName(QStringLiteral("resultsPage"));
+    setAccessibleName(tr("Výsledky"));
+    count_->setObjectName(QStringLiteral("resultsCount"));
+
+    table_->setObjectName(QStringLiteral("resultsTable"));
+    table_->setAccessibleName(tr("Tabulka výsledků"));
+    table_->setModel(model_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setAlternatingRowColors(true);
+    table_->verticalHeader()->setVisible(false);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    table_->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
+    table_->horizontalHeader()->setSortIndicatorShown(true);
+    table_->horizontalHeader()->setSectionsClickable(true);
+    // Sorted by the database: a click on a header asks it again.
+    connect(table_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, model_,
+            &ResultTableModel::sort);
+    const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    const int widths[resultColumnCount] = {9, 6, 6, 14, 5, 6, 6, 6, 8, 6};
+    for (int column = 0; column < resultColumnCount; ++column) {
+        table_->setColumnWidth(column, widths[column] * em);
+    }
+    table_->horizontalHeader()->setStretchLastSection(true);
+    // A failed read is told once the painting is over, not from inside it.
+    connect(
+        model_, &ResultTableModel::failed, this,
+        [this](const QString &message) { showWarning(this, message); }, Qt::QueuedConnection);
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        count_->setText(czechCount(model_->rowCount(), tr("%1 výsledek"), tr("%1 výsledky"),
+                                   tr("%1 výsledků")));
+    });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(filterBar());
+    layout->addWidget(count_);
+    layout->addWidget(table_, 1);
+}
+
+void ResultsPage::refresh()
+{
+    model_->setSource(results(), filterBar()->filter());
+}
+
+QString ResultsPage::exportFileName() const
+{
+    return tr("vysledky.csv");
+}
+
+QString ResultsPage::exportCsv(const QString &path)
+{
+    if (results() == nullptr) {
+        return {};
+    }
+    QProgressDialog progress(tr("Export výsledků do CSV…"), tr("Zrušit"), 0,
+                             qMax(1, model_->rowCount()), this);
+    progress.setObjectName(QStringLiteral("exportProgress"));
+    progress.setWindowTitle(tr("Tesilka – učitel"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    const ExportOutcome outcome = exportResultsCsv(
+        *results(), model_->filter(), model_->resultSort(), path, [&progress](qint64 rows) {
+            progress.setValue(static_cast<int>(rows));
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        });
+    progress.reset();
+    if (outcome.cancelled) {
+        return tr("Export zrušen, soubor nebyl zapsán.");
+    }
+    if (!outcome.failure.isEmpty()) {
+        showWarning(this, outcome.failure);
+        return {};
+    }
+    return czechCount(static_cast<int>(outcome.rows), tr("Do souboru %2 uložen %1 výsledek."),
+                      tr("Do souboru %2 uloženy %1 výsledky."),
+                      tr("Do souboru %2 uloženo %1 výsledků."))
+        .arg(QDir::toNativeSeparators(path));
+}
