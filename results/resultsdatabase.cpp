@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/resultsdatabase.h"
 
+#include "results/databaseconnection.h"
 #include "results/resultqueries.h"
 #include "results/sqliteerror.h"
 #include "results/teacherdatabase.h"
 
 #include <QCollator>
 #include <QCoreApplication>
-#include <QDir>
 #include <QLocale>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -194,9 +194,20 @@ Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter)
 // A pupil below the threshold: with answers, and right answers under that share of them.
 constexpr char belowThreshold[] = R"("Odpovedi" > 0 AND 100 * "Spravne" < ? * "Odpovedi")";
 
+// 'YYYY-MM-DD' (with or without a time after it) read by hand: it is done for every row.
 QDate dayOf(const QVariant &value)
 {
-    return QDate::fromString(value.toString().left(10), Qt::ISODate);
+    const QString text = value.toString();
+    if (text.size() < 10 || text.at(4) != u'-' || text.at(7) != u'-') {
+        return {};
+    }
+    bool yearOk = false;
+    bool monthOk = false;
+    bool dayOk = false;
+    const int year = QStringView(text).mid(0, 4).toInt(&yearOk);
+    const int month = QStringView(text).mid(5, 2).toInt(&monthOk);
+    const int day = QStringView(text).mid(8, 2).toInt(&dayOk);
+    return yearOk && monthOk && dayOk ? QDate(year, month, day) : QDate();
 }
 
 } // namespace
@@ -259,12 +270,11 @@ namespace {
 
 [[noreturn]] void fail(const TeacherDatabase &database, const QSqlError &error)
 {
-    const QString &path = database.location().path;
-    QString message =
-        tr("Výsledky nelze načíst z databáze %1: %2.")
-            .arg(quotedName(QDir::toNativeSeparators(path)), sqliteCause(error, path));
-    if (!error.databaseText().isEmpty()) {
-        message += u' ' + tr("(SQLite: %1)").arg(error.databaseText());
+    const DatabaseFailure failure = describeFailure(error, database.location());
+    QString message = tr("Výsledky nelze načíst z databáze %1: %2.")
+                          .arg(quotedName(database.location().displayName()), failure.cause);
+    if (!failure.detail.isEmpty()) {
+        message += u' ' + failure.detail;
     }
     throw DatabaseError(message.toStdString());
 }
@@ -338,8 +348,6 @@ ResultsDatabase::ResultsDatabase(const TeacherDatabase &database) : database_(da
         }
     }
 }
-
-ResultsDatabase::~ResultsDatabase() = default;
 
 qint64 ResultsDatabase::countRuns(const ResultFilter &filter) const
 {

@@ -125,7 +125,7 @@ public:
     explicit ResultsDatabase(const TeacherDatabase &database);
     ResultsDatabase(const ResultsDatabase &) = delete;
     ResultsDatabase &operator=(const ResultsDatabase &) = delete;
-    ~ResultsDatabase();
+    ~ResultsDatabase() = default;
 
     [[nodiscard]] qint64 countRuns(const ResultFilter &filter) const;
     // One page of the results table.

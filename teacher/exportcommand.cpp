@@ -35,7 +35,7 @@ int runExportCommand(const QStringList &arguments, const QString &defaultDatabas
             writeLine(err, tr("Volbě %1 chybí hodnota. Nápovědu vypíše --help.").arg(option));
             return 2;
         }
-        const QString value = arguments.at(++i);
+        const QString &value = arguments.at(++i);
         const auto date = [&](QDate &target) {
             target = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
             if (!target.isValid()) {

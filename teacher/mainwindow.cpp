@@ -178,7 +178,6 @@ void MainWindow::createMenus()
     tools->addSeparator();
     tools->addAction(exportResults_);
     tools->addAction(print_);
-    tools->addAction(exportPdf_);
     updateResultActions();
 }
 

@@ -68,7 +68,7 @@ QChart *buildProgressChart(const QList<ProgressPoint> &points, ProgressPeriod pe
     auto *axisX = new QBarCategoryAxis;
     axisX->append(categories);
     axisX->setTitleText(period == ProgressPeriod::Week ? tr("týden od") : tr("den"));
-    if (categories.size() > 16) {
+    if (categories.size() > 6) {
         axisX->setLabelsAngle(-90);
     }
     chart->addAxis(axisX, Qt::AlignBottom);
@@ -102,14 +102,20 @@ QChart *buildProgressChart(const QList<ProgressPoint> &points, ProgressPeriod pe
 QImage renderProgressChart(const QList<ProgressPoint> &points, ProgressPeriod period,
                            const QString &title, QSize size)
 {
+    // Laid out at the size of the page's picture and drawn at twice its resolution: the texts
+    // keep the size they have on the screen, and print sharp.
+    constexpr int scale = 2;
     QGraphicsScene scene;
     QChart *chart = buildProgressChart(points, period, title);
     scene.addItem(chart);
-    chart->setGeometry(QRectF(QPointF(0, 0), size));
-    QImage image(size, QImage::Format_RGB32);
+    const QRectF area(QPointF(0, 0), size);
+    chart->setGeometry(area);
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    scene.render(&painter, QRectF(QPointF(0, 0), size), QRectF(QPointF(0, 0), size));
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        scene.render(&painter, QRectF(QPointF(0, 0), size * scale), area);
+    }
     return image;
 }

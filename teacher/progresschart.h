@@ -13,6 +13,6 @@ class QChart;
 // hatched bars, right axis) per day or week, that reads the same in black and white.
 QChart *buildProgressChart(const QList<ProgressPoint> &points, ProgressPeriod period,
                            const QString &title);
-// The same chart drawn into a picture, for paper and PDF.
+// The same chart drawn into a picture for paper and PDF: laid out at `size`, drawn at twice it.
 QImage renderProgressChart(const QList<ProgressPoint> &points, ProgressPeriod period,
                            const QString &title, QSize size);

@@ -52,8 +52,9 @@ ProgressPage::ProgressPage(QWidget *parent)
     auto *splitter = new QSplitter(this);
     splitter->addWidget(chartView_);
     splitter->addWidget(table_);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    splitter->setSizes({540, 420});
 
     auto *options = new QHBoxLayout;
     options->addWidget(groupingLabel);
@@ -142,11 +143,11 @@ void ProgressPage::print(QPrinter &printer)
             return;
         }
     }
-    const QImage chart = renderProgressChart(points_, period(), QString(), QSize(1400, 760));
+    const QImage chart = renderProgressChart(points_, period(), QString(), QSize(720, 400));
     printHtml(printer,
               pageHeadHtml(tr("Vývoj výsledků"), chartTitle()) +
                   (summary.isEmpty() ? QString()
                                      : QStringLiteral("<p>%1</p>").arg(summary.toHtmlEscaped())) +
-                  QStringLiteral("<p><img src=\"chart\" width=\"640\"></p>") + tableHtml(*model_),
+                  QStringLiteral("<p><img src=\"chart\" width=\"650\"></p>") + tableHtml(*model_),
               chart);
 }

@@ -27,7 +27,8 @@ QString tableHtml(const QAbstractItemModel &model)
             if (bold) {
                 text = QStringLiteral("<b>%1</b>").arg(text);
             }
-            html += QStringLiteral("<td%1>%2</td>")
+            // Names stay on one line: the titles above them wrap instead.
+            html += QStringLiteral("<td nowrap%1>%2</td>")
                         .arg(right ? QStringLiteral(" align=\"right\"") : QString(), text);
         }
         html += QStringLiteral("</tr>");

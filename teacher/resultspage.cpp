@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 ResultsPage::ResultsPage(QWidget *parent)
     : ResultPage(parent), model_(new ResultTableModel(this)), table_(new QTableView(this)),
       count_(new QLabel(this))
@@ -37,9 +39,15 @@ ResultsPage::ResultsPage(QWidget *parent)
     connect(table_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, model_,
             &ResultTableModel::sort);
     const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    const int widths[resultColumnCount] = {9, 6, 6, 14, 5, 6, 6, 6, 8, 6};
+    // Room for "12:22:00" and for every title.
     for (int column = 0; column < resultColumnCount; ++column) {
-        table_->setColumnWidth(column, widths[column] * em);
+        const int title = table_->horizontalHeader()->fontMetrics().horizontalAdvance(
+            model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+        const auto kind = static_cast<ResultColumn>(column);
+        const int content = kind == ResultColumn::Name   ? 14 * em
+                            : kind == ResultColumn::Date ? 8 * em
+                                                         : 6 * em;
+        table_->setColumnWidth(column, std::max(title + 3 * em, content));
     }
     table_->horizontalHeader()->setStretchLastSection(true);
     // A failed read is told once the painting is over, not from inside it.

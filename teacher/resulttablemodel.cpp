@@ -78,7 +78,7 @@ QVariant ResultTableModel::data(const QModelIndex &index, int role) const
     if (row == nullptr) {
         return {};
     }
-    const QVariant value = resultRowValues(*row).value(index.column());
+    QVariant value = resultRowValues(*row).value(index.column());
     if (role == Qt::EditRole) {
         return value;
     }

@@ -49,7 +49,7 @@ QVariant ValueTableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= rows_.size()) {
         return {};
     }
-    const QVariant value = rows_.at(index.row()).value(index.column());
+    QVariant value = rows_.at(index.row()).value(index.column());
     switch (role) {
     case Qt::EditRole:
         return value;

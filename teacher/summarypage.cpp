@@ -154,10 +154,12 @@ QString SummaryPage::exportCsv(const QString &path)
 
 void SummaryPage::print(QPrinter &printer)
 {
+    const QString line = markedOnly_->isChecked()
+                             ? tr("%1. Hranice úspěšnosti %2 %; jen žáci pod ní, vyznačení tučně.")
+                             : tr("%1. Hranice úspěšnosti %2 %; žáci pod ní jsou vyznačeni tučně.");
     const QString head = pageHeadHtml(
-        tr("Souhrn výsledků"), tr("%1. Hranice úspěšnosti %2 %; žáci pod ní jsou vyznačeni tučně.")
-                                   .arg(filterDescription(filterBar()->filter()))
-                                   .arg(threshold_->value(), 0, 'f', 0));
+        tr("Souhrn výsledků"),
+        line.arg(filterDescription(filterBar()->filter())).arg(threshold_->value(), 0, 'f', 0));
     printHtml(printer,
               head + QStringLiteral("<h3>%1</h3>").arg(tr("Po třídách")) + tableHtml(*classModel_) +
                   QStringLiteral("<h3>%1</h3>").arg(tr("Po žácích")) + tableHtml(*pupilModel_));
