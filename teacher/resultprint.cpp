@@ -9,8 +9,7 @@
 
 QString tableHtml(const QAbstractItemModel &model)
 {
-    QString html = QStringLiteral(
-        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>");
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
     for (int column = 0; column < model.columnCount(); ++column) {
         html += QStringLiteral("<th>%1</th>")
                     .arg(model.headerData(column, Qt::Horizontal).toString().toHtmlEscaped());
@@ -24,11 +23,12 @@ QString tableHtml(const QAbstractItemModel &model)
             const bool right =
                 (model.data(index, Qt::TextAlignmentRole).toInt() & Qt::AlignRight) != 0;
             QString text = model.data(index, Qt::DisplayRole).toString().toHtmlEscaped();
+            // Names, "7. 12. 2026" and "66,67 %" are not broken across lines: the titles are.
+            text.replace(u' ', QStringLiteral("&nbsp;"));
             if (bold) {
                 text = QStringLiteral("<b>%1</b>").arg(text);
             }
-            // Names stay on one line: the titles above them wrap instead.
-            html += QStringLiteral("<td nowrap%1>%2</td>")
+            html += QStringLiteral("<td%1>%2</td>")
                         .arg(right ? QStringLiteral(" align=\"right\"") : QString(), text);
         }
         html += QStringLiteral("</tr>");
@@ -46,7 +46,7 @@ void printHtml(QPrinter &printer, const QString &html, const QImage &chart)
 {
     QTextDocument document;
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(9);
+    font.setPointSizeF(8);
     document.setDefaultFont(font);
     if (!chart.isNull()) {
         document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart")),

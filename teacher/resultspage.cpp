@@ -7,7 +7,10 @@
 #include "teacher/resulttablemodel.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressDialog>
@@ -19,7 +22,8 @@
 
 ResultsPage::ResultsPage(QWidget *parent)
     : ResultPage(parent), model_(new ResultTableModel(this)), table_(new QTableView(this)),
-      count_(new QLabel(this))
+      count_(new QLabel(this)), sortColumn_(new QComboBox(this)),
+      descending_(new QCheckBox(tr("Sest&upně"), this))
 {
     setObjectName(QStringLiteral("resultsPage"));
     setAccessibleName(tr("Výsledky"));
@@ -59,9 +63,39 @@ ResultsPage::ResultsPage(QWidget *parent)
                                    tr("%1 výsledků")));
     });
 
+    // The order chosen by keyboard as well as by a click on a column's title.
+    sortColumn_->setObjectName(QStringLiteral("sortColumn"));
+    sortColumn_->setAccessibleName(tr("Řadit podle"));
+    sortColumn_->addItems(resultColumnTitles());
+    descending_->setObjectName(QStringLiteral("sortDescending"));
+    descending_->setAccessibleName(tr("Sestupně"));
+    descending_->setChecked(true);
+    auto *sortLabel = new QLabel(tr("Ř&adit podle:"), this);
+    sortLabel->setBuddy(sortColumn_);
+    const auto sortChosen = [this] {
+        table_->horizontalHeader()->setSortIndicator(sortColumn_->currentIndex(),
+                                                     descending_->isChecked() ? Qt::DescendingOrder
+                                                                              : Qt::AscendingOrder);
+    };
+    connect(sortColumn_, &QComboBox::currentIndexChanged, this, sortChosen);
+    connect(descending_, &QCheckBox::toggled, this, sortChosen);
+    connect(table_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [this](int column, Qt::SortOrder order) {
+                const QSignalBlocker blockColumn(sortColumn_);
+                const QSignalBlocker blockOrder(descending_);
+                sortColumn_->setCurrentIndex(column);
+                descending_->setChecked(order == Qt::DescendingOrder);
+            });
+
+    auto *line = new QHBoxLayout;
+    line->addWidget(count_);
+    line->addStretch();
+    line->addWidget(sortLabel);
+    line->addWidget(sortColumn_);
+    line->addWidget(descending_);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(filterBar());
-    layout->addWidget(count_);
+    layout->addLayout(line);
     layout->addWidget(table_, 1);
 }
 

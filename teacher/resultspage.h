@@ -3,6 +3,8 @@
 
 #include "teacher/resultpage.h"
 
+class QCheckBox;
+class QComboBox;
 class QLabel;
 class QTableView;
 class ResultTableModel;
@@ -17,6 +19,7 @@ public:
 
     [[nodiscard]] ResultTableModel *model() const { return model_; }
     [[nodiscard]] QTableView *table() const { return table_; }
+    [[nodiscard]] QComboBox *sortBox() const { return sortColumn_; }
 
     QString exportCsv(const QString &path) override;
     [[nodiscard]] QString exportFileName() const override;
@@ -28,4 +31,6 @@ private:
     ResultTableModel *model_;
     QTableView *table_;
     QLabel *count_;
+    QComboBox *sortColumn_;
+    QCheckBox *descending_;
 };
