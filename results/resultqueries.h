@@ -56,9 +56,34 @@ inline constexpr Statements sqlite{
     .indexes = sqliteIndexes,
 };
 
-// SQLite's set is the only one yet: a further engine adds its own set and returns it here.
-inline const Statements &statementsFor([[maybe_unused]] DatabaseLocation::Engine engine)
+// On a server the same text fields: a day is cast to date only to find its week's Monday
+// (date_trunc's weeks begin on Monday). The indexes come with schema-postgresql.sql: a
+// teacher's login does not own the tables and may not add them.
+inline constexpr const char *postgresqlIndexes[] = {nullptr};
+
+inline constexpr Statements postgresql{
+    .schoolDay = sqlite.schoolDay,
+    .schoolWeek = R"(to_char(date_trunc('week', "Prehled "."Datum"::date), 'YYYY-MM-DD'))",
+    .schoolStart = sqlite.schoolStart,
+    .schoolEnd = sqlite.schoolEnd,
+    .mailDay = sqlite.mailDay,
+    .mailWeek = R"(to_char(date_trunc('week', substr(COALESCE("Zpravy"."Do", "Zpravy"."Od"), 1, )"
+                R"(10)::date), 'YYYY-MM-DD'))",
+    .mailStart = sqlite.mailStart,
+    .mailEnd = sqlite.mailEnd,
+    // ICU's Czech collation, present in every cluster whatever the server's locale.
+    .czechOrder = R"(COLLATE "cs-x-icu")",
+    .indexes = postgresqlIndexes,
+};
+
+inline const Statements &statementsFor(DatabaseLocation::Engine engine)
 {
+    switch (engine) {
+    case DatabaseLocation::Engine::Sqlite:
+        break;
+    case DatabaseLocation::Engine::Postgresql:
+        return postgresql;
+    }
     return sqlite;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "results/teacherdatabase.h"
+#include "support/testserver.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -16,9 +17,21 @@
 //   3A  Eva Malá  e-mail 1.3.2026 (5, 5): exactly 50 %
 //   4B  Novák   9.3.2026 (1, 9): the namesake in another class
 //   5C  Hruška "Béďa", Chalupa, =1+1   3.3.2026
+// With TESILKA_TEST_ENGINE=postgresql the same rows go to a new database on the test run's
+// server, opened with a teacher's login; `path` is then not used.
 inline std::unique_ptr<TeacherDatabase> createResultsFixture(const QString &path)
 {
-    auto database = TeacherDatabase::create(DatabaseLocation::sqliteFile(path), false);
+    std::unique_ptr<TeacherDatabase> database;
+    if (qEnvironmentVariable("TESILKA_TEST_ENGINE") == QLatin1String("postgresql")) {
+        QString error;
+        const QString name = testserver::createDatabase(error);
+        if (name.isEmpty()) {
+            qFatal("%s", qPrintable(error));
+        }
+        database = TeacherDatabase::open(testserver::location(name, QStringLiteral("ucitel")));
+    } else {
+        database = TeacherDatabase::create(DatabaseLocation::sqliteFile(path), false);
+    }
     QSqlQuery query(database->connection());
     const auto run = [&](const char *surname, const char *className, int right, int wrong,
                          const char *start, const char *end, const char *day) {

@@ -205,7 +205,7 @@ void ResultsTest::exportCommandRunsWithoutDisplay()
         }
         return process.exitCode();
     };
-    const QString database = dir_.filePath(QStringLiteral("skola.db"));
+    const QString database = database_->location().path; // a file or a server
     const QString out = dir_.filePath(QStringLiteral("prikaz.csv"));
     QCOMPARE(runCommand({"--database", database, "--export-results", out, "--class", "5C", "--from",
                          "2026-03-03", "--to", "2026-03-03"}),
