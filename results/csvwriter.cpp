@@ -1,21 +1,36 @@
 #include "results/csvwriter.h"
 
-void CsvWriter::addRow(const QStringList &fields)
+QString csvLine(const QStringList &fields)
 {
+    QString line;
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (i > 0) {
-            text_ += u';';
+            line += u';';
         }
         const QString &field = fields.at(i);
         const bool quoted = field.contains(u';') || field.contains(u'"') || field.contains(u'\r') ||
                             field.contains(u'\n');
         if (quoted) {
-            text_ += u'"' + QString(field).replace(u'"', QStringLiteral("\"\"")) + u'"';
+            line += u'"' + QString(field).replace(u'"', QStringLiteral("\"\"")) + u'"';
         } else {
-            text_ += field;
+            line += field;
         }
     }
-    text_ += QStringLiteral("\r\n");
+    line += QStringLiteral("\r\n");
+    return line;
+}
+
+QString spreadsheetText(const QString &text)
+{
+    if (!text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front())) {
+        return u'\'' + text;
+    }
+    return text;
+}
+
+void CsvWriter::addRow(const QStringList &fields)
+{
+    text_ += csvLine(fields);
 }
 
 QByteArray CsvWriter::toUtf8WithBom() const

@@ -19,5 +19,12 @@ private:
     QString text_;
 };
 
+// One line of such a file, with its CR LF.
+QString csvLine(const QStringList &fields);
+// A text as a spreadsheet should show it: a field that begins with "=", "+", "-", "@", a tab or
+// a carriage return would be taken for a formula (a pupil may type such a name), so it gets a
+// leading apostrophe and stays text.
+QString spreadsheetText(const QString &text);
+
 // The pupils as a class list: the header "Příjmení;Třída", then one row per pupil.
 QByteArray writeClassListCsv(const QList<std::pair<QString, QString>> &surnameClassRows);

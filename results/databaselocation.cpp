@@ -25,8 +25,11 @@ QString DatabaseLocation::displayName() const
     static const QRegularExpression userPassword(
         QStringLiteral(R"(^(\s*postgres(?:ql)?://[^:/@?]*):[^@/?]*@)"));
     shown.replace(userPassword, QStringLiteral("\\1@"));
-    static const QRegularExpression uriPassword(QStringLiteral(R"([?&]password=[^&]*)"));
-    shown.remove(uriPassword);
+    static const QRegularExpression uriPassword(QStringLiteral(R"(([?&])password=[^&]*&?)"));
+    shown.replace(uriPassword, QStringLiteral("\\1"));
+    if (shown.endsWith(u'?') || shown.endsWith(u'&')) {
+        shown.chop(1);
+    }
     static const QRegularExpression keywordPassword(
         QStringLiteral(R"(\s*\bpassword\s*=\s*('(?:[^'\\]|\\.)*'|\S*))"));
     shown.remove(keywordPassword);

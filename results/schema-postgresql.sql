@@ -64,7 +64,6 @@ CREATE TABLE "Zpravy" (
     "Vlozeno"   text NOT NULL          -- when it was stored, YYYY-MM-DD HH:MM:SS
 );
 CREATE INDEX "ZpravyTridaStudent" ON "Zpravy" ("Trida", "Student", "Do");
-CREATE INDEX "ZpravyDo" ON "Zpravy" ("Do");
 
 -- A pupil's totals (this run included) without the right to read anyone's rows: the function
 -- runs with the rights of its owner, the teachers' role, and returns only two sums for the

@@ -29,6 +29,11 @@ CREATE TABLE "Prehled " (
 -- A pupil's totals are read from this index alone, however long the table grows.
 CREATE INDEX "PrehledPrijmeni" ON "Prehled " ("Prijmeni", "Spravne", "Chybne");
 
+-- The teacher's results views: runs by date, and a class's or a pupil's runs and totals read
+-- from the index alone. The teacher's program adds them to an older file.
+CREATE INDEX IF NOT EXISTS "PrehledDatum" ON "Prehled " ("Datum", "CasEnd");
+CREATE INDEX IF NOT EXISTS "PrehledTridaZak" ON "Prehled " ("Trida", "Prijmeni", "Datum", "Spravne", "Chybne");
+
 -- Reports that pupils sent by e-mail, stored by the teacher's program, which also adds this
 -- table (and only this one) to an older file that lacks it.
 CREATE TABLE IF NOT EXISTS "Zpravy" (
@@ -44,3 +49,4 @@ CREATE TABLE IF NOT EXISTS "Zpravy" (
     "Puvodni"   TEXT NOT NULL,         -- the block exactly as it stood in the message
     "Vlozeno"   TEXT NOT NULL          -- when it was stored, YYYY-MM-DD HH:MM:SS
 );
+CREATE INDEX IF NOT EXISTS "ZpravyTridaStudent" ON "Zpravy" ("Trida", "Student", "Do");

@@ -9,6 +9,9 @@ packages=(
   # the tests start for themselves
   libqt6sql6-psql libpq-dev libsqlite3-dev postgresql
   fonts-liberation sqlite3 qt6-translations-l10n locales
+  # the teacher's results: the progress chart (Qt Charts needs Qt's OpenGL module to build
+  # against), and a check of the printed PDF
+  qt6-charts-dev libqt6opengl6-dev poppler-utils
   # the icons, the Debian packages and their checks
   librsvg2-bin dpkg-dev desktop-file-utils appstream xvfb xdotool
 )

@@ -68,6 +68,8 @@ int runDecodeCommand(const QStringList &files, QIODevice &out, QIODevice &err)
 QString commandLineHelp(const QString &programName)
 {
     return tr("Použití: %1 [--decode SOUBOR...]\n"
+              "       %1 [--database DATABÁZE] --export-results VÝSTUP.csv [--class TŘÍDA]\n"
+              "          [--from RRRR-MM-DD] [--to RRRR-MM-DD]\n"
               "\n"
               "Program učitele k Tesilce: školní databáze, žáci a zprávy žáků z e-mailu.\n"
               "Bez voleb otevře okno programu.\n"
@@ -77,10 +79,18 @@ QString commandLineHelp(const QString &programName)
               "                      jako CSV na standardní výstup (UTF-8, oddělovač „;“);\n"
               "                      důvod u každého vadného bloku vypíše na chybový výstup\n"
               "                      se jménem souboru a číslem řádku\n"
+              "  --export-results VÝSTUP.csv\n"
+              "                      zapíše tabulku výsledků (běhy ve škole i zprávy z e-mailu)\n"
+              "                      do souboru CSV pro tabulkový procesor, jako ji exportuje\n"
+              "                      okno programu; --class, --from a --to ji omezí na třídu\n"
+              "                      a období (včetně obou dnů), --database otevře jinou\n"
+              "                      databázi než vestavěnou školní\n"
               "  -h, --help          vypíše tuto nápovědu\n"
               "  --version           vypíše verzi programu\n"
               "\n"
               "Návratový kód: 0 vše v pořádku, 1 některý blok je vadný nebo soubor neobsahuje\n"
-              "žádnou zprávu, 2 soubor nelze přečíst nebo chybné volby.\n")
+              "žádnou zprávu, 2 soubor nelze přečíst nebo chybné volby.\n"
+              "U --export-results: 0 zapsáno, 1 databázi nelze otevřít nebo soubor zapsat,\n"
+              "2 chybné volby.\n")
         .arg(programName);
 }

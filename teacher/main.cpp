@@ -1,5 +1,7 @@
+#include "results/schooldatabase.h"
 #include "teacher/copycommand.h"
 #include "teacher/decodecommand.h"
+#include "teacher/exportcommand.h"
 #include "teacher/mainwindow.h"
 
 #include <QApplication>
@@ -45,6 +47,10 @@ int runCommandLine(int argc, char *argv[])
     }
     if (first == QLatin1String("--decode")) {
         return runDecodeCommand(arguments.mid(1), out, err);
+    }
+    // Before --database, which also starts the copy to a server.
+    if (arguments.contains(QLatin1String("--export-results"))) {
+        return runExportCommand(arguments, schoolDatabasePath(), out, err);
     }
     if (first == QLatin1String("--copy-to-server") || first == QLatin1String("--database")) {
         return runCopyCommand(arguments, out, err);

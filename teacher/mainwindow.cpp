@@ -1,28 +1,38 @@
 #include "teacher/mainwindow.h"
 
 #include "app/appicon.h"
+#include "results/resultsdatabase.h"
 #include "results/teacherdatabase.h"
 #include "teacher/messages.h"
+#include "teacher/progresspage.h"
 #include "teacher/pupilspage.h"
 #include "teacher/reportspage.h"
+#include "teacher/resultspage.h"
 #include "teacher/serverdialogs.h"
+#include "teacher/summarypage.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
+
+#include <filesystem>
+#include <system_error>
 
 namespace {
 const QString databaseKey = QStringLiteral("databaze");
@@ -33,7 +43,11 @@ constexpr int statusTimeoutMs = 0; // the last message stays until the next one
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), tabs_(new QTabWidget(this)), reportsPage_(new ReportsPage(tabs_)),
-      pupilsPage_(new PupilsPage(tabs_)), databaseLabel_(new QLabel(this))
+      pupilsPage_(new PupilsPage(tabs_)), resultsPage_(new ResultsPage(tabs_)),
+      summaryPage_(new SummaryPage(tabs_)), progressPage_(new ProgressPage(tabs_)),
+      exportResults_(new QAction(tr("E&xportovat do CSV…"), this)),
+      print_(new QAction(tr("&Tisk…"), this)),
+      exportPdf_(new QAction(tr("Exportovat do PD&F…"), this)), databaseLabel_(new QLabel(this))
 {
     setObjectName(QStringLiteral("teacherMainWindow"));
     setWindowIcon(teacherIcon());
@@ -41,6 +55,23 @@ MainWindow::MainWindow(QWidget *parent)
     tabs_->setAccessibleName(tr("Stránky programu"));
     tabs_->addTab(reportsPage_, tr("&Zprávy z e-mailu"));
     tabs_->addTab(pupilsPage_, tr("Žá&ci"));
+    tabs_->addTab(resultsPage_, tr("Výsled&ky"));
+    tabs_->addTab(summaryPage_, tr("S&ouhrny"));
+    tabs_->addTab(progressPage_, tr("Vývo&j"));
+    // One filter for the three results pages: a change on one is shown on the others.
+    const QList<ResultPage *> resultPages{resultsPage_, summaryPage_, progressPage_};
+    for (ResultPage *page : resultPages) {
+        connect(page, &ResultPage::filterChanged, this,
+                [page, resultPages](const ResultFilter &filter, DatePeriod period) {
+                    for (ResultPage *other : resultPages) {
+                        if (other != page) {
+                            other->setFilter(filter, period);
+                        }
+                    }
+                });
+        connect(page, &ResultPage::statusMessage, this, &MainWindow::showStatus);
+    }
+    connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::updateResultActions);
     setCentralWidget(tabs_);
 
     databaseLabel_->setObjectName(QStringLiteral("databaseLabel"));
@@ -64,6 +95,11 @@ MainWindow::~MainWindow()
     // The pages hold a pointer to the database: let them forget it first.
     reportsPage_->setDatabase(nullptr);
     pupilsPage_->setDatabase(nullptr);
+    for (ResultPage *page :
+         {static_cast<ResultPage *>(resultsPage_), static_cast<ResultPage *>(summaryPage_),
+          static_cast<ResultPage *>(progressPage_)}) {
+        page->setResults(nullptr);
+    }
 }
 
 void MainWindow::createMenus()
@@ -88,6 +124,14 @@ void MainWindow::createMenus()
     quit->setMenuRole(QAction::QuitRole);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
+    exportResults_->setStatusTip(tr("Uloží zobrazenou tabulku výsledků do souboru CSV"));
+    connect(exportResults_, &QAction::triggered, this, &MainWindow::chooseResultsExport);
+    print_->setShortcut(QKeySequence::Print);
+    print_->setStatusTip(tr("Vytiskne souhrn nebo vývoj žáka s grafem"));
+    connect(print_, &QAction::triggered, this, &MainWindow::printResults);
+    exportPdf_->setStatusTip(tr("Uloží souhrn nebo vývoj žáka s grafem do souboru PDF"));
+    connect(exportPdf_, &QAction::triggered, this, &MainWindow::chooseResultsPdf);
+
     QMenu *file = menuBar()->addMenu(tr("&Soubor"));
     file->addAction(newDatabase);
     file->addAction(openDatabase);
@@ -99,6 +143,10 @@ void MainWindow::createMenus()
     file->addSeparator();
     file->addAction(pupilsPage_->importAction());
     file->addAction(pupilsPage_->exportAction());
+    file->addSeparator();
+    file->addAction(exportResults_);
+    file->addAction(print_);
+    file->addAction(exportPdf_);
     file->addSeparator();
     file->addAction(quit);
 
@@ -127,6 +175,10 @@ void MainWindow::createMenus()
     tools->addAction(reportsPage_->storeAction());
     tools->addSeparator();
     tools->addAction(pupilsPage_->importAction());
+    tools->addSeparator();
+    tools->addAction(exportResults_);
+    tools->addAction(print_);
+    updateResultActions();
 }
 
 void MainWindow::openInitialDatabase()
@@ -180,11 +232,25 @@ bool MainWindow::createDatabase(const QString &path, bool replaceExisting)
 
 void MainWindow::useDatabase(std::unique_ptr<TeacherDatabase> database, const QString &status)
 {
+    const QList<ResultPage *> resultPages{resultsPage_, summaryPage_, progressPage_};
+    for (ResultPage *page : resultPages) {
+        page->setResults(nullptr);
+    }
+    results_.reset();
     reportsPage_->setDatabase(nullptr);
     pupilsPage_->setDatabase(nullptr);
     database_ = std::move(database);
     reportsPage_->setDatabase(database_.get());
     pupilsPage_->setDatabase(database_.get());
+    try {
+        results_ = std::make_unique<ResultsDatabase>(*database_);
+    } catch (const DatabaseError &error) {
+        showWarning(this, QString::fromStdString(error.what()));
+    }
+    for (ResultPage *page : resultPages) {
+        page->setResults(results_.get());
+    }
+    updateResultActions();
     QSettings().setValue(databaseKey, database_->location().settingsValue());
     updateTitle();
     showStatus(status);
@@ -265,8 +331,8 @@ void MainWindow::updateTitle()
     }
     const DatabaseLocation &location = database_->location();
     const QString path = location.displayName();
-    setWindowTitle(tr("%1 – Tesilka – učitel")
-                       .arg(location.isServer() ? path : QFileInfo(path).fileName()));
+    setWindowTitle(
+        tr("%1 – Tesilka – učitel").arg(location.isServer() ? path : QFileInfo(path).fileName()));
     databaseLabel_->setText(tr("Databáze: %1").arg(path));
 }
 
@@ -276,4 +342,101 @@ void MainWindow::closeEvent(QCloseEvent *event)
     settings.setValue(geometryKey, saveGeometry());
     settings.setValue(stateKey, saveState());
     event->accept();
+}
+
+ResultPage *MainWindow::currentResultPage() const
+{
+    return qobject_cast<ResultPage *>(tabs_->currentWidget());
+}
+
+void MainWindow::updateResultActions()
+{
+    const ResultPage *page = currentResultPage();
+    const bool open = results_ != nullptr && page != nullptr;
+    exportResults_->setEnabled(open);
+    print_->setEnabled(open && page->canPrint());
+    exportPdf_->setEnabled(open && page->canPrint());
+}
+
+void MainWindow::chooseResultsExport()
+{
+    ResultPage *page = currentResultPage();
+    if (page == nullptr || results_ == nullptr) {
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Exportovat do CSV"),
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(page->exportFileName()),
+        tr("Soubory CSV (*.csv)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const QString status = page->exportCsv(path); !status.isEmpty()) {
+        showStatus(status);
+    }
+}
+
+void MainWindow::printResults()
+{
+    ResultPage *page = currentResultPage();
+    if (page == nullptr || !page->canPrint() || results_ == nullptr) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Tisk"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    page->print(printer);
+    showStatus(tr("Odesláno na tiskárnu."));
+}
+
+void MainWindow::chooseResultsPdf()
+{
+    ResultPage *page = currentResultPage();
+    if (page == nullptr || !page->canPrint()) {
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Exportovat do PDF"),
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QFileInfo(page->exportFileName()).completeBaseName() +
+                      QStringLiteral(".pdf")),
+        tr("Soubory PDF (*.pdf)"));
+    if (!path.isEmpty()) {
+        exportResultsPdf(path);
+    }
+}
+
+bool MainWindow::exportResultsPdf(const QString &path)
+{
+    ResultPage *page = currentResultPage();
+    if (page == nullptr || !page->canPrint() || results_ == nullptr) {
+        return false;
+    }
+    // Written beside the target and moved over it when complete: a failed print keeps the old
+    // file.
+    const QString scratch = path + QStringLiteral(".part");
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(scratch);
+        page->print(printer);
+    }
+    const QFileInfo written(scratch);
+    std::error_code error;
+    if (written.exists() && written.size() > 0) {
+        std::filesystem::rename(std::filesystem::path(scratch.toStdU16String()),
+                                std::filesystem::path(path.toStdU16String()), error);
+    }
+    if (!written.exists() || written.size() == 0 || error) {
+        QFile::remove(scratch);
+        showWarning(this, tr("Soubor „%1“ nelze uložit.").arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    showStatus(tr("Uloženo do souboru %1.").arg(QDir::toNativeSeparators(path)));
+    return true;
 }

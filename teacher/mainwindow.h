@@ -6,11 +6,16 @@
 
 #include <memory>
 
+class ProgressPage;
 class PupilsPage;
 class QAction;
 class QLabel;
 class QTabWidget;
 class ReportsPage;
+class ResultPage;
+class ResultsDatabase;
+class ResultsPage;
+class SummaryPage;
 class TeacherDatabase;
 
 // The teacher's program: the open school database, the reports read from e-mail and the
@@ -34,6 +39,12 @@ public:
     [[nodiscard]] TeacherDatabase *database() const { return database_.get(); }
     [[nodiscard]] ReportsPage *reportsPage() const { return reportsPage_; }
     [[nodiscard]] PupilsPage *pupilsPage() const { return pupilsPage_; }
+    [[nodiscard]] ResultsPage *resultsPage() const { return resultsPage_; }
+    [[nodiscard]] SummaryPage *summaryPage() const { return summaryPage_; }
+    [[nodiscard]] ProgressPage *progressPage() const { return progressPage_; }
+    [[nodiscard]] QAction *exportResultsAction() const { return exportResults_; }
+    [[nodiscard]] QAction *printAction() const { return print_; }
+    [[nodiscard]] QAction *exportPdfAction() const { return exportPdf_; }
     [[nodiscard]] QTabWidget *tabs() const { return tabs_; }
 
 public slots:
@@ -44,6 +55,12 @@ public slots:
     void chooseCopyToServer();
     void showAbout();
     void showStatus(const QString &text);
+    // The results page shown: its table to a CSV file, its page to the printer or a PDF file.
+    void chooseResultsExport();
+    void printResults();
+    void chooseResultsPdf();
+    // Writes the shown results page to a PDF file; false (with a message) on failure.
+    bool exportResultsPdf(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -52,10 +69,20 @@ private:
     void createMenus();
     void useDatabase(std::unique_ptr<TeacherDatabase> database, const QString &status);
     void updateTitle();
+    void updateResultActions();
+    [[nodiscard]] ResultPage *currentResultPage() const;
 
     std::unique_ptr<TeacherDatabase> database_;
+    // Reads through database_'s connection: declared after it, so that it goes first.
+    std::unique_ptr<ResultsDatabase> results_;
     QTabWidget *tabs_;
     ReportsPage *reportsPage_;
     PupilsPage *pupilsPage_;
+    ResultsPage *resultsPage_;
+    SummaryPage *summaryPage_;
+    ProgressPage *progressPage_;
+    QAction *exportResults_;
+    QAction *print_;
+    QAction *exportPdf_;
     QLabel *databaseLabel_;
 };

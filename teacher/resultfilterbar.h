@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "results/resultsdatabase.h"
+#include "teacher/resultformat.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QDateEdit;
+
+// The filters above each results page: class, pupil, period and source. The pupil and the
+// last day have no access key of their own (the letters are taken by the tabs and menus): each
+// follows its neighbour in the Tab order. The pages share one
+// filter: the main window hands a change on to the other bars with setFilter().
+class ResultFilterBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ResultFilterBar(QWidget *parent = nullptr);
+
+    // Fills the class and pupil lists from the database (nullptr: empty lists).
+    void setDatabase(const ResultsDatabase *database);
+    [[nodiscard]] ResultFilter filter() const;
+    // Shows this filter without announcing it.
+    void setFilter(const ResultFilter &filter, DatePeriod period);
+    [[nodiscard]] DatePeriod period() const;
+
+    [[nodiscard]] QComboBox *classBox() const { return class_; }
+    [[nodiscard]] QComboBox *pupilBox() const { return pupil_; }
+    [[nodiscard]] QComboBox *periodBox() const { return period_; }
+    [[nodiscard]] QDateEdit *fromEdit() const { return from_; }
+    [[nodiscard]] QDateEdit *toEdit() const { return to_; }
+    [[nodiscard]] QComboBox *sourceBox() const { return source_; }
+
+    // Today as the periods count it; a test may fix it.
+    void setToday(const QDate &today);
+
+signals:
+    void filterChanged(const ResultFilter &filter, DatePeriod period);
+
+private:
+    void fillPupils();
+    void periodChosen();
+    void announce();
+
+    const ResultsDatabase *database_ = nullptr;
+    QDate today_;
+    bool quiet_ = false;
+    QComboBox *class_;
+    QComboBox *pupil_;
+    QComboBox *period_;
+    QDateEdit *from_;
+    QDateEdit *to_;
+    QComboBox *source_;
+};

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "teacher/resulttablemodel.h"
+
+#include "teacher/resultformat.h"
+
+#include <limits>
+
+ResultTableModel::ResultTableModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+void ResultTableModel::setSource(const ResultsDatabase *database, const ResultFilter &filter)
+{
+    database_ = database;
+    filter_ = filter;
+    reload();
+}
+
+void ResultTableModel::reload()
+{
+    beginResetModel();
+    pages_.clear();
+    count_ = 0;
+    if (database_ != nullptr) {
+        try {
+            count_ = static_cast<int>(
+                std::min<qint64>(database_->countRuns(filter_), std::numeric_limits<int>::max()));
+        } catch (const DatabaseError &error) {
+            emit failed(QString::fromStdString(error.what()));
+        }
+    }
+    endResetModel();
+}
+
+int ResultTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count_;
+}
+
+int ResultTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : resultColumnCount;
+}
+
+const ResultRow *ResultTableModel::rowAt(int row) const
+{
+    const qint64 page = row / pageSize;
+    if (!pages_.contains(page)) {
+        if (database_ == nullptr) {
+            return nullptr;
+        }
+        auto rows = std::make_unique<QList<ResultRow>>();
+        try {
+            *rows = database_->runs(filter_, sort_, page * pageSize, pageSize);
+        } catch (const DatabaseError &error) {
+            emit failed(QString::fromStdString(error.what()));
+        }
+        pages_.insert(page, rows.release());
+    }
+    const QList<ResultRow> *rows = pages_.object(page);
+    const qsizetype inPage = row % pageSize;
+    return rows != nullptr && inPage < rows->size() ? &rows->at(inPage) : nullptr;
+}
+
+QVariant ResultTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid()) {
+        return {};
+    }
+    const auto column = static_cast<ResultColumn>(index.column());
+    if (role == Qt::TextAlignmentRole) {
+        const bool number = column == ResultColumn::Answers || column == ResultColumn::Right ||
+                            column == ResultColumn::Wrong || column == ResultColumn::Success;
+        return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+    }
+    if (role != Qt::DisplayRole && role != Qt::EditRole) {
+        return {};
+    }
+    const ResultRow *row = rowAt(index.row());
+    if (row == nullptr) {
+        return {};
+    }
+    QVariant value = resultRowValues(*row).value(index.column());
+    if (role == Qt::EditRole) {
+        return value;
+    }
+    if (column == ResultColumn::Date) {
+        return dayText(row->date);
+    }
+    if (column == ResultColumn::Success) {
+        return percentText(successPercent(row->right, row->answers));
+    }
+    return value;
+}
+
+QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+        return resultColumnTitles().value(section);
+    }
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+void ResultTableModel::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= resultColumnCount) {
+        return;
+    }
+    sort_ = {static_cast<ResultColumn>(column), order == Qt::DescendingOrder};
+    reload();
+}
