@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Tesilka and starts it: the pupil's program, or with "ucitel" the teacher's program
 # (further arguments go to it, e.g. ./run.sh ucitel --decode mail.eml). On the first run it
 # also creates the sample school database at the built-in path, when nothing is there yet, so

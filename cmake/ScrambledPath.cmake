@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a header holding PATH as Windows-1250 bytes, each raised by one, so that the
 # plain path never appears in the binary.
 function(tesilka_generate_scrambled_path path header)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reading a whole SQLite school database for the copy to a server, in the order of its rows.

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- A few pupils to try the program with:
 --   sqlite3 tesilka.db < sample-pupils.sql
 -- The sign-in list sorts them as a Czech reader expects: Č after C, Ch after H.

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- Tesilka school database on a PostgreSQL server. The administrator runs it once, as the
 -- server's superuser, in the database made for the school (schema public):
 --   psql -v ON_ERROR_STOP=1 -d tesilka -f schema-postgresql.sql

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- Tesilka school database. Create the shared file once, on the school's server:
 --   sqlite3 tesilka.db < schema.sql
 -- The pupil's program never creates, alters or deletes tables: it reads "Zaci" at sign-in and

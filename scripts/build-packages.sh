@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian packages tesilka (the pupil's program) and tesilka-ucitel (the teacher's)
 # into build-packages/packages/. Further arguments go to CMake, so that a school builds them for
 # its own database and contact address, for example:

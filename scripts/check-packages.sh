@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian packages from a built tree (BUILD_DIR/packages) and checks them as a school
 # administrator's machine would take them: valid menu entries and metadata, the files where
 # the desktop looks for them, and both programs starting from the unpacked package.

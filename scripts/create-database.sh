@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Creates an empty school database (tables and index) at PATH; with --with-sample-pupils
 # also a few sample pupils. An existing file is never touched.
 #   scripts/create-database.sh PATH [--with-sample-pupils]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/czechtext.h"
 
 QString czechCount(int count, const QString &one, const QString &few, const QString &many)

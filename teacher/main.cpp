@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/schooldatabase.h"
 #include "teacher/copycommand.h"
 #include "teacher/decodecommand.h"

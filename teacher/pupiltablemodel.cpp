@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/pupiltablemodel.h"
 
 PupilTableModel::PupilTableModel(QObject *parent) : QAbstractTableModel(parent) {}

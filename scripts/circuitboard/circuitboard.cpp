@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the splash picture: a 400 x 300 close-up of a printed circuit board with integrated
 // circuits, resistors and capacitors, saved as a 256-colour PNG. The drawing is deterministic,
 // so running it again gives the same file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sharedstate.h"
 #include "exercise/confirmwindow.h"
 #include "exercise/evaluation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "feedback/correctwindow.h"
 #include "feedback/quitwindow.h"
 #include "feedback/wrongwindow.h"

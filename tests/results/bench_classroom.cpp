@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A classroom finishing at once: 30 and 100 processes, released together, each appending its
 // run and reading the pupil's totals, against an SQLite file and against a PostgreSQL server
 // that this program starts for itself. Prints each process's time and checks that every row

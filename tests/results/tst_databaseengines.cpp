@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data-access layer's behaviour, the same on both engines: run by ctest once against an
 // SQLite file and once against the test run's PostgreSQL server (TESILKA_TEST_ENGINE).
 #include "app/sharedstate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What only a server has: logins with rights of their own, a server that can go away, and the
 // copy of a school's SQLite file onto it.
 #include "app/sharedstate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fails unless the C library can switch to the Czech locale that the suites run under: without
 // it every suite would quietly run with a decimal point and hide the faults of a comma locale.
 #include <clocale>

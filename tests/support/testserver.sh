@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts or stops the throwaway PostgreSQL server of one test run: a cluster in a temporary
 # directory, reached only through a Unix socket in that directory, so that parallel runs and a
 # school's own server are never touched.

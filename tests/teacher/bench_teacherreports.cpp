@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/reportblocks.h"
 #include "teacher/reportspage.h"
 #include "teacher/reporttablemodel.h"
