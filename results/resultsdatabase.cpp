@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/resultsdatabase.h"
 
+#include "results/czechorder.h"
 #include "results/databaseconnection.h"
 #include "results/resultqueries.h"
 #include "results/sqliteerror.h"
@@ -317,11 +318,6 @@ ResultRow rowOf(const QSqlQuery &query)
     return row;
 }
 
-QCollator czechCollator()
-{
-    return QCollator(QLocale(QLocale::Czech, QLocale::CzechRepublic));
-}
-
 } // namespace
 
 ResultsDatabase::ResultsDatabase(const TeacherDatabase &database) : database_(database)
@@ -429,13 +425,7 @@ QList<PupilSummary> ResultsDatabase::pupilSummaries(const ResultFilter &filter, 
     }
     checkEnd(database_, query);
     // A few thousand pupils at most: put in Czech order here.
-    const QCollator collator = czechCollator();
-    std::stable_sort(list.begin(), list.end(), [&](const PupilSummary &a, const PupilSummary &b) {
-        if (const int byClass = collator.compare(a.className, b.className); byClass != 0) {
-            return byClass < 0;
-        }
-        return collator.compare(a.name, b.name) < 0;
-    });
+    sortInCzechOrder(list, &PupilSummary::className, &PupilSummary::name);
     return list;
 }
 
@@ -458,10 +448,7 @@ QList<ClassSummary> ResultsDatabase::classSummaries(const ResultFilter &filter,
                      query.value(6).toLongLong()});
     }
     checkEnd(database_, query);
-    const QCollator collator = czechCollator();
-    std::stable_sort(list.begin(), list.end(), [&](const ClassSummary &a, const ClassSummary &b) {
-        return collator.compare(a.className, b.className) < 0;
-    });
+    sortInCzechOrder(list, &ClassSummary::className);
     return list;
 }
 
@@ -527,10 +514,7 @@ QStringList ResultsDatabase::classes() const
         }
     }
     checkEnd(database_, query);
-    const QCollator collator = czechCollator();
-    std::stable_sort(list.begin(), list.end(), [&](const QString &a, const QString &b) {
-        return collator.compare(a, b) < 0;
-    });
+    sortInCzechOrder(list, std::identity{});
     return list;
 }
 
@@ -551,12 +535,7 @@ QList<std::pair<QString, QString>> ResultsDatabase::pupils(const QString &classN
         list.append({query.value(0).toString(), query.value(1).toString()});
     }
     checkEnd(database_, query);
-    const QCollator collator = czechCollator();
-    std::stable_sort(list.begin(), list.end(), [&](const auto &a, const auto &b) {
-        if (const int byName = collator.compare(a.first, b.first); byName != 0) {
-            return byName < 0;
-        }
-        return collator.compare(a.second, b.second) < 0;
-    });
+    sortInCzechOrder(list, &std::pair<QString, QString>::first,
+                     &std::pair<QString, QString>::second);
     return list;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/teacherdatabase.h"
 
+#include "results/czechorder.h"
 #include "results/databaseconnection.h"
 #include "results/schoolqueries.h"
 #include "results/sqliteerror.h"
@@ -8,7 +9,6 @@
 #include "results/teacherqueries.h"
 #include "schemasql.h"
 
-#include <QCollator>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -386,14 +386,8 @@ QList<PupilRecord> TeacherDatabase::pupils() const
     if (query.lastError().isValid()) {
         failWith(action, location_, query.lastError());
     }
-    // A class list is small enough to be put in Czech order here ("Ch" after "H").
-    QCollator collator{QLocale(QLocale::Czech, QLocale::CzechRepublic)};
-    std::stable_sort(list.begin(), list.end(), [&](const PupilRecord &a, const PupilRecord &b) {
-        if (const int bySurname = collator.compare(a.surname, b.surname); bySurname != 0) {
-            return bySurname < 0;
-        }
-        return collator.compare(a.className, b.className) < 0;
-    });
+    // A class list is small enough to be put in Czech order here.
+    sortInCzechOrder(list, &PupilRecord::surname, &PupilRecord::className);
     return list;
 }
 

@@ -4,12 +4,12 @@
 #include "app/busynotice.h"
 #include "app/sharedstate.h"
 #include "app/windowstyle.h"
+#include "results/czechorder.h"
 #include "results/reportencoder.h"
 #include "results/schooldatabase.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCollator>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -174,13 +174,8 @@ void WelcomeWindow::loadPupils()
                "Pokud tam nenajdeš sebe, řekni to vyučujícímu."));
         warning.exec();
     }
-    QList<PupilProfile> &pupils = list.pupils;
-    QCollator collator{QLocale(QLocale::Czech)};
-    std::stable_sort(pupils.begin(), pupils.end(),
-                     [&collator](const PupilProfile &a, const PupilProfile &b) {
-                         return collator.compare(a.entryText(), b.entryText()) < 0;
-                     });
-    for (const PupilProfile &pupil : pupils) {
+    sortInCzechOrder(list.pupils, &PupilProfile::entryText);
+    for (const PupilProfile &pupil : list.pupils) {
         users_->addItem(pupil.entryText(), QVariant::fromValue(pupil));
     }
     users_->setCurrentIndex(-1);

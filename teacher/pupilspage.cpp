@@ -3,6 +3,7 @@
 
 #include "results/csvwriter.h"
 #include "results/teacherdatabase.h"
+#include "teacher/actionbutton.h"
 #include "teacher/classlistimportdialog.h"
 #include "teacher/czechtext.h"
 #include "teacher/filesave.h"
@@ -23,21 +24,6 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
-
-namespace {
-
-QPushButton *buttonFor(QAction *action, QWidget *parent)
-{
-    auto *button = new QPushButton(action->text(), parent);
-    button->setAccessibleName(action->text().remove(u'&'));
-    button->setEnabled(action->isEnabled());
-    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
-    QObject::connect(action, &QAction::changed, button,
-                     [button, action] { button->setEnabled(action->isEnabled()); });
-    return button;
-}
-
-} // namespace
 
 PupilsPage::PupilsPage(QWidget *parent)
     : QWidget(parent), model_(new PupilTableModel(this)), table_(new QTableView(this)),

@@ -4,6 +4,7 @@
 #include "results/mailtext.h"
 #include "results/reportdecoder.h"
 #include "results/teacherdatabase.h"
+#include "teacher/actionbutton.h"
 #include "teacher/czechtext.h"
 #include "teacher/messages.h"
 #include "teacher/reporttablemodel.h"
@@ -29,21 +30,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-
-namespace {
-
-QPushButton *buttonFor(QAction *action, QWidget *parent)
-{
-    auto *button = new QPushButton(action->text(), parent);
-    button->setAccessibleName(action->text().remove(u'&'));
-    button->setEnabled(action->isEnabled());
-    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
-    QObject::connect(action, &QAction::changed, button,
-                     [button, action] { button->setEnabled(action->isEnabled()); });
-    return button;
-}
-
-} // namespace
 
 ReportsPage::ReportsPage(QWidget *parent)
     : QWidget(parent), model_(new ReportTableModel(this)), table_(new QTableView(this)),
