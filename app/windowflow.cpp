@@ -12,7 +12,7 @@
 #include "feedback/correctwindow.h"
 #include "feedback/quitwindow.h"
 #include "feedback/wrongwindow.h"
-#include "results/schooldatabase.h"
+#include "database/schooldatabase.h"
 #include "results/summarywindow.h"
 #include "results/teacherdatawindow.h"
 #include "signin/welcomewindow.h"

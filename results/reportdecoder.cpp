@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/reportdecoder.h"
 
-#include "results/ansicodepage.h"
+#include "database/ansicodepage.h"
 #include "results/reportkey.h"
 
 #include <QCoreApplication>

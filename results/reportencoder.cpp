@@ -2,7 +2,7 @@
 #include "results/reportencoder.h"
 
 #include "app/uniformsource.h"
-#include "results/ansicodepage.h"
+#include "database/ansicodepage.h"
 #include "results/reportkey.h"
 
 #include <algorithm>

@@ -6,7 +6,7 @@
 #include "app/sharedstate.h"
 #include "app/windowstyle.h"
 #include "results/reportencoder.h"
-#include "results/schooldatabase.h"
+#include "database/schooldatabase.h"
 #include "results/teacherreport.h"
 
 #include <QCloseEvent>
@@ -123,7 +123,13 @@ bool SummaryWindow::storeInSchoolDatabase(const QString &databasePath, const QDa
             RunTotals totals;
             {
                 const BusyNotice notice(tr("Ukládám výsledek do školní databáze…"));
-                totals = SchoolDatabase(databasePath).recordRunResult(state_, now);
+                totals = SchoolDatabase(databasePath)
+                             .recordRunResult({.surname = state_.pupilSurname,
+                                               .className = state_.pupilClass,
+                                               .start = state_.runStart,
+                                               .correct = state_.correctCount,
+                                               .wrong = state_.wrongCount},
+                                              now);
             }
             total_[0]->setText(
                 formatCountLabel(checkedAdd(totals.totalCorrect, totals.totalWrong)));

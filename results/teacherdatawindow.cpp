@@ -3,7 +3,7 @@
 
 #include "app/windowstyle.h"
 #include "app/wrappingbutton.h"
-#include "results/ansicodepage.h"
+#include "database/ansicodepage.h"
 #include "results/reportencoder.h"
 
 #include <QClipboard>

@@ -19,9 +19,9 @@ if ! mkdir -p "$folder" 2>/dev/null || [ ! -w "$folder" ]; then
     sudo mkdir -p "$folder"
   fi
 fi
-"${run[@]}" sqlite3 "$database" < "$here/results/schema.sql"
+"${run[@]}" sqlite3 "$database" < "$here/database/schema.sql"
 if [ "${2:-}" = "--with-sample-pupils" ]; then
-  "${run[@]}" sqlite3 "$database" < "$here/results/sample-pupils.sql"
+  "${run[@]}" sqlite3 "$database" < "$here/database/sample-pupils.sql"
 fi
 # Every pupil's machine writes to the file and to its folder (SQLite's journal lives beside it).
 "${run[@]}" chmod a+rw "$database"

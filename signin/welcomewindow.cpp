@@ -4,9 +4,9 @@
 #include "app/busynotice.h"
 #include "app/sharedstate.h"
 #include "app/windowstyle.h"
-#include "results/czechorder.h"
+#include "database/czechorder.h"
 #include "results/reportencoder.h"
-#include "results/schooldatabase.h"
+#include "database/schooldatabase.h"
 
 #include <QApplication>
 #include <QCloseEvent>

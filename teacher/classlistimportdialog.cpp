@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/classlistimportdialog.h"
 
-#include "results/teacherdatabase.h"
+#include "database/teacherdatabase.h"
 #include "teacher/classlistpreviewmodel.h"
 #include "teacher/czechtext.h"
 

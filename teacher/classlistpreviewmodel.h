@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "results/classlistcsv.h"
+#include "teacher/files/classlistcsv.h"
 
 #include <QAbstractTableModel>
 #include <QList>

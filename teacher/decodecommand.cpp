@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/decodecommand.h"
 
-#include "results/csvwriter.h"
-#include "results/mailtext.h"
+#include "teacher/files/csvwriter.h"
+#include "teacher/files/mailtext.h"
 #include "results/reportdecoder.h"
 #include "teacher/reportformat.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/exportcommand.h"
 
-#include "results/resultsdatabase.h"
-#include "results/teacherdatabase.h"
+#include "database/resultsdatabase.h"
+#include "database/teacherdatabase.h"
 #include "teacher/resultformat.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results/schooldatabase.h"
+#include "database/schooldatabase.h"
 #include "teacher/copycommand.h"
 #include "teacher/decodecommand.h"
 #include "teacher/exportcommand.h"

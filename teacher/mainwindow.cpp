@@ -2,8 +2,8 @@
 #include "teacher/mainwindow.h"
 
 #include "app/appicon.h"
-#include "results/resultsdatabase.h"
-#include "results/teacherdatabase.h"
+#include "database/resultsdatabase.h"
+#include "database/teacherdatabase.h"
 #include "teacher/messages.h"
 #include "teacher/progresspage.h"
 #include "teacher/pupilspage.h"

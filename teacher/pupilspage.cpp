@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/pupilspage.h"
 
-#include "results/csvwriter.h"
-#include "results/teacherdatabase.h"
+#include "teacher/files/csvwriter.h"
+#include "database/teacherdatabase.h"
 #include "teacher/actionbutton.h"
 #include "teacher/classlistimportdialog.h"
 #include "teacher/czechtext.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "results/teacherdatabase.h"
+#include "database/teacherdatabase.h"
 
 #include <QAbstractTableModel>
 #include <QList>

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/reportspage.h"
 
-#include "results/mailtext.h"
+#include "teacher/files/mailtext.h"
 #include "results/reportdecoder.h"
-#include "results/teacherdatabase.h"
+#include "database/teacherdatabase.h"
+#include "teacher/reportstore.h"
 #include "teacher/actionbutton.h"
 #include "teacher/czechtext.h"
 #include "teacher/messages.h"
@@ -222,7 +223,8 @@ void ReportsPage::store()
     }
     ReportStoreResult result;
     try {
-        result = database_->storeReports(model_->unstoredReports(), QDateTime::currentDateTime());
+        result = storeDecodedReports(*database_, model_->unstoredReports(),
+                                     QDateTime::currentDateTime());
     } catch (const DatabaseError &error) {
         showWarning(this, QString::fromStdString(error.what()));
         emit statusMessage(tr("Zprávy nebyly uloženy."));

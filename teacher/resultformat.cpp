@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/resultformat.h"
 
-#include "results/csvwriter.h"
+#include "teacher/files/csvwriter.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>

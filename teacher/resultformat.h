@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "results/resultsdatabase.h"
+#include "database/resultsdatabase.h"
 
 #include <QDate>
 #include <QString>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/serverdialogs.h"
 
-#include "results/databasecopy.h"
-#include "results/teacherdatabase.h"
+#include "database/databasecopy.h"
+#include "database/teacherdatabase.h"
 #include "teacher/messages.h"
 
 #include <QApplication>

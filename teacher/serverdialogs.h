@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "results/databaselocation.h"
+#include "database/databaselocation.h"
 
 #include <memory>
 #include <optional>

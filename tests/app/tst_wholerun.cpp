@@ -7,7 +7,7 @@
 #include "exercise/quantityformat.h"
 #include "results/reportdecoder.h"
 #include "results/reportencoder.h"
-#include "results/sqlscript.h"
+#include "support/sqlscript.h"
 #include "support/modaldriver.h"
 #include "support/sequencesource.h"
 
@@ -94,7 +94,7 @@ void createDatabase(const QString &path)
     const ScratchConnection setup(path, QStringLiteral("setup"));
     QVERIFY(setup.db().isOpen());
     const QString failure =
-        runSqlFile(setup.db(), QStringLiteral(TESILKA_RESULTS_SOURCE_DIR "/schema.sql"));
+        runSqlFile(setup.db(), QStringLiteral(TESILKA_DATABASE_SOURCE_DIR "/schema.sql"));
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(setup.run(
         QStringLiteral("INSERT INTO \"Zaci\" (\"Prijmeni\", \"Trida\") VALUES ('Novák', '3A'), "

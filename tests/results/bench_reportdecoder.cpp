@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results/mailtext.h"
+#include "teacher/files/mailtext.h"
 #include "results/reportdecoder.h"
 #include "results/reportencoder.h"
 #include "results/teacherreport.h"

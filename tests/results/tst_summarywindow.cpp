@@ -3,10 +3,10 @@
 #include "results/teacherdatawindow.h"
 
 #include "app/sharedstate.h"
-#include "results/ansicodepage.h"
+#include "database/ansicodepage.h"
 #include "results/reportdecoder.h"
 #include "results/reportencoder.h"
-#include "results/sqlscript.h"
+#include "support/sqlscript.h"
 #include "results/teacherreport.h"
 #include "support/modaldriver.h"
 #include "support/sequencesource.h"
@@ -84,7 +84,7 @@ void SummaryWindowTest::init()
     const ScratchConnection setup(databasePath_, QStringLiteral("setup"));
     QVERIFY(setup.db().isOpen());
     const QString failure =
-        runSqlFile(setup.db(), QStringLiteral(TESILKA_RESULTS_SOURCE_DIR "/schema.sql"));
+        runSqlFile(setup.db(), QStringLiteral(TESILKA_DATABASE_SOURCE_DIR "/schema.sql"));
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(setup.run(QStringLiteral(
         "INSERT INTO \"Prehled \" (\"Prijmeni\", \"Trida\", \"Spravne\", \"Chybne\") "

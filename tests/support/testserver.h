@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "results/databaselocation.h"
+#include "database/databaselocation.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -63,7 +63,7 @@ inline QString createDatabase(QString &error)
     error = psql(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE %1").arg(name));
     if (error.isEmpty()) {
         error =
-            psql(name, QStringLiteral(TESILKA_RESULTS_SOURCE_DIR "/schema-postgresql.sql"), true);
+            psql(name, QStringLiteral(TESILKA_DATABASE_SOURCE_DIR "/schema-postgresql.sql"), true);
     }
     if (error.isEmpty()) {
         // Logins are the cluster's, shared by every database of the run.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results/teacherdatabase.h"
+#include "database/teacherdatabase.h"
 #include "support/modaldriver.h"
 #include "teacher/classlistimportdialog.h"
 

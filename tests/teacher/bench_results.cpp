@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results/resultsdatabase.h"
-#include "results/teacherdatabase.h"
+#include "database/resultsdatabase.h"
+#include "database/teacherdatabase.h"
 #include "teacher/resultformat.h"
 #include "teacher/resulttablemodel.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results/resultsdatabase.h"
+#include "database/resultsdatabase.h"
 #include "resultsfixture.h"
 #include "teacher/resultformat.h"
 

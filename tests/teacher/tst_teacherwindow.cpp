@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/mainwindow.h"
 
-#include "results/teacherdatabase.h"
+#include "database/teacherdatabase.h"
 #include "support/modaldriver.h"
 #include "support/reportblocks.h"
 #include "teacher/pupilspage.h"

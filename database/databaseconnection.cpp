@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "database/databaseconnection.h"
+
+#include "database/postgresqlerror.h"
+#include "database/sqliteerror.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QVariant>
+
+#include <sqlite3.h>
+
+#include <chrono>
+#include <cstdint>
+#include <thread>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SchoolDatabase", text);
+}
+
+// SQLite's own busy handler sleeps longer the longer it waits (up to 100 ms a time), so with
+// thirty writers the last one idles for seconds after the file is free. These short sleeps
+// keep every waiting process close behind the one writing. The limit travels in the pointer.
+thread_local std::chrono::steady_clock::time_point busySince;
+
+int waitBriefly(void *limitMilliseconds, int attempt)
+{
+    const auto now = std::chrono::steady_clock::now();
+    if (attempt == 0) {
+        busySince = now;
+    }
+    const auto limit =
+        std::chrono::milliseconds(reinterpret_cast<std::intptr_t>(limitMilliseconds));
+    if (now - busySince >= limit) {
+        return 0; // give up: SQLITE_BUSY reaches the caller
+    }
+    // 1 to 3 ms, varied by attempt so that the waiting processes do not wake in lockstep.
+    std::this_thread::sleep_for(std::chrono::microseconds(1000 + (attempt * 937) % 2000));
+    return 1;
+}
+
+bool openSqlite(QSqlDatabase &db, const DatabaseLocation &location,
+                std::chrono::milliseconds busyTimeout, DatabaseFailure &failure)
+{
+    db.setDatabaseName(sqliteDatabaseUri(location.path));
+    db.setConnectOptions(
+        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout.count()));
+    if (!db.open()) {
+        failure = describeFailure(db.lastError(), location);
+        return false;
+    }
+    const QVariant handle = db.driver()->handle();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
+        if (auto *sqlite = *static_cast<sqlite3 *const *>(handle.data()); sqlite != nullptr) {
+            // A number in the pointer, never followed.
+            sqlite3_busy_handler(sqlite, &waitBriefly,
+                                 reinterpret_cast<void *>( // NOLINT(performance-no-int-to-ptr)
+                                     static_cast<std::intptr_t>(busyTimeout.count())));
+        }
+    }
+    return true;
+}
+
+bool openPostgresql(QSqlDatabase &db, const DatabaseLocation &location, DatabaseFailure &failure)
+{
+    QString invalid;
+    const QString options = postgresqlConnectOptions(location.path, invalid);
+    if (options.isEmpty()) {
+        failure = {tr("adresa serveru není platná"), tr("(PostgreSQL: %1)").arg(invalid)};
+        return false;
+    }
+    db.setConnectOptions(options);
+    if (!db.open()) {
+        failure = describeFailure(db.lastError(), location);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool openDatabaseConnection(const QString &name, const DatabaseLocation &location,
+                            std::chrono::milliseconds busyTimeout, DatabaseFailure &failure)
+{
+    if (location.path.trimmed().isEmpty()) {
+        failure = {location.isServer() ? tr("adresa serveru je prázdná")
+                                       : tr("cesta k souboru je prázdná"),
+                   {}};
+        return false;
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(
+        location.isServer() ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), name);
+    if (!db.isValid()) {
+        failure = {location.isServer()
+                       ? tr("chybí ovladač PostgreSQL pro Qt (balíček libqt6sql6-psql)")
+                       : tr("chybí ovladač SQLite"),
+                   {}};
+        return false;
+    }
+    return location.isServer() ? openPostgresql(db, location, failure)
+                               : openSqlite(db, location, busyTimeout, failure);
+}
+
+DatabaseFailure describeFailure(const QSqlError &error, const DatabaseLocation &location)
+{
+    QString detail = error.databaseText().trimmed();
+    if (location.isServer()) {
+        // The server's first line says it; the rest points into the statement.
+        detail = detail.section(u'\n', 0, 0).trimmed();
+        return {postgresqlCause(error, location.path),
+                detail.isEmpty() ? QString() : tr("(PostgreSQL: %1)").arg(detail)};
+    }
+    return {sqliteCause(error, location.path),
+            detail.isEmpty() ? QString() : tr("(SQLite: %1)").arg(detail)};
+}

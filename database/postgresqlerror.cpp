@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "database/postgresqlerror.h"
+
+#include "database/sqliteerror.h" // quotedName
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QSqlError>
+
+#include <libpq-fe.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SchoolDatabase", text);
+}
+
+// A server that does not answer within this time counts as unreachable.
+constexpr auto connectTimeoutSeconds = "5";
+
+using Options = std::unique_ptr<PQconninfoOption, decltype(&PQconninfoFree)>;
+
+Options parsed(const QString &connection, QString *error)
+{
+    char *message = nullptr;
+    Options options(PQconninfoParse(connection.toUtf8().constData(), &message), &PQconninfoFree);
+    if (message != nullptr) {
+        if (error != nullptr) {
+            *error = QString::fromUtf8(message).trimmed();
+        }
+        PQfreemem(message);
+    }
+    return options;
+}
+
+// The connection's keywords and values, with a timeout added, for libpq's own calls.
+struct Parameters
+{
+    std::vector<QByteArray> storage;
+    std::vector<const char *> keywords;
+    std::vector<const char *> values;
+};
+
+Parameters parametersOf(const QString &connection)
+{
+    Parameters parameters;
+    const Options options = parsed(connection, nullptr);
+    bool timeout = false;
+    if (options) {
+        for (const PQconninfoOption *option = options.get(); option->keyword != nullptr; ++option) {
+            if (option->val == nullptr) {
+                continue;
+            }
+            timeout = timeout || qstrcmp(option->keyword, "connect_timeout") == 0;
+            parameters.storage.emplace_back(option->keyword);
+            parameters.storage.emplace_back(option->val);
+        }
+    }
+    if (!timeout) {
+        parameters.storage.emplace_back("connect_timeout");
+        parameters.storage.emplace_back(connectTimeoutSeconds);
+    }
+    for (std::size_t i = 0; i + 1 < parameters.storage.size(); i += 2) {
+        parameters.keywords.push_back(parameters.storage[i].constData());
+        parameters.values.push_back(parameters.storage[i + 1].constData());
+    }
+    parameters.keywords.push_back(nullptr);
+    parameters.values.push_back(nullptr);
+    return parameters;
+}
+
+// Why a connection cannot be made, found by trying again with libpq itself.
+QString connectionCause(const QString &connection)
+{
+    const Parameters parameters = parametersOf(connection);
+    switch (PQpingParams(parameters.keywords.data(), parameters.values.data(), 0)) {
+    case PQPING_NO_RESPONSE:
+        return tr("server neodpovídá (není spuštěný, nebo k němu nevede spojení)");
+    case PQPING_REJECT:
+        return tr("server teď nepřijímá spojení (spouští se, nebo se vypíná)");
+    case PQPING_NO_ATTEMPT:
+        return tr("adresa serveru není platná");
+    case PQPING_OK:
+        break;
+    }
+    const std::unique_ptr<PGconn, decltype(&PQfinish)> probe(
+        PQconnectdbParams(parameters.keywords.data(), parameters.values.data(), 0), &PQfinish);
+    if (PQstatus(probe.get()) == CONNECTION_OK) {
+        return tr("spojení se serverem se přerušilo");
+    }
+    if (PQconnectionNeedsPassword(probe.get()) != 0) {
+        return tr("server žádá heslo, ale pro tohoto uživatele žádné uložené není "
+                  "(soubor ~/.pgpass)");
+    }
+    if (PQconnectionUsedPassword(probe.get()) != 0) {
+        return tr("server odmítl přihlášení: chybné jméno nebo heslo");
+    }
+    return tr("server odmítl přihlášení (neznámý uživatel nebo databáze, nebo přístup "
+              "odtud není povolen)");
+}
+
+// The first name in quotes in the server's message ("relation "Zaci" does not exist").
+QString quotedNameIn(const QString &text)
+{
+    static const QRegularExpression name(QStringLiteral(R"(["„“]([^"„“]+)["“”])"));
+    const QRegularExpressionMatch match = name.match(text);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+} // namespace
+
+QString postgresqlCause(const QSqlError &error, const QString &connection)
+{
+    const QString state = error.nativeErrorCode();
+    const QString text = error.databaseText();
+    if (state.size() != 5 || error.type() == QSqlError::ConnectionError) {
+        return connectionCause(connection);
+    }
+    if (state == QLatin1String("42501")) {
+        return tr("uživatel, pod kterým se program k serveru připojil, k tomu nemá oprávnění");
+    }
+    if (state == QLatin1String("42P01")) {
+        const QString table = quotedNameIn(text);
+        return table.isEmpty() ? tr("chybí v ní tabulka")
+                               : tr("chybí v ní tabulka %1").arg(quotedName(table));
+    }
+    if (state == QLatin1String("42703")) {
+        QString field = quotedNameIn(text);
+        if (field.isEmpty()) {
+            // "column Zaci.Trida does not exist": the field's name follows the table's.
+            static const QRegularExpression qualified(QStringLiteral(R"(\b\w+\.(\w+))"));
+            field = qualified.match(text).captured(1);
+        }
+        return field.isEmpty() ? tr("chybí v ní pole")
+                               : tr("chybí v ní pole %1").arg(quotedName(field));
+    }
+    if (state == QLatin1String("42883")) {
+        return tr("chybí v ní funkce pro součty žáků");
+    }
+    if (state == QLatin1String("3D000")) {
+        return tr("databáze na serveru neexistuje");
+    }
+    if (state == QLatin1String("22003")) {
+        return tr("součet výsledků je větší, než program dokáže zpracovat");
+    }
+    if (state == QLatin1String("25006")) {
+        return tr("databáze je na serveru jen pro čtení");
+    }
+    if (state == QLatin1String("40001") || state == QLatin1String("40P01")) {
+        return tr("souběžný zápis z jiného počítače, zkuste to znovu");
+    }
+    if (state.startsWith(QLatin1String("28"))) {
+        return tr("server odmítl přihlášení: chybné jméno nebo heslo");
+    }
+    if (state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P"))) {
+        return tr("spojení se serverem se přerušilo");
+    }
+    if (state.startsWith(QLatin1String("53"))) {
+        return tr("server je přetížený nebo mu došlo místo");
+    }
+    return tr("server ohlásil chybu");
+}
+
+QString postgresqlConnectOptions(const QString &connection, QString &error)
+{
+    const Options options = parsed(connection, &error);
+    if (!options) {
+        if (error.isEmpty()) {
+            error = QStringLiteral("?");
+        }
+        return {};
+    }
+    QStringList pairs;
+    bool timeout = false;
+    for (const PQconninfoOption *option = options.get(); option->keyword != nullptr; ++option) {
+        if (option->val == nullptr) {
+            continue;
+        }
+        const QString keyword = QString::fromUtf8(option->keyword);
+        QString value = QString::fromUtf8(option->val);
+        if (value.contains(u';')) {
+            // Qt's driver takes ";" between options: such a value would be cut.
+            error = tr("hodnota %1 obsahuje středník").arg(quotedName(keyword));
+            return {};
+        }
+        timeout = timeout || keyword == QLatin1String("connect_timeout");
+        value.replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("\\'"));
+        pairs.append(keyword + QStringLiteral("='") + value + u'\'');
+    }
+    if (!timeout) {
+        pairs.append(QStringLiteral("connect_timeout=") + QLatin1String(connectTimeoutSeconds));
+    }
+    return pairs.join(u';');
+}

@@ -1,0 +1,541 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "database/resultsdatabase.h"
+
+#include "database/czechorder.h"
+#include "database/databaseconnection.h"
+#include "database/resultqueries.h"
+#include "database/sqliteerror.h"
+#include "database/teacherdatabase.h"
+
+#include <QCollator>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <unordered_map>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ResultsDatabase", text);
+}
+
+// Statement text with its bound values in the order of their "?".
+struct Sql
+{
+    QString text;
+    QVariantList values;
+
+    Sql &operator<<(const QString &piece)
+    {
+        text += piece;
+        return *this;
+    }
+    Sql &operator<<(const char *piece)
+    {
+        text += QString::fromUtf8(piece);
+        return *this;
+    }
+    void append(const Sql &other)
+    {
+        text += other.text;
+        values += other.values;
+    }
+};
+
+enum class Table
+{
+    School,
+    Mail
+};
+
+bool includes(const ResultFilter &filter, Table table)
+{
+    return filter.sources == ResultFilter::Sources::Both ||
+           (filter.sources == ResultFilter::Sources::School) == (table == Table::School);
+}
+
+// The filter as the WHERE clause of one table.
+Sql whereClause(const resultsql::Statements &statements, Table table, const ResultFilter &filter)
+{
+    const bool school = table == Table::School;
+    Sql sql;
+    QStringList conditions;
+    if (!filter.className.isEmpty()) {
+        conditions << (school ? R"("Prehled "."Trida" = ?)" : R"("Zpravy"."Trida" = ?)");
+        sql.values << filter.className;
+    }
+    if (!filter.surname.isEmpty()) {
+        conditions << (school ? R"("Prehled "."Prijmeni" = ?)" : R"("Zpravy"."Student" = ?)");
+        sql.values << filter.surname;
+    }
+    const QString day = QString::fromUtf8(school ? statements.schoolDay : statements.mailDay);
+    if (filter.from.isValid()) {
+        conditions << day + QStringLiteral(" >= ?");
+        sql.values << filter.from;
+    }
+    if (filter.to.isValid()) {
+        conditions << day + QStringLiteral(" < ?");
+        sql.values << filter.to.addDays(1);
+    }
+    if (!conditions.isEmpty()) {
+        sql << " WHERE " << conditions.join(QStringLiteral(" AND "));
+    }
+    return sql;
+}
+
+// One row per run of either table, with the columns of ResultColumn (and the source first).
+Sql runsUnion(const resultsql::Statements &s, const ResultFilter &filter)
+{
+    Sql sql;
+    QStringList arms;
+    if (includes(filter, Table::School)) {
+        Sql arm;
+        arm << R"(SELECT 1 AS "Zdroj", )" << s.schoolDay << R"( AS "Den", )" << s.schoolStart
+            << R"( AS "Zacatek", )" << s.schoolEnd << R"( AS "Konec", )"
+            << R"("Prehled "."Prijmeni" )" << s.czechOrder << R"( AS "Jmeno", )"
+            << R"("Prehled "."Trida" )" << s.czechOrder << R"( AS "Trida", )"
+            << R"(COALESCE("Prehled "."Spravne", 0) + COALESCE("Prehled "."Chybne", 0) )"
+            << R"(AS "Odpovedi", COALESCE("Prehled "."Spravne", 0) AS "Spravne", )"
+            << R"(COALESCE("Prehled "."Chybne", 0) AS "Chybne", )"
+            << R"(CASE WHEN COALESCE("Prehled "."Spravne", 0) + COALESCE("Prehled "."Chybne", 0))"
+            << R"( > 0 THEN 100.0 * COALESCE("Prehled "."Spravne", 0) / )"
+            << R"((COALESCE("Prehled "."Spravne", 0) + COALESCE("Prehled "."Chybne", 0)) END )"
+            << R"(AS "Uspesnost" FROM "Prehled ")";
+        arm.append(whereClause(s, Table::School, filter));
+        sql.append(arm);
+    }
+    if (includes(filter, Table::Mail)) {
+        if (!sql.text.isEmpty()) {
+            sql << " UNION ALL ";
+        }
+        Sql arm;
+        // Named like the first arm's columns: it is the only one when the school runs are
+        // filtered out.
+        arm << R"(SELECT 2 AS "Zdroj", )" << s.mailDay << R"( AS "Den", )" << s.mailStart
+            << R"( AS "Zacatek", )" << s.mailEnd << R"( AS "Konec", )"
+            << R"("Zpravy"."Student" )" << s.czechOrder << R"( AS "Jmeno", "Zpravy"."Trida" )"
+            << s.czechOrder << R"( AS "Trida", "Zpravy"."Odpovedi" AS "Odpovedi", )"
+            << R"("Zpravy"."Spravne" AS "Spravne", )"
+            << R"("Zpravy"."Chybne" AS "Chybne", CASE WHEN "Zpravy"."Odpovedi" > 0 )"
+            << R"(THEN 100.0 * "Zpravy"."Spravne" / "Zpravy"."Odpovedi" END AS "Uspesnost" )"
+            << R"(FROM "Zpravy")";
+        arm.append(whereClause(s, Table::Mail, filter));
+        sql.append(arm);
+    }
+    return sql;
+}
+
+QString orderBy(const ResultSort &sort)
+{
+    static const char *const names[resultColumnCount] = {
+        R"("Den")",      R"("Zacatek")", R"("Konec")",  R"("Jmeno")",     R"("Trida")",
+        R"("Odpovedi")", R"("Spravne")", R"("Chybne")", R"("Uspesnost")", R"("Zdroj")"};
+    const auto column = static_cast<int>(sort.column);
+    const QString direction = sort.descending ? QStringLiteral(" DESC") : QStringLiteral(" ASC");
+    // Names and classes carry the Czech collation from the select list.
+    const QString first = QString::fromUtf8(names[column]);
+    // Ties in the order of the day and time the run ended, so that pages follow one another.
+    QString order = QStringLiteral(" ORDER BY ") + first + direction;
+    if (sort.column != ResultColumn::Date) {
+        order += QStringLiteral(R"(, "Den")") + direction;
+    }
+    order += QStringLiteral(R"(, "Konec")") + direction;
+    return order;
+}
+
+// Per pupil (surname in a class) of both tables, before the threshold.
+Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter)
+{
+    Sql sql;
+    sql << R"(SELECT "Jmeno", "Trida", SUM("Behy") AS "Behy", SUM("Odpovedi") AS "Odpovedi", )"
+        << R"(SUM("Spravne") AS "Spravne", SUM("Chybne") AS "Chybne", MIN("Prvni") AS "Prvni", )"
+        << R"(MAX("Posledni") AS "Posledni" FROM ()";
+    bool any = false;
+    if (includes(filter, Table::School)) {
+        Sql arm;
+        arm << R"(SELECT "Prehled "."Prijmeni" AS "Jmeno", "Prehled "."Trida" AS "Trida", )"
+            << R"(COUNT(*) AS "Behy", )"
+            << R"(SUM(COALESCE("Prehled "."Spravne", 0) + COALESCE("Prehled "."Chybne", 0)) )"
+            << R"(AS "Odpovedi", SUM(COALESCE("Prehled "."Spravne", 0)) AS "Spravne", )"
+            << R"(SUM(COALESCE("Prehled "."Chybne", 0)) AS "Chybne", MIN()" << s.schoolDay
+            << R"() AS "Prvni", MAX()" << s.schoolDay << R"() AS "Posledni" FROM "Prehled ")";
+        arm.append(whereClause(s, Table::School, filter));
+        arm << R"( GROUP BY "Prehled "."Trida", "Prehled "."Prijmeni")";
+        sql.append(arm);
+        any = true;
+    }
+    if (includes(filter, Table::Mail)) {
+        if (any) {
+            sql << " UNION ALL ";
+        }
+        Sql arm;
+        arm << R"(SELECT "Zpravy"."Student" AS "Jmeno", "Zpravy"."Trida" AS "Trida", )"
+            << R"(COUNT(*) AS "Behy", SUM("Zpravy"."Odpovedi") AS "Odpovedi", )"
+            << R"(SUM("Zpravy"."Spravne") AS "Spravne", SUM("Zpravy"."Chybne") AS "Chybne", )"
+            << "MIN(" << s.mailDay << R"() AS "Prvni", MAX()" << s.mailDay
+            << R"() AS "Posledni" FROM "Zpravy")";
+        arm.append(whereClause(s, Table::Mail, filter));
+        arm << R"( GROUP BY "Zpravy"."Trida", "Zpravy"."Student")";
+        sql.append(arm);
+    }
+    sql << R"() AS "Behy" GROUP BY "Trida", "Jmeno")";
+    return sql;
+}
+
+// A pupil below the threshold: with answers, and right answers under that share of them.
+constexpr char belowThreshold[] = R"("Odpovedi" > 0 AND 100 * "Spravne" < ? * "Odpovedi")";
+
+// 'YYYY-MM-DD' (with or without a time after it) read by hand: it is done for every row.
+QDate dayOf(const QVariant &value)
+{
+    const QString text = value.toString();
+    if (text.size() < 10 || text.at(4) != u'-' || text.at(7) != u'-') {
+        return {};
+    }
+    bool yearOk = false;
+    bool monthOk = false;
+    bool dayOk = false;
+    const int year = QStringView(text).mid(0, 4).toInt(&yearOk);
+    const int month = QStringView(text).mid(5, 2).toInt(&monthOk);
+    const int day = QStringView(text).mid(8, 2).toInt(&dayOk);
+    return yearOk && monthOk && dayOk ? QDate(year, month, day) : QDate();
+}
+
+} // namespace
+
+double successPercent(qint64 right, qint64 answers)
+{
+    if (answers <= 0) {
+        return -1;
+    }
+    return std::round(10000.0 * static_cast<double>(right) / static_cast<double>(answers)) / 100.0;
+}
+
+// Czech order for SQLite, which has none of its own. Sort keys are kept per name: a sort of
+// many rows compares the same few thousand names again and again.
+struct ResultsDatabase::Collation
+{
+    QCollator collator{QLocale(QLocale::Czech, QLocale::CzechRepublic)};
+    std::unordered_map<std::string, QCollatorSortKey> keys;
+
+    const QCollatorSortKey &keyOf(const void *data, int size)
+    {
+        std::string bytes(static_cast<const char *>(data), static_cast<std::size_t>(size));
+        auto found = keys.find(bytes);
+        if (found == keys.end()) {
+            constexpr std::size_t most = 100000;
+            if (keys.size() >= most) {
+                keys.clear();
+            }
+            found = keys.emplace(bytes, collator.sortKey(QString::fromUtf8(
+                                            static_cast<const char *>(data), size)))
+                        .first;
+        }
+        return found->second;
+    }
+
+    static int compare(void *self, int sizeA, const void *a, int sizeB, const void *b)
+    {
+        if (sizeA == sizeB &&
+            std::equal(static_cast<const char *>(a), static_cast<const char *>(a) + sizeA,
+                       static_cast<const char *>(b))) {
+            return 0;
+        }
+        auto *collation = static_cast<Collation *>(self);
+        const int order = collation->keyOf(a, sizeA).compare(collation->keyOf(b, sizeB));
+        if (order != 0) {
+            return order;
+        }
+        // Names that Czech order holds equal still differ: keep them apart, always alike.
+        const int common = std::min(sizeA, sizeB);
+        const int bytes = std::char_traits<char>::compare(static_cast<const char *>(a),
+                                                          static_cast<const char *>(b),
+                                                          static_cast<std::size_t>(common));
+        return bytes != 0 ? bytes : sizeA - sizeB;
+    }
+
+    static void destroy(void *self) { delete static_cast<Collation *>(self); }
+};
+
+namespace {
+
+[[noreturn]] void fail(const TeacherDatabase &database, const QSqlError &error)
+{
+    const DatabaseFailure failure = describeFailure(error, database.location());
+    QString message = tr("Výsledky nelze načíst z databáze %1: %2.")
+                          .arg(quotedName(database.location().displayName()), failure.cause);
+    if (!failure.detail.isEmpty()) {
+        message += u' ' + failure.detail;
+    }
+    throw DatabaseError(message.toStdString());
+}
+
+QSqlQuery run(const TeacherDatabase &database, const Sql &sql)
+{
+    QSqlQuery query(database.connection());
+    query.setForwardOnly(true);
+    if (!query.prepare(sql.text)) {
+        fail(database, query.lastError());
+    }
+    for (const QVariant &value : sql.values) {
+        query.addBindValue(value);
+    }
+    if (!query.exec()) {
+        fail(database, query.lastError());
+    }
+    return query;
+}
+
+void checkEnd(const TeacherDatabase &database, const QSqlQuery &query)
+{
+    if (query.lastError().isValid()) {
+        fail(database, query.lastError());
+    }
+}
+
+ResultRow rowOf(const QSqlQuery &query)
+{
+    ResultRow row;
+    row.source = query.value(0).toInt() == 2 ? ResultSource::Mail : ResultSource::School;
+    row.date = dayOf(query.value(1));
+    row.start = query.value(2).toString();
+    row.end = query.value(3).toString();
+    row.name = query.value(4).toString();
+    row.className = query.value(5).toString();
+    row.answers = query.value(6).toInt();
+    row.right = query.value(7).toInt();
+    row.wrong = query.value(8).toInt();
+    return row;
+}
+
+} // namespace
+
+ResultsDatabase::ResultsDatabase(const TeacherDatabase &database) : database_(database)
+{
+    const QSqlDatabase db = database_.connection();
+    const auto &statements = resultsql::statementsFor(database_.location().engine);
+    QSqlQuery indexes(db);
+    for (const char *const *statement = statements.indexes; *statement != nullptr; ++statement) {
+        if (!indexes.exec(QString::fromUtf8(*statement))) {
+            fail(database_, indexes.lastError());
+        }
+    }
+
+    const QVariant handle = db.driver()->handle();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
+        auto *sqlite = *static_cast<sqlite3 *const *>(handle.data());
+        auto *collation = new Collation;
+        if (sqlite3_create_collation_v2(sqlite, "tesilka_cs", SQLITE_UTF8, collation,
+                                        &Collation::compare, &Collation::destroy) != SQLITE_OK) {
+            delete collation;
+            throw DatabaseError(
+                tr("Výsledky nelze řadit podle české abecedy: SQLite odmítlo řazení.")
+                    .toStdString());
+        }
+    }
+}
+
+qint64 ResultsDatabase::countRuns(const ResultFilter &filter) const
+{
+    const auto &s = resultsql::statementsFor(database_.location().engine);
+    qint64 total = 0;
+    for (const Table table : {Table::School, Table::Mail}) {
+        if (!includes(filter, table)) {
+            continue;
+        }
+        Sql sql;
+        sql << (table == Table::School ? R"(SELECT COUNT(*) FROM "Prehled ")"
+                                       : R"(SELECT COUNT(*) FROM "Zpravy")");
+        sql.append(whereClause(s, table, filter));
+        QSqlQuery query = run(database_, sql);
+        if (query.next()) {
+            total += query.value(0).toLongLong();
+        }
+        checkEnd(database_, query);
+    }
+    return total;
+}
+
+QList<ResultRow> ResultsDatabase::runs(const ResultFilter &filter, const ResultSort &sort,
+                                       qint64 offset, int limit) const
+{
+    const auto &s = resultsql::statementsFor(database_.location().engine);
+    // The compound itself is ordered, not a query around it: SQLite then merges its arms, each
+    // read in the order of an index, and the first page comes at once.
+    Sql sql = runsUnion(s, filter);
+    sql << orderBy(sort) << " LIMIT ? OFFSET ?";
+    sql.values << limit << offset;
+    QList<ResultRow> rows;
+    rows.reserve(limit);
+    QSqlQuery query = run(database_, sql);
+    while (query.next()) {
+        rows.append(rowOf(query));
+    }
+    checkEnd(database_, query);
+    return rows;
+}
+
+bool ResultsDatabase::forEachRun(const ResultFilter &filter, const ResultSort &sort,
+                                 const std::function<bool(const ResultRow &)> &row) const
+{
+    const auto &s = resultsql::statementsFor(database_.location().engine);
+    Sql sql = runsUnion(s, filter);
+    sql << orderBy(sort);
+    QSqlQuery query = run(database_, sql);
+    while (query.next()) {
+        if (!row(rowOf(query))) {
+            return false;
+        }
+    }
+    checkEnd(database_, query);
+    return true;
+}
+
+QList<PupilSummary> ResultsDatabase::pupilSummaries(const ResultFilter &filter, double threshold,
+                                                    bool markedOnly) const
+{
+    const auto &s = resultsql::statementsFor(database_.location().engine);
+    Sql sql;
+    sql << R"(SELECT "Jmeno", "Trida", "Behy", "Odpovedi", "Spravne", "Chybne", "Prvni", )"
+        << R"("Posledni", CASE WHEN )" << belowThreshold << " THEN 1 ELSE 0 END FROM (";
+    sql.values << threshold;
+    sql.append(pupilTotals(s, filter));
+    sql << R"() AS "Zaci")";
+    if (markedOnly) {
+        sql << " WHERE " << belowThreshold;
+        sql.values << threshold;
+    }
+    QList<PupilSummary> list;
+    QSqlQuery query = run(database_, sql);
+    while (query.next()) {
+        list.append({query.value(0).toString(), query.value(1).toString(),
+                     query.value(2).toLongLong(), query.value(3).toLongLong(),
+                     query.value(4).toLongLong(), query.value(5).toLongLong(),
+                     dayOf(query.value(6)), dayOf(query.value(7)), query.value(8).toInt() == 1});
+    }
+    checkEnd(database_, query);
+    // A few thousand pupils at most: put in Czech order here.
+    sortInCzechOrder(list, &PupilSummary::className, &PupilSummary::name);
+    return list;
+}
+
+QList<ClassSummary> ResultsDatabase::classSummaries(const ResultFilter &filter,
+                                                    double threshold) const
+{
+    const auto &s = resultsql::statementsFor(database_.location().engine);
+    Sql sql;
+    sql << R"(SELECT "Trida", COUNT(*), SUM("Behy"), SUM("Odpovedi"), SUM("Spravne"), )"
+        << R"(SUM("Chybne"), SUM(CASE WHEN )" << belowThreshold << " THEN 1 ELSE 0 END) FROM (";
+    sql.values << threshold;
+    sql.append(pupilTotals(s, filter));
+    sql << R"() AS "Zaci" GROUP BY "Trida")";
+    QList<ClassSummary> list;
+    QSqlQuery query = run(database_, sql);
+    while (query.next()) {
+        list.append({query.value(0).toString(), query.value(1).toLongLong(),
+                     query.value(2).toLongLong(), query.value(3).toLongLong(),
+                     query.value(4).toLongLong(), query.value(5).toLongLong(),
+                     query.value(6).toLongLong()});
+    }
+    checkEnd(database_, query);
+    sortInCzechOrder(list, &ClassSummary::className);
+    return list;
+}
+
+QList<ProgressPoint> ResultsDatabase::progress(const ResultFilter &filter,
+                                               ProgressPeriod period) const
+{
+    const auto &s = resultsql::statementsFor(database_.location().engine);
+    const bool weeks = period == ProgressPeriod::Week;
+    Sql sql;
+    sql << R"(SELECT "Obdobi", SUM("Behy"), SUM("Odpovedi"), SUM("Spravne"), SUM("Chybne") )"
+        << "FROM (";
+    bool any = false;
+    if (includes(filter, Table::School)) {
+        Sql arm;
+        arm << "SELECT " << (weeks ? s.schoolWeek : s.schoolDay) << R"( AS "Obdobi", )"
+            << R"(COUNT(*) AS "Behy", )"
+            << R"(SUM(COALESCE("Prehled "."Spravne", 0) + COALESCE("Prehled "."Chybne", 0)) )"
+            << R"(AS "Odpovedi", SUM(COALESCE("Prehled "."Spravne", 0)) AS "Spravne", )"
+            << R"(SUM(COALESCE("Prehled "."Chybne", 0)) AS "Chybne" FROM "Prehled ")";
+        arm.append(whereClause(s, Table::School, filter));
+        arm << " GROUP BY 1";
+        sql.append(arm);
+        any = true;
+    }
+    if (includes(filter, Table::Mail)) {
+        if (any) {
+            sql << " UNION ALL ";
+        }
+        Sql arm;
+        arm << "SELECT " << (weeks ? s.mailWeek : s.mailDay)
+            << R"( AS "Obdobi", COUNT(*) AS "Behy", SUM("Zpravy"."Odpovedi") AS "Odpovedi", )"
+            << R"(SUM("Zpravy"."Spravne") AS "Spravne", SUM("Zpravy"."Chybne") AS "Chybne" )"
+            << R"(FROM "Zpravy")";
+        arm.append(whereClause(s, Table::Mail, filter));
+        arm << " GROUP BY 1";
+        sql.append(arm);
+    }
+    sql << R"() AS "Obdobi" GROUP BY "Obdobi" ORDER BY "Obdobi")";
+    QList<ProgressPoint> points;
+    QSqlQuery query = run(database_, sql);
+    while (query.next()) {
+        const QDate day = dayOf(query.value(0));
+        if (!day.isValid()) {
+            continue; // a report without dates has no place on a time line
+        }
+        points.append({day, query.value(1).toLongLong(), query.value(2).toLongLong(),
+                       query.value(3).toLongLong(), query.value(4).toLongLong()});
+    }
+    checkEnd(database_, query);
+    return points;
+}
+
+QStringList ResultsDatabase::classes() const
+{
+    Sql sql;
+    sql << R"(SELECT "Prehled "."Trida" FROM "Prehled " GROUP BY "Prehled "."Trida" )"
+        << R"(UNION SELECT "Zpravy"."Trida" FROM "Zpravy")";
+    QStringList list;
+    QSqlQuery query = run(database_, sql);
+    while (query.next()) {
+        if (!query.value(0).isNull()) {
+            list.append(query.value(0).toString());
+        }
+    }
+    checkEnd(database_, query);
+    sortInCzechOrder(list, std::identity{});
+    return list;
+}
+
+QList<std::pair<QString, QString>> ResultsDatabase::pupils(const QString &className) const
+{
+    ResultFilter filter;
+    filter.className = className;
+    const auto &s = resultsql::statementsFor(database_.location().engine);
+    Sql sql;
+    sql << R"(SELECT "Prehled "."Prijmeni", "Prehled "."Trida" FROM "Prehled ")";
+    sql.append(whereClause(s, Table::School, filter));
+    sql << R"( GROUP BY "Prehled "."Trida", "Prehled "."Prijmeni" UNION )"
+        << R"(SELECT "Zpravy"."Student", "Zpravy"."Trida" FROM "Zpravy")";
+    sql.append(whereClause(s, Table::Mail, filter));
+    QList<std::pair<QString, QString>> list;
+    QSqlQuery query = run(database_, sql);
+    while (query.next()) {
+        list.append({query.value(0).toString(), query.value(1).toString()});
+    }
+    checkEnd(database_, query);
+    sortInCzechOrder(list, &std::pair<QString, QString>::first,
+                     &std::pair<QString, QString>::second);
+    return list;
+}

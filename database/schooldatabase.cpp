@@ -1,0 +1,353 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "database/schooldatabase.h"
+
+#include "databasepath.h"
+#include "database/ansicodepage.h"
+#include "database/databaseconnection.h"
+#include "database/namebuffer.h"
+#include "database/schoolqueries.h"
+#include "database/sqliteerror.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <array>
+#include <atomic>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include <cerrno>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+enum class Operation
+{
+    ReadPupils,
+    RecordRun
+};
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SchoolDatabase", text);
+}
+
+// The file or the server is named; a password written into the server's address is not.
+[[noreturn]] void fail(Operation operation, const DatabaseLocation &location, const QString &cause,
+                       const QString &detail = {})
+{
+    QString message = operation == Operation::ReadPupils
+                          ? tr("Seznam žáků nelze načíst ze školní databáze „%1“: %2.")
+                          : tr("Výsledek nelze zapsat do školní databáze „%1“: %2.");
+    message = message.arg(location.displayName(), cause);
+    if (!detail.isEmpty()) {
+        message += u' ' + detail;
+    }
+    throw DatabaseError(message.toStdString());
+}
+
+QString quoted(const QString &name)
+{
+    return quotedName(name);
+}
+
+[[noreturn]] void failWith(Operation operation, const DatabaseLocation &location,
+                           const QSqlError &error)
+{
+    const DatabaseFailure failure = describeFailure(error, location);
+    fail(operation, location, failure.cause, failure.detail);
+}
+
+// One connection of its own per operation, removed again however the operation ends.
+class Connection
+{
+public:
+    Connection(const DatabaseLocation &location, std::chrono::milliseconds busyTimeout,
+               Operation operation)
+        : name_(QStringLiteral("tesilka-school-%1").arg(nextNumber_++))
+    {
+        DatabaseFailure failure;
+        if (!openDatabaseConnection(name_, location, busyTimeout, failure)) {
+            QSqlDatabase::removeDatabase(name_);
+            fail(operation, location, failure.cause, failure.detail);
+        }
+    }
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+    ~Connection()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::database(name_, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name_);
+    }
+
+    [[nodiscard]] QSqlDatabase database() const { return QSqlDatabase::database(name_, false); }
+
+private:
+    static inline std::atomic<quint64> nextNumber_{0};
+    QString name_;
+};
+
+// Rolls back unless committed, so that a failed run leaves no half-written row.
+class WriteTransaction
+{
+public:
+    WriteTransaction(const QSqlDatabase &db, Operation operation, const DatabaseLocation &location)
+        : db_(db)
+    {
+        QSqlQuery begin(db_);
+        if (!begin.exec(QString::fromUtf8(schoolsql::statementsFor(location.engine).beginWrite))) {
+            failWith(operation, location, begin.lastError());
+        }
+    }
+    WriteTransaction(const WriteTransaction &) = delete;
+    WriteTransaction &operator=(const WriteTransaction &) = delete;
+    ~WriteTransaction()
+    {
+        if (!committed_) {
+            QSqlQuery rollback(db_);
+            rollback.exec(QStringLiteral("ROLLBACK"));
+        }
+    }
+
+    void commit(Operation operation, const DatabaseLocation &location)
+    {
+        QSqlQuery commit(db_);
+        if (!commit.exec(QStringLiteral("COMMIT"))) {
+            failWith(operation, location, commit.lastError());
+        }
+        committed_ = true;
+    }
+
+private:
+    QSqlDatabase db_;
+    bool committed_ = false;
+};
+
+QSqlQuery prepared(const QSqlDatabase &db, const char *sql, Operation operation,
+                   const DatabaseLocation &path)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(QString::fromUtf8(sql))) {
+        failWith(operation, path, query.lastError());
+    }
+    return query;
+}
+
+// A Null total (no rows, or only empty fields) is 0; a fraction or anything outside 32 bits
+// is an error.
+std::int32_t totalFrom(const QVariant &value, const QString &field, const QString &surname,
+                       const DatabaseLocation &path)
+{
+    if (value.isNull()) {
+        return 0;
+    }
+    const auto tooLarge = [&] {
+        fail(Operation::RecordRun, path,
+             tr("součet výsledků žáka %1 je větší, než program dokáže zpracovat")
+                 .arg(quoted(surname)));
+    };
+    constexpr auto low = std::numeric_limits<std::int32_t>::min();
+    constexpr auto high = std::numeric_limits<std::int32_t>::max();
+    if (value.typeId() == QMetaType::Double) {
+        const double total = value.toDouble();
+        if (std::isfinite(total) && std::trunc(total) != total) {
+            fail(Operation::RecordRun, path,
+                 tr("pole %1 žáka %2 obsahuje hodnotu, která není celé číslo")
+                     .arg(quoted(field), quoted(surname)));
+        }
+        if (!(total >= low && total <= high)) {
+            tooLarge();
+        }
+        return static_cast<std::int32_t>(total);
+    }
+    bool ok = false;
+    const qlonglong total = value.toLongLong(&ok);
+    if (!ok || total < low || total > high) {
+        tooLarge();
+    }
+    return static_cast<std::int32_t>(total);
+}
+
+QVariant timeText(const QTime &time)
+{
+    if (!time.isValid()) {
+        return QVariant(QMetaType::fromType<QString>());
+    }
+    return time.toString(QStringLiteral("HH:mm:ss"));
+}
+
+} // namespace
+
+QString PupilProfile::entryText() const
+{
+    return surname + QStringLiteral("; ") + className;
+}
+
+SchoolDatabase::SchoolDatabase(QString path)
+    : path_(std::move(path)), location_(DatabaseLocation::fromText(path_))
+{
+}
+
+PupilList SchoolDatabase::loadPupilList() const
+{
+    constexpr Operation operation = Operation::ReadPupils;
+    const Connection connection(location_, busyTimeout_, operation);
+    const QSqlDatabase db = connection.database();
+    const schoolsql::Statements &sql = schoolsql::statementsFor(location_.engine);
+
+    PupilList list;
+    {
+        QSqlQuery query = prepared(db, sql.selectPupils, operation, location_);
+        if (!query.exec()) {
+            failWith(operation, location_, query.lastError());
+        }
+        while (query.next()) {
+            // "Prehled " needs a surname: a pupil without one could practise but never store
+            // the result, and a report would carry no name.
+            if (query.value(0).isNull()) {
+                ++list.withoutSurname;
+                continue;
+            }
+            list.pupils.append({query.value(0).toString(), query.value(1).toString()});
+        }
+        if (query.lastError().isValid()) {
+            failWith(operation, location_, query.lastError());
+        }
+    }
+    // The results table is needed only at the end of the run; finding it missing now lets the
+    // pupil practise in e-mail mode instead of losing the result.
+    prepared(db, sql.insertRun, operation, location_);
+    prepared(db, sql.selectTotals, operation, location_);
+    return list;
+}
+
+RunTotals SchoolDatabase::recordRunResult(const SchoolRun &run, const QDateTime &now) const
+{
+    constexpr Operation operation = Operation::RecordRun;
+    const Connection connection(location_, busyTimeout_, operation);
+    const QSqlDatabase db = connection.database();
+    const schoolsql::Statements &sql = schoolsql::statementsFor(location_.engine);
+
+    // Append and totals under one write lock: the totals include exactly this row, and a
+    // failure leaves no row behind, so the run can be stored again later.
+    WriteTransaction transaction(db, operation, location_);
+    RunTotals totals;
+    {
+        QSqlQuery insert = prepared(db, sql.insertRun, operation, location_);
+        insert.addBindValue(run.surname);
+        insert.addBindValue(run.className);
+        insert.addBindValue(run.correct);
+        insert.addBindValue(run.wrong);
+        insert.addBindValue(timeText(run.start));
+        insert.addBindValue(timeText(now.time()));
+        insert.addBindValue(now.date().toString(QStringLiteral("yyyy-MM-dd")));
+        insert.addBindValue(trimNameBuffer(readUserName()));
+        insert.addBindValue(1); // TypTesil: this drill
+        if (!insert.exec()) {
+            failWith(operation, location_, insert.lastError());
+        }
+
+        QSqlQuery sum = prepared(db, sql.selectTotals, operation, location_);
+        sum.addBindValue(run.surname);
+        if (!sum.exec()) {
+            failWith(operation, location_, sum.lastError());
+        }
+        if (!sum.next()) {
+            failWith(operation, location_, sum.lastError());
+        }
+        totals.totalCorrect =
+            totalFrom(sum.value(0), QStringLiteral("Spravne"), run.surname, location_);
+        totals.totalWrong =
+            totalFrom(sum.value(1), QStringLiteral("Chybne"), run.surname, location_);
+        // The summary shows their sum as well; found too large now, the row is not kept.
+        const auto all = static_cast<qint64>(totals.totalCorrect) + totals.totalWrong;
+        if (all > std::numeric_limits<std::int32_t>::max() ||
+            all < std::numeric_limits<std::int32_t>::min()) {
+            fail(operation, location_,
+                 tr("součet výsledků žáka %1 je větší, než program dokáže zpracovat")
+                     .arg(quoted(run.surname)));
+        }
+    }
+    transaction.commit(operation, location_);
+    return totals;
+}
+
+QString unscrambleString(QByteArrayView scrambled)
+{
+    QByteArray codes(scrambled.toByteArray());
+    for (char &code : codes) {
+        code = static_cast<char>(static_cast<unsigned char>(code) - 1U);
+    }
+    return fromAnsiBytes(codes);
+}
+
+QString schoolDatabasePath()
+{
+    return unscrambleString(
+        QByteArrayView(reinterpret_cast<const char *>(scrambledDatabasePath.data()),
+                       static_cast<qsizetype>(scrambledDatabasePath.size())));
+}
+
+bool fileExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+bool schoolDatabaseMayExist(const QString &location)
+{
+    return DatabaseLocation::namesServer(location) || fileExists(location);
+}
+
+QString nameBuffer(const QString &name)
+{
+    QString buffer(userNameBufferLength, u' ');
+    if (!name.isEmpty() && name.size() < userNameBufferLength) {
+        buffer.replace(0, name.size(), name);
+        buffer[name.size()] = QChar(u'\0');
+    }
+    return buffer;
+}
+
+QString readUserName()
+{
+    const long hint = sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> scratch(hint > 0 ? static_cast<std::size_t>(hint) : 1024U);
+    passwd entry{};
+    passwd *found = nullptr;
+    int result = 0;
+    while ((result = getpwuid_r(geteuid(), &entry, scratch.data(), scratch.size(), &found)) ==
+               ERANGE &&
+           scratch.size() < (1U << 20U)) {
+        scratch.resize(scratch.size() * 2);
+    }
+    if (result != 0 || found == nullptr || found->pw_name == nullptr) {
+        return nameBuffer({});
+    }
+    return nameBuffer(QString::fromLocal8Bit(found->pw_name));
+}
+
+QString trimNameBuffer(const QString &buffer)
+{
+    const qsizetype length = buffer.size();
+    qsizetype cut = length;
+    for (qsizetype i = 1; i <= length - 1; ++i) {
+        const QChar c = buffer.at(length - i - 1);
+        if (c == u' ' || c == u'\0') {
+            cut = length - i;
+        } else {
+            break;
+        }
+    }
+    return cut < 1 ? QString() : buffer.left(cut - 1);
+}

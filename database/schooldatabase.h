@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "database/databaselocation.h"
+
+#include <QByteArrayView>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QTime>
+
+#include <chrono>
+#include <cstdint>
+#include <stdexcept>
+
+// One pupil of table Zaci, as the sign-in list shows it.
+struct PupilProfile
+{
+    QString surname;   // field Prijmeni, as stored
+    QString className; // field Trida, as stored
+    // Prijmeni + "; " + Trida: the text of the list entry.
+    [[nodiscard]] QString entryText() const;
+};
+
+// The pupils that can be offered at sign-in, and how many rows of Zaci had to be left out
+// because they have no surname: their result could not be stored.
+struct PupilList
+{
+    QList<PupilProfile> pupils;
+    int withoutSurname = 0;
+};
+
+// One finished school run, as a row of "Prehled " keeps it.
+struct SchoolRun
+{
+    QString surname;   // as chosen at sign-in
+    QString className; // as chosen at sign-in
+    QTime start;       // the sign-in
+    std::int32_t correct = 0;
+    std::int32_t wrong = 0;
+};
+
+struct RunTotals
+{
+    std::int32_t totalCorrect = 0;
+    std::int32_t totalWrong = 0;
+};
+
+// A school database that exists but cannot be used. what() is a Czech sentence naming the
+// file and the cause, ready to be shown to the pupil.
+class DatabaseError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The shared school database with the tables "Zaci" and "Prehled ": an SQLite file, or a
+// PostgreSQL server when the path is a libpq URI or connection string (DatabaseLocation).
+// Every operation opens its own connection and closes it before returning.
+class SchoolDatabase
+{
+public:
+    explicit SchoolDatabase(QString path);
+
+    [[nodiscard]] const QString &path() const { return path_; }
+
+    // The rows of Zaci with a surname, in the table's own order. Throws DatabaseError.
+    [[nodiscard]] PupilList loadPupilList() const;
+
+    // Appends this run's row to "Prehled " (finished at `now`) and returns the totals of
+    // every row with the same Prijmeni, the new one included. Throws DatabaseError, and then
+    // stores nothing: also when the totals or their sum do not fit the program's counters.
+    // NOLINTNEXTLINE(modernize-use-nodiscard): the append alone is a use
+    RunTotals recordRunResult(const SchoolRun &run, const QDateTime &now) const;
+
+    // How long an operation waits for another machine's lock before it gives up.
+    void setBusyTimeout(std::chrono::milliseconds timeout) { busyTimeout_ = timeout; }
+
+private:
+    QString path_;
+    DatabaseLocation location_;
+    std::chrono::milliseconds busyTimeout_{30000};
+};
+
+// Each byte's Windows-1250 code lowered by one, read back as text.
+QString unscrambleString(QByteArrayView scrambled);
+// The built-in path of the school database, unscrambled afresh at every call.
+QString schoolDatabasePath();
+// True when anything (file or folder) exists at the path.
+bool fileExists(const QString &path);
+// Whether school-server mode can be offered for the built-in location: a file that exists, or
+// a server, which only the attempt to read the pupils can test.
+bool schoolDatabaseMayExist(const QString &location);
+
+// The name of the system user the program runs under, in a 128-character buffer: the name,
+// a NUL, then blanks.
+QString readUserName();
+// Drops the buffer's last character, then the run of blanks and NULs that ends the rest.
+QString trimNameBuffer(const QString &buffer);

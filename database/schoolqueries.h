@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "database/databaselocation.h"
+
+// The statements of the school database, in one place so that the tests can check the plan
+// SQLite makes for them against the shipped schema. Identifiers are quoted: the results table
+// is "Prehled " with a trailing blank. Columns read back are qualified with their table,
+// because SQLite takes a lone double-quoted name that matches no column for a string literal;
+// qualified, a missing field is an error instead of a wrong value.
+namespace schoolsql {
+
+inline constexpr char selectPupils[] = R"(SELECT "Zaci"."Prijmeni", "Zaci"."Trida" FROM "Zaci")";
+
+inline constexpr char insertRun[] =
+    R"(INSERT INTO "Prehled " ("Prijmeni", "Trida", "Spravne", "Chybne", "CasStrt", "CasEnd", )"
+    R"("Datum", "Prihlasenjako", "TypTesil") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?))";
+
+// Exact and case-sensitive whatever collation the column was declared with; the shipped index
+// on ("Prijmeni", "Spravne", "Chybne") answers it without touching the table.
+inline constexpr char selectTotals[] =
+    R"(SELECT SUM("Prehled "."Spravne"), SUM("Prehled "."Chybne") FROM "Prehled " )"
+    R"(WHERE "Prehled "."Prijmeni" = ? COLLATE BINARY)";
+
+// The pupil's statements as each engine runs them.
+struct Statements
+{
+    const char *beginWrite;
+    const char *selectPupils;
+    const char *insertRun;
+    const char *selectTotals; // one bound value: the surname
+};
+
+inline constexpr Statements sqliteStatements{
+    .beginWrite = "BEGIN IMMEDIATE",
+    .selectPupils = selectPupils,
+    .insertRun = insertRun,
+    .selectTotals = selectTotals,
+};
+
+// On the server a pupil's login may not read "Prehled ": the totals come from a function that
+// runs with the teacher's rights and returns only the sums for one surname (schema-postgresql.sql).
+// Compared with the "C" collation: exact and case-sensitive, as on SQLite.
+inline constexpr Statements postgresqlStatements{
+    .beginWrite = "BEGIN",
+    .selectPupils = selectPupils,
+    .insertRun = insertRun,
+    .selectTotals = R"(SELECT "Spravne", "Chybne" FROM "tesilka_soucty"(?))",
+};
+
+inline const Statements &statementsFor(DatabaseLocation::Engine engine)
+{
+    switch (engine) {
+    case DatabaseLocation::Engine::Sqlite:
+        break;
+    case DatabaseLocation::Engine::Postgresql:
+        return postgresqlStatements;
+    }
+    return sqliteStatements;
+}
+
+} // namespace schoolsql

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "database/sqliteerror.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QUrl>
+
+namespace {
+
+// SQLite's primary result codes that the messages tell apart.
+enum SqliteCode : int
+{
+    sqliteError = 1,
+    sqlitePerm = 3,
+    sqliteBusy = 5,
+    sqliteLocked = 6,
+    sqliteReadOnly = 8,
+    sqliteIoError = 10,
+    sqliteCorrupt = 11,
+    sqliteFull = 13,
+    sqliteCantOpen = 14,
+    sqliteAuth = 23,
+    sqliteNotADatabase = 26,
+};
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SchoolDatabase", text);
+}
+
+} // namespace
+
+QString quotedName(const QString &name)
+{
+    return tr("„%1“").arg(name);
+}
+
+QString sqliteCause(const QSqlError &error, const QString &path)
+{
+    bool numeric = false;
+    const int code = error.nativeErrorCode().toInt(&numeric) & 0xff;
+    const QString text = error.databaseText();
+    if (!numeric) {
+        return tr("databáze ohlásila chybu");
+    }
+    switch (code) {
+    case sqliteBusy:
+    case sqliteLocked:
+        return tr("soubor je příliš dlouho zamčený, zřejmě do něj zapisuje jiný počítač");
+    case sqliteCantOpen:
+        return !path.isEmpty() && QFileInfo::exists(path)
+                   ? tr("soubor nelze otevřít")
+                   : tr("soubor neexistuje nebo není dostupný");
+    case sqliteNotADatabase:
+        return tr("soubor není databáze");
+    case sqliteCorrupt:
+        return tr("soubor je poškozený");
+    case sqliteReadOnly:
+        return tr("do souboru nelze zapisovat");
+    case sqlitePerm:
+    case sqliteAuth:
+        return tr("k souboru není přístup");
+    case sqliteIoError:
+        return tr("při čtení nebo zápisu souboru nastala chyba");
+    case sqliteFull:
+        return tr("na disku není volné místo");
+    case sqliteError: {
+        const QString noTable = QStringLiteral("no such table: ");
+        const QString noColumn = QStringLiteral("no such column: ");
+        const QString hasNoColumn = QStringLiteral(" has no column named ");
+        if (text.startsWith(noTable)) {
+            return tr("chybí v ní tabulka %1").arg(quotedName(text.mid(noTable.size())));
+        }
+        if (text.startsWith(noColumn)) {
+            // "no such column: Zaci.Trida": the field's name follows the table's.
+            const QString column = text.mid(noColumn.size());
+            return tr("chybí v ní pole %1")
+                .arg(quotedName(column.mid(column.lastIndexOf(u'.') + 1)));
+        }
+        if (const qsizetype at = text.indexOf(hasNoColumn); at >= 0) {
+            return tr("chybí v ní pole %1").arg(quotedName(text.mid(at + hasNoColumn.size())));
+        }
+        if (text.contains(QStringLiteral("integer overflow"))) {
+            return tr("součet výsledků je větší, než program dokáže zpracovat");
+        }
+        return tr("databáze ohlásila chybu");
+    }
+    default:
+        return tr("databáze ohlásila chybu");
+    }
+}
+
+QString sqliteDatabaseUri(const QString &path)
+{
+    QString absolute = QDir::fromNativeSeparators(QFileInfo(path).absoluteFilePath());
+    if (!absolute.startsWith(u'/')) {
+        absolute.prepend(u'/'); // a drive letter: file:///C:/...
+    }
+    return QStringLiteral("file://") +
+           QString::fromLatin1(QUrl::toPercentEncoding(absolute, "/:")) +
+           QStringLiteral("?mode=rw");
+}

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "database/sqlstatements.h"
+
+QStringList splitSqlStatements(const QString &script)
+{
+    QStringList statements;
+    QString current;
+    QChar quote;
+    for (qsizetype i = 0; i < script.size(); ++i) {
+        const QChar c = script.at(i);
+        if (!quote.isNull()) {
+            current += c;
+            if (c == quote) {
+                quote = QChar();
+            }
+        } else if (c == u'\'' || c == u'"') {
+            quote = c;
+            current += c;
+        } else if (c == u'-' && i + 1 < script.size() && script.at(i + 1) == u'-') {
+            while (i < script.size() && script.at(i) != u'\n') {
+                ++i;
+            }
+            current += u'\n';
+        } else if (c == u';') {
+            if (!current.trimmed().isEmpty()) {
+                statements.append(current.trimmed());
+            }
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.trimmed().isEmpty()) {
+        statements.append(current.trimmed());
+    }
+    return statements;
+}

@@ -1,0 +1,511 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "database/teacherdatabase.h"
+
+#include "database/czechorder.h"
+#include "database/databaseconnection.h"
+#include "database/schoolqueries.h"
+#include "database/sqliteerror.h"
+#include "database/sqlstatements.h"
+#include "database/teacherqueries.h"
+#include "schemasql.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryFile>
+#include <QVariant>
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TeacherDatabase", text);
+}
+
+// What the teacher was doing when it failed: the first half of the message.
+enum class Action
+{
+    Open,
+    Create,
+    StoreReports,
+    ReadReports,
+    ReadPupils,
+    ChangePupils,
+    ImportPupils
+};
+
+QString sentenceFor(Action action)
+{
+    switch (action) {
+    case Action::Open:
+        return tr("Databázi %1 nelze otevřít: %2.");
+    case Action::Create:
+        return tr("Databázi %1 nelze vytvořit: %2.");
+    case Action::StoreReports:
+        return tr("Zprávy nelze uložit do databáze %1: %2. Nic nebylo uloženo.");
+    case Action::ReadReports:
+        return tr("Zprávy nelze načíst z databáze %1: %2.");
+    case Action::ReadPupils:
+        return tr("Seznam žáků nelze načíst z databáze %1: %2.");
+    case Action::ChangePupils:
+        return tr("Změnu nelze zapsat do databáze %1: %2.");
+    case Action::ImportPupils:
+        return tr("Žáky nelze importovat do databáze %1: %2. Databáze zůstala beze změny.");
+    }
+    return {};
+}
+
+// `detail` comes labelled with the engine's name ("(SQLite: …)").
+[[noreturn]] void fail(Action action, const DatabaseLocation &path, const QString &cause,
+                       const QString &detail = {})
+{
+    QString message = sentenceFor(action).arg(quotedName(path.displayName()), cause);
+    if (!detail.isEmpty()) {
+        message += u' ' + detail;
+    }
+    throw DatabaseError(message.toStdString());
+}
+
+[[noreturn]] void failWith(Action action, const DatabaseLocation &path, const QSqlError &error)
+{
+    const DatabaseFailure failure = describeFailure(error, path);
+    fail(action, path, failure.cause, failure.detail);
+}
+
+QSqlQuery prepared(const QSqlDatabase &db, const char *sql, Action action,
+                   const DatabaseLocation &path)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(QString::fromUtf8(sql))) {
+        failWith(action, path, query.lastError());
+    }
+    return query;
+}
+
+void execute(QSqlQuery &query, Action action, const DatabaseLocation &path)
+{
+    if (!query.exec()) {
+        failWith(action, path, query.lastError());
+    }
+}
+
+// Rolls back unless committed: a failed write leaves the file as it was.
+class WriteTransaction
+{
+public:
+    WriteTransaction(const QSqlDatabase &db, const teachersql::Statements &sql, Action action,
+                     const DatabaseLocation &path)
+        : db_(db)
+    {
+        QSqlQuery begin(db_);
+        if (!begin.exec(QString::fromUtf8(sql.beginWrite))) {
+            failWith(action, path, begin.lastError());
+        }
+    }
+    WriteTransaction(const WriteTransaction &) = delete;
+    WriteTransaction &operator=(const WriteTransaction &) = delete;
+    ~WriteTransaction()
+    {
+        if (!committed_) {
+            db_.rollback();
+        }
+    }
+    void commit(Action action, const DatabaseLocation &path)
+    {
+        if (!db_.commit()) {
+            failWith(action, path, db_.lastError());
+        }
+        committed_ = true;
+    }
+
+private:
+    QSqlDatabase db_;
+    bool committed_ = false;
+};
+
+QString minuteText(const QDateTime &moment)
+{
+    return moment.isValid() ? moment.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
+}
+
+QVariant textOrNull(const QString &text)
+{
+    return text.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text);
+}
+
+using PupilKey = std::pair<QString, QString>;
+
+QString alreadyThere(const QString &surname, const QString &className)
+{
+    return tr("žák %1 ze třídy %2 už v databázi je")
+        .arg(quotedName(surname), quotedName(className));
+}
+
+std::atomic<quint64> nextConnection{0};
+
+} // namespace
+
+TeacherDatabase::TeacherDatabase(DatabaseLocation location)
+    : location_(std::move(location)),
+      connectionName_(QStringLiteral("tesilka-teacher-%1").arg(nextConnection++))
+{
+}
+
+TeacherDatabase::~TeacherDatabase()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName_);
+}
+
+QSqlDatabase TeacherDatabase::connection() const
+{
+    return QSqlDatabase::database(connectionName_, false);
+}
+
+void TeacherDatabase::connect()
+{
+    if (!location_.isServer() && QFileInfo(location_.path).isDir()) {
+        fail(Action::Open, location_, tr("je to složka, ne soubor"));
+    }
+    DatabaseFailure failure;
+    if (!openDatabaseConnection(connectionName_, location_, busyTimeout_, failure)) {
+        fail(Action::Open, location_, failure.cause, failure.detail);
+    }
+}
+
+void TeacherDatabase::checkAndUpgrade()
+{
+    const DatabaseLocation &path = location_;
+    const QSqlDatabase db = connection();
+    const auto &sql = teachersql::statementsFor(location_.engine);
+    // A write transaction from the start: a file that is read-only or held locked by a
+    // pupil's machine is found now, not at the first save.
+    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), Action::Open,
+                                 path);
+
+    const auto hasTable = [&](const QString &name) {
+        QSqlQuery query = prepared(db, sql.tableExists, Action::Open, path);
+        query.addBindValue(name);
+        execute(query, Action::Open, path);
+        return query.next();
+    };
+    for (const QString &table : {QStringLiteral("Zaci"), QStringLiteral("Prehled ")}) {
+        if (!hasTable(table)) {
+            fail(Action::Open, path,
+                 tr("není to školní databáze, chybí v ní tabulka %1").arg(quotedName(table)));
+        }
+    }
+    // A server's login sees only the tables it has rights to: those come first. The check
+    // also names a missing "Zpravy", which on a server only the administrator may create.
+    if (sql.teacherRights != nullptr) {
+        QSqlQuery rights = prepared(db, sql.teacherRights, Action::Open, path);
+        execute(rights, Action::Open, path);
+        if (!rights.next() || !rights.value(0).toBool()) {
+            fail(Action::Open, path,
+                 tr("přihlášený uživatel nemá na serveru práva učitele (role tesilka_ucitel)"));
+        }
+    }
+    // Preparing the statements checks every field the two programs use.
+    const auto check = [&](const char *statement) {
+        QSqlQuery query(db);
+        if (!query.prepare(QString::fromUtf8(statement))) {
+            const DatabaseFailure failure = describeFailure(query.lastError(), path);
+            fail(Action::Open, path, tr("není to školní databáze, %1").arg(failure.cause),
+                 failure.detail);
+        }
+    };
+    const schoolsql::Statements &pupilSql = schoolsql::statementsFor(location_.engine);
+    check(pupilSql.selectPupils);
+    check(pupilSql.insertRun);
+    check(pupilSql.selectTotals);
+    check(sql.selectPupils);
+
+    if (!hasTable(QStringLiteral("Zpravy"))) {
+        // The statements of the shipped schema that make the reports table, and no others.
+        for (const QString &statement : splitSqlStatements(QString::fromUtf8(schoolSchemaSql))) {
+            if (statement.contains(QStringLiteral("\"Zpravy\""))) {
+                QSqlQuery create(db);
+                if (!create.exec(statement)) {
+                    failWith(Action::Open, path, create.lastError());
+                }
+            }
+        }
+        addedReportsTable_ = true;
+    }
+    check(sql.insertReport);
+    transaction.commit(Action::Open, path);
+}
+
+std::unique_ptr<TeacherDatabase> TeacherDatabase::open(const DatabaseLocation &location)
+{
+    std::unique_ptr<TeacherDatabase> database(new TeacherDatabase(location));
+    database->connect();
+    database->checkAndUpgrade();
+    return database;
+}
+
+std::unique_ptr<TeacherDatabase> TeacherDatabase::create(const DatabaseLocation &location,
+                                                         bool replaceExisting)
+{
+    const DatabaseLocation &path = location;
+    if (location.isServer()) {
+        // A server's tables and roles come from the administrator's schema-postgresql.sql.
+        fail(Action::Create, path, tr("na serveru databázi zakládá správce serveru"));
+    }
+    const QFileInfo target(location.path);
+    if (path.isEmpty()) {
+        fail(Action::Create, path, tr("cesta k souboru je prázdná"));
+    }
+    if (target.isDir()) {
+        fail(Action::Create, path, tr("je to složka, ne soubor"));
+    }
+    if (target.exists() && !replaceExisting) {
+        fail(Action::Create, path, tr("soubor už existuje"));
+    }
+    if (!target.absoluteDir().exists()) {
+        fail(Action::Create, path, tr("složka neexistuje"));
+    }
+
+    // Built beside the target under a name of its own and moved into place when complete.
+    QString scratchPath;
+    {
+        QTemporaryFile scratch(target.absoluteDir().filePath(QStringLiteral(".tesilka-XXXXXX")));
+        scratch.setAutoRemove(false);
+        if (!scratch.open()) {
+            fail(Action::Create, path, tr("do složky nelze zapisovat"));
+        }
+        scratchPath = scratch.fileName();
+    }
+    const auto discardScratch = [&] { QFile::remove(scratchPath); };
+    try {
+        const TeacherDatabase scratchDatabase(DatabaseLocation::sqliteFile(scratchPath));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), scratchDatabase.connectionName_);
+        db.setDatabaseName(scratchPath);
+        if (!db.open()) {
+            failWith(Action::Create, path, db.lastError());
+        }
+        for (const QString &statement : splitSqlStatements(QString::fromUtf8(schoolSchemaSql))) {
+            QSqlQuery query(db);
+            if (!query.exec(statement)) {
+                failWith(Action::Create, path, query.lastError());
+            }
+        }
+    } catch (...) {
+        discardScratch();
+        throw;
+    }
+    // Every pupil's machine writes to the shared file.
+    QFile::setPermissions(scratchPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                           QFile::WriteGroup | QFile::ReadOther |
+                                           QFile::WriteOther);
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(scratchPath.toStdU16String()),
+                            std::filesystem::path(target.absoluteFilePath().toStdU16String()),
+                            error);
+    if (error) {
+        discardScratch();
+        fail(Action::Create, path, tr("soubor nelze zapsat na místo určení"));
+    }
+    return open(location);
+}
+
+ReportStoreResult TeacherDatabase::storeReports(const QList<ReportRow> &reports,
+                                                const QDateTime &storedAt) const
+{
+    constexpr Action action = Action::StoreReports;
+    const DatabaseLocation &path = location_;
+    const QSqlDatabase db = connection();
+    ReportStoreResult result;
+    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
+    {
+        QSqlQuery insert =
+            prepared(db, teachersql::statementsFor(location_.engine).insertReport, action, path);
+        const QString stored = storedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        for (const ReportRow &report : reports) {
+            insert.bindValue(0, report.student);
+            insert.bindValue(1, report.className);
+            insert.bindValue(2, textOrNull(minuteText(report.from)));
+            insert.bindValue(3, textOrNull(minuteText(report.to)));
+            insert.bindValue(4, report.answers);
+            insert.bindValue(5, report.correct);
+            insert.bindValue(6, report.wrong);
+            insert.bindValue(7, report.text);
+            insert.bindValue(8, report.canonicalBlock);
+            insert.bindValue(9, report.originalText);
+            insert.bindValue(10, stored);
+            execute(insert, action, path);
+            if (insert.numRowsAffected() > 0) {
+                ++result.added;
+            } else {
+                ++result.alreadyStored;
+            }
+        }
+    }
+    transaction.commit(action, path);
+    return result;
+}
+
+int TeacherDatabase::storedReportCount() const
+{
+    QSqlQuery query =
+        prepared(connection(), teachersql::statementsFor(location_.engine).countReports,
+                 Action::ReadReports, location_);
+    execute(query, Action::ReadReports, location_);
+    return query.next() ? query.value(0).toInt() : 0;
+}
+
+QList<PupilRecord> TeacherDatabase::pupils() const
+{
+    constexpr Action action = Action::ReadPupils;
+    QSqlQuery query = prepared(
+        connection(), teachersql::statementsFor(location_.engine).selectPupils, action, location_);
+    execute(query, action, location_);
+    QList<PupilRecord> list;
+    while (query.next()) {
+        list.append(
+            {query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()});
+    }
+    if (query.lastError().isValid()) {
+        failWith(action, location_, query.lastError());
+    }
+    // A class list is small enough to be put in Czech order here.
+    sortInCzechOrder(list, &PupilRecord::surname, &PupilRecord::className);
+    return list;
+}
+
+qint64 TeacherDatabase::addPupil(const QString &surname, const QString &className) const
+{
+    constexpr Action action = Action::ChangePupils;
+    const DatabaseLocation &path = location_;
+    if (surname.trimmed().isEmpty()) {
+        fail(action, path, tr("příjmení chybí"));
+    }
+    for (const PupilRecord &pupil : pupils()) {
+        if (pupil.surname == surname && pupil.className == className) {
+            fail(action, path, alreadyThere(surname, className));
+        }
+    }
+    const QSqlDatabase db = connection();
+    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
+    qint64 key = 0;
+    {
+        QSqlQuery insert =
+            prepared(db, teachersql::statementsFor(location_.engine).insertPupil, action, path);
+        insert.addBindValue(surname);
+        insert.addBindValue(className);
+        execute(insert, action, path);
+        key = insert.next() ? insert.value(0).toLongLong() : insert.lastInsertId().toLongLong();
+    }
+    transaction.commit(action, path);
+    return key;
+}
+
+void TeacherDatabase::updatePupil(const PupilRecord &pupil) const
+{
+    constexpr Action action = Action::ChangePupils;
+    const DatabaseLocation &path = location_;
+    if (pupil.surname.trimmed().isEmpty()) {
+        fail(action, path, tr("příjmení chybí"));
+    }
+    for (const PupilRecord &other : pupils()) {
+        if (other.key != pupil.key && other.surname == pupil.surname &&
+            other.className == pupil.className) {
+            fail(action, path, alreadyThere(pupil.surname, pupil.className));
+        }
+    }
+    const QSqlDatabase db = connection();
+    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
+    {
+        QSqlQuery update =
+            prepared(db, teachersql::statementsFor(location_.engine).updatePupil, action, path);
+        update.addBindValue(pupil.surname);
+        update.addBindValue(pupil.className);
+        update.addBindValue(pupil.key);
+        execute(update, action, path);
+        if (update.numRowsAffected() != 1) {
+            fail(action, path, tr("žák už v databázi není, zřejmě ho mezitím někdo smazal"));
+        }
+    }
+    transaction.commit(action, path);
+}
+
+void TeacherDatabase::deletePupil(qint64 key) const
+{
+    constexpr Action action = Action::ChangePupils;
+    const DatabaseLocation &path = location_;
+    const QSqlDatabase db = connection();
+    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
+    {
+        QSqlQuery remove =
+            prepared(db, teachersql::statementsFor(location_.engine).deletePupil, action, path);
+        remove.addBindValue(key);
+        execute(remove, action, path);
+    }
+    transaction.commit(action, path);
+}
+
+QList<LineIssue> TeacherDatabase::pupilsAlreadyStored(const QList<NewPupil> &rows) const
+{
+    QSet<PupilKey> stored;
+    for (const PupilRecord &pupil : pupils()) {
+        stored.insert({pupil.surname, pupil.className});
+    }
+    QList<LineIssue> issues;
+    for (const NewPupil &row : rows) {
+        if (stored.contains({row.surname, row.className})) {
+            issues.append({row.line, alreadyThere(row.surname, row.className)});
+        }
+    }
+    return issues;
+}
+
+PupilImportResult TeacherDatabase::importPupils(const QList<NewPupil> &rows) const
+{
+    constexpr Action action = Action::ImportPupils;
+    const DatabaseLocation &path = location_;
+    const QSqlDatabase db = connection();
+    PupilImportResult result;
+    // Read under the write lock, so that the duplicates found are the ones really there.
+    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
+    {
+        QSet<PupilKey> stored;
+        QSqlQuery select =
+            prepared(db, teachersql::statementsFor(location_.engine).selectPupils, action, path);
+        execute(select, action, path);
+        while (select.next()) {
+            stored.insert({select.value(1).toString(), select.value(2).toString()});
+        }
+        QSqlQuery insert =
+            prepared(db, teachersql::statementsFor(location_.engine).insertPupil, action, path);
+        for (const NewPupil &row : rows) {
+            if (row.surname.trimmed().isEmpty()) {
+                fail(action, path, tr("na řádku %1 chybí příjmení").arg(row.line));
+            }
+            if (stored.contains({row.surname, row.className})) {
+                result.skipped.append({row.line, alreadyThere(row.surname, row.className)});
+                continue;
+            }
+            insert.bindValue(0, row.surname);
+            insert.bindValue(1, row.className);
+            execute(insert, action, path);
+            stored.insert({row.surname, row.className});
+            ++result.added;
+        }
+    }
+    transaction.commit(action, path);
+    return result;
+}

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "database/databaselocation.h"
+#include "database/schooldatabase.h" // DatabaseError
+
+#include <QDateTime>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+
+#include <chrono>
+#include <memory>
+
+// One row of "Zaci" with the key that tells it apart from a namesake.
+struct PupilRecord
+{
+    qint64 key = 0;
+    QString surname;
+    QString className;
+};
+
+// A pupil to add to "Zaci", with the line of the class list it came from.
+struct NewPupil
+{
+    int line = 0;
+    QString surname;
+    QString className;
+};
+
+// Why a line of a class list is left out: Czech, for the teacher.
+struct LineIssue
+{
+    int line = 0;
+    QString reason;
+};
+
+// One good e-mailed report to store in "Zpravy": what its block said, and the block itself.
+struct ReportRow
+{
+    QString student;   // as the pupil typed it
+    QString className; // as the pupil typed it
+    QDateTime from, to;
+    int answers = 0, correct = 0, wrong = 0;
+    QString text;           // the decoded report
+    QString canonicalBlock; // the block in the pupil's layout: the same block is stored once
+    QString originalText;   // the block as it stood in the message
+};
+
+struct ReportStoreResult
+{
+    int added = 0;         // new rows of "Zpravy"
+    int alreadyStored = 0; // blocks that were there before (or twice in this batch)
+    int notReports = 0;    // bad blocks, never stored (counted by the caller)
+};
+
+struct PupilImportResult
+{
+    int added = 0;
+    QList<LineIssue> skipped; // rows already in "Zaci", by line of the class list
+};
+
+// The teacher's side of the school database. Unlike the pupil's program, which connects
+// for each operation, it holds one connection from open() until it is destroyed, so that
+// table views can read through it. Every write is one transaction: a failure throws
+// DatabaseError (a Czech sentence naming the file and the cause) and changes nothing.
+// Like SchoolDatabase, the object is a handle: writing to the file does not change it.
+class TeacherDatabase
+{
+public:
+    // Opens an existing school database: checks that it has the pupil's tables and fields,
+    // can be written and is not held locked, and adds the reports table "Zpravy" if missing.
+    static std::unique_ptr<TeacherDatabase> open(const DatabaseLocation &location);
+    // Creates a school database with the shipped schema and opens it. An existing file is
+    // replaced only with `replaceExisting` (the teacher confirmed it), and only once the new
+    // one is complete.
+    static std::unique_ptr<TeacherDatabase> create(const DatabaseLocation &location,
+                                                   bool replaceExisting);
+
+    TeacherDatabase(const TeacherDatabase &) = delete;
+    TeacherDatabase &operator=(const TeacherDatabase &) = delete;
+    ~TeacherDatabase();
+
+    [[nodiscard]] const DatabaseLocation &location() const { return location_; }
+    // True when open() had to add "Zpravy" to an older file.
+    [[nodiscard]] bool addedReportsTable() const { return addedReportsTable_; }
+    // The live connection, for read-only views over statements of this layer.
+    [[nodiscard]] QSqlDatabase connection() const;
+
+    // Stores the good reports in one transaction; a block already stored is counted, not
+    // stored again.
+    // NOLINTNEXTLINE(modernize-use-nodiscard): the write alone is a use
+    ReportStoreResult storeReports(const QList<ReportRow> &reports,
+                                   const QDateTime &storedAt) const;
+    [[nodiscard]] int storedReportCount() const;
+
+    // The pupils in Czech order of surname, then class.
+    [[nodiscard]] QList<PupilRecord> pupils() const;
+    // Returns the new row's key. A pupil with the same surname and class is refused.
+    // NOLINTNEXTLINE(modernize-use-nodiscard): the write alone is a use
+    qint64 addPupil(const QString &surname, const QString &className) const;
+    void updatePupil(const PupilRecord &pupil) const;
+    void deletePupil(qint64 key) const;
+
+    // The rows of a class list whose surname and class are already in "Zaci".
+    [[nodiscard]] QList<LineIssue> pupilsAlreadyStored(const QList<NewPupil> &rows) const;
+    // Adds the rows in one transaction, skipping (and reporting) those already stored.
+    // NOLINTNEXTLINE(modernize-use-nodiscard): the write alone is a use
+    PupilImportResult importPupils(const QList<NewPupil> &rows) const;
+
+private:
+    explicit TeacherDatabase(DatabaseLocation location);
+    void connect();
+    void checkAndUpgrade();
+
+    DatabaseLocation location_;
+    QString connectionName_;
+    bool addedReportsTable_ = false;
+    std::chrono::milliseconds busyTimeout_{5000};
+};

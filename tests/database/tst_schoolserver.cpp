@@ -1,0 +1,214 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What only a server has: logins with rights of their own, a server that can go away, and the
+// copy of a school's SQLite file onto it.
+#include "app/sharedstate.h"
+#include "database/databasecopy.h"
+#include "results/reportencoder.h"
+#include "database/schooldatabase.h"
+#include "support/sqlscript.h"
+#include "results/summarywindow.h"
+#include "database/teacherdatabase.h"
+#include "support/modaldriver.h"
+#include "support/sequencesource.h"
+#include "support/testserver.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+class SchoolServerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void pupilLoginCannotRewriteResults();
+    void unreachableServerIsNamedWithoutPassword();
+    void serverGoneBeforeSummaryOffersTheReport();
+    void sqliteFileCopiedToServer();
+
+private:
+    QString database_;
+};
+
+namespace {
+
+const QLocale czech(QLocale::Czech, QLocale::Czechia);
+
+QString failureOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const DatabaseError &error) {
+        return QString::fromUtf8(error.what());
+    }
+    return {};
+}
+
+qlonglong count(const QString &database, const QString &table)
+{
+    QProcess process;
+    process.start(QStringLiteral("psql"),
+                  {QStringLiteral("-X"), QStringLiteral("-tA"), QStringLiteral("-h"),
+                   testserver::socketDirectory(), QStringLiteral("-U"), QStringLiteral("postgres"),
+                   QStringLiteral("-d"), database, QStringLiteral("-c"),
+                   QStringLiteral("SELECT COUNT(*) FROM \"%1\"").arg(table)});
+    process.waitForFinished(30000);
+    bool ok = false;
+    const qlonglong rows = process.readAllStandardOutput().trimmed().toLongLong(&ok);
+    return ok ? rows : -1;
+}
+
+} // namespace
+
+void SchoolServerTest::init()
+{
+    QString error;
+    database_ = testserver::createDatabase(error);
+    QVERIFY2(!database_.isEmpty(), qPrintable(error));
+    QVERIFY(testserver::psql(database_,
+                             QStringLiteral(R"(INSERT INTO "Zaci" ("Prijmeni", "Trida") VALUES )"
+                                            R"(('Novák', '3A'); INSERT INTO "Prehled " )"
+                                            R"(("Prijmeni", "Spravne", "Chybne") VALUES )"
+                                            R"(('Novák', 4, 1), ('Kos', 9, 9))"))
+                .isEmpty());
+}
+
+void SchoolServerTest::pupilLoginCannotRewriteResults()
+{
+    const DatabaseLocation pupil = testserver::location(database_, QStringLiteral("zak"));
+    // What the pupil's program needs works...
+    SchoolRun run;
+    run.surname = QStringLiteral("Novák");
+    run.correct = 1;
+    const RunTotals totals =
+        SchoolDatabase(pupil.path).recordRunResult(run, QDateTime::currentDateTime());
+    QCOMPARE(totals.totalCorrect, 5);
+
+    // ...and nothing else: the server refuses a pupil's login every other use of the results.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("zak"));
+        db.setConnectOptions(QStringLiteral("host=%1;dbname=%2;user=zak")
+                                 .arg(testserver::socketDirectory(), database_));
+        QVERIFY2(db.open(), qPrintable(db.lastError().text()));
+        for (const QString &sql :
+             {QStringLiteral(R"(UPDATE "Prehled " SET "Spravne" = 1000)"),
+              QStringLiteral(R"(DELETE FROM "Prehled ")"),
+              QStringLiteral(R"(SELECT * FROM "Prehled ")"),
+              QStringLiteral(R"(SELECT * FROM "Zpravy")"),
+              QStringLiteral(R"(INSERT INTO "Zaci" ("Prijmeni", "Trida") VALUES ('X', 'Y'))")}) {
+            QSqlQuery query(db);
+            QVERIFY2(!query.exec(sql), qPrintable(sql));
+            QCOMPARE(query.lastError().nativeErrorCode(), QStringLiteral("42501"));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("zak"));
+    QCOMPARE(count(database_, QStringLiteral("Prehled ")), 3);
+
+    // The teacher's program tells a pupil's login what it lacks.
+    const QString message = failureOf([&] { (void)TeacherDatabase::open(pupil); });
+    QVERIFY2(message.contains(QStringLiteral("práva učitele")), qPrintable(message));
+}
+
+void SchoolServerTest::unreachableServerIsNamedWithoutPassword()
+{
+    const QString location =
+        QStringLiteral("postgresql://zak:tajneheslo@/%1?host=/nonexistent/socket").arg(database_);
+    const QString message = failureOf([&] { (void)SchoolDatabase(location).loadPupilList(); });
+    QVERIFY2(message.contains(QStringLiteral("server neodpovídá")), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("postgresql://zak@/")), qPrintable(message));
+    QVERIFY2(!message.contains(QStringLiteral("tajneheslo")), qPrintable(message));
+    // A login the server does not know.
+    const QString stranger = failureOf([&] {
+        (void)SchoolDatabase(testserver::location(database_, QStringLiteral("nikdo")).path)
+            .loadPupilList();
+    });
+    QVERIFY2(stranger.contains(QStringLiteral("server odmítl přihlášení")), qPrintable(stranger));
+}
+
+void SchoolServerTest::serverGoneBeforeSummaryOffersTheReport()
+{
+    // The pupil's machine reaches the server through a socket that vanishes after sign-in.
+    const QTemporaryDir route(QStringLiteral("/tmp/tsk-XXXXXX"));
+    QVERIFY(route.isValid());
+    const QString socket = route.filePath(QStringLiteral(".s.PGSQL.5432"));
+    QVERIFY(QFile::link(testserver::socketDirectory() + QStringLiteral("/.s.PGSQL.5432"), socket));
+    const QString location =
+        QStringLiteral("postgresql:///%1?host=%2&user=zak").arg(database_, route.path());
+    QCOMPARE(SchoolDatabase(location).loadPupilList().pupils.size(), 1);
+    QVERIFY(QFile::remove(socket));
+
+    SharedState state;
+    state.pupilSurname = QStringLiteral("Novák");
+    state.pupilClass = QStringLiteral("3A");
+    state.runStart = QTime(8, 0);
+    state.correctCount = 2;
+    state.wrongCount = 1;
+    SequenceSource random;
+    ReportEncoder encoder(random);
+    QString message;
+    ModalDriver driver;
+    driver.then("databaseFailed", [&](QWidget *w) {
+        message = qobject_cast<QMessageBox *>(w)->informativeText();
+        clickButton(w, QStringLiteral("useReport"));
+    });
+    driver.start();
+    SummaryWindow summary(state, encoder, location, czech);
+    QVERIFY(driver.finished());
+    QVERIFY2(message.contains(QStringLiteral("server neodpovídá")), qPrintable(message));
+    QVERIFY(summary.offersTeacherReport());
+    QVERIFY(!encoder.reportBlockText().isEmpty());
+    QCOMPARE(count(database_, QStringLiteral("Prehled ")), 2);
+}
+
+void SchoolServerTest::sqliteFileCopiedToServer()
+{
+    QVERIFY(testserver::psql(database_, QStringLiteral(R"(DELETE FROM "Zaci"; )"
+                                                       R"(DELETE FROM "Prehled ")"))
+                .isEmpty());
+    const QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("skola.db"));
+    {
+        const ScratchConnection db(file, QStringLiteral("source"));
+        QVERIFY(runSqlFile(db.db(), QStringLiteral(TESILKA_DATABASE_SOURCE_DIR "/schema.sql"))
+                    .isEmpty());
+        QVERIFY(db.run(
+            QStringLiteral(R"(INSERT INTO "Zaci" VALUES ('Šťastná', '3.A'), ('Žák', '3.A'); )")));
+        QVERIFY(db.run(QStringLiteral(R"(INSERT INTO "Prehled " VALUES ('Šťastná', '3.A', 7, 2, )"
+                                      R"('08:15:30', '08:40:00', '2025-11-03', 'jan', 1))")));
+        QVERIFY(db.run(QStringLiteral(
+            R"(INSERT INTO "Zpravy" VALUES ('Jiří Čech', '4.B', '2025-11-04 10:00', NULL, 5, 4, )"
+            R"(1, 'Student: Jiří Čech', 'AA BB', '> AA BB', '2025-11-05 07:00:00'))")));
+    }
+    const auto teacher =
+        TeacherDatabase::open(testserver::location(database_, QStringLiteral("ucitel")));
+    const CopyResult copied = copySchoolDatabase(file, *teacher);
+    QCOMPARE(copied.pupils, 2);
+    QCOMPARE(copied.runs, 1);
+    QCOMPARE(copied.reports, 1);
+
+    QSqlQuery check(teacher->connection());
+    QVERIFY(check.exec(QStringLiteral(
+        R"(SELECT "Prijmeni", "Spravne", "Datum", "Prihlasenjako" FROM "Prehled ")")));
+    QVERIFY(check.next());
+    QCOMPARE(check.value(0).toString(), QStringLiteral("Šťastná"));
+    QCOMPARE(check.value(1).toInt(), 7);
+    QCOMPARE(check.value(2).toString(), QStringLiteral("2025-11-03"));
+    QCOMPARE(check.value(3).toString(), QStringLiteral("jan"));
+    QVERIFY(check.exec(QStringLiteral(R"(SELECT "Student", "Do", "Puvodni" FROM "Zpravy")")));
+    QVERIFY(check.next());
+    QCOMPARE(check.value(0).toString(), QStringLiteral("Jiří Čech"));
+    QVERIFY(check.value(1).isNull());
+    QCOMPARE(check.value(2).toString(), QStringLiteral("> AA BB"));
+    QCOMPARE(teacher->pupils().constFirst().surname, QStringLiteral("Šťastná"));
+
+    // A second copy would double the history: refused, and the server keeps what it has.
+    const QString again = failureOf([&] { (void)copySchoolDatabase(file, *teacher); });
+    QVERIFY2(again.contains(QStringLiteral("už jsou žáci")), qPrintable(again));
+    QCOMPARE(count(database_, QStringLiteral("Zaci")), 2);
+}
+
+QTEST_MAIN(SchoolServerTest)
+#include "tst_schoolserver.moc"
