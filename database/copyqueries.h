@@ -17,10 +17,18 @@ inline constexpr char selectRuns[] =
     R"("Prehled "."Prihlasenjako", "Prehled "."TypTesil" FROM "Prehled " )"
     R"(ORDER BY "Prehled "."rowid")";
 
+// With the pupil each report belongs to; a file from before that has none of them.
+inline constexpr char hasAssignments[] =
+    R"(SELECT 1 FROM pragma_table_info('Zpravy') WHERE "name" = 'ZakPrijmeni')";
 inline constexpr char selectReports[] =
     R"(SELECT "Zpravy"."Student", "Zpravy"."Trida", "Zpravy"."Od", "Zpravy"."Do", )"
     R"("Zpravy"."Odpovedi", "Zpravy"."Spravne", "Zpravy"."Chybne", "Zpravy"."Text", )"
-    R"("Zpravy"."Blok", "Zpravy"."Puvodni", "Zpravy"."Vlozeno" FROM "Zpravy" )"
+    R"("Zpravy"."Blok", "Zpravy"."Puvodni", "Zpravy"."Vlozeno", "Zpravy"."ZakPrijmeni", )"
+    R"("Zpravy"."ZakTrida", "Zpravy"."Prirazeno" FROM "Zpravy" ORDER BY "Zpravy"."rowid")";
+inline constexpr char selectUnassignedReports[] =
+    R"(SELECT "Zpravy"."Student", "Zpravy"."Trida", "Zpravy"."Od", "Zpravy"."Do", )"
+    R"("Zpravy"."Odpovedi", "Zpravy"."Spravne", "Zpravy"."Chybne", "Zpravy"."Text", )"
+    R"("Zpravy"."Blok", "Zpravy"."Puvodni", "Zpravy"."Vlozeno", NULL, NULL, 0 FROM "Zpravy" )"
     R"(ORDER BY "Zpravy"."rowid")";
 
 // On the server: a copy goes only into a school database that holds no pupils and no results.
@@ -29,7 +37,7 @@ inline constexpr char targetRows[] =
 
 // Which fields of each row are numbers; all others are copied as text.
 inline constexpr bool runNumbers[] = {false, false, true, true, false, false, false, false, true};
-inline constexpr bool reportNumbers[] = {false, false, false, false, true, true,
-                                         true,  false, false, false, false};
+inline constexpr bool reportNumbers[] = {false, false, false, false, true,  true,  true,
+                                         false, false, false, false, false, false, true};
 
 } // namespace copysql

@@ -117,7 +117,12 @@ Source readSource(const Names &names)
             source.runs = readAll(db, copysql::selectRuns, 9, names);
             QSqlQuery reports(db);
             if (reports.exec(QString::fromUtf8(copysql::hasReports)) && reports.next()) {
-                source.reports = readAll(db, copysql::selectReports, 11, names);
+                QSqlQuery assigned(db);
+                const bool withPupils =
+                    assigned.exec(QString::fromUtf8(copysql::hasAssignments)) && assigned.next();
+                source.reports = readAll(
+                    db, withPupils ? copysql::selectReports : copysql::selectUnassignedReports, 14,
+                    names);
             }
             db.rollback();
         } catch (...) {

@@ -24,6 +24,8 @@ struct Statements
     const char *mailWeek;
     const char *mailStart;
     const char *mailEnd;
+    // A school run's row key as text, for deleting it.
+    const char *schoolKey;
     // Follows a name or class in the select list, so that ordering by it is in Czech order
     // ("Ch" after "H", "č" after "c").
     const char *czechOrder;
@@ -38,6 +40,7 @@ inline constexpr const char *sqliteIndexes[] = {
     R"(CREATE INDEX IF NOT EXISTS "PrehledTridaZak" ON "Prehled " )"
     R"(("Trida", "Prijmeni", "Datum", "Spravne", "Chybne"))",
     R"(CREATE INDEX IF NOT EXISTS "ZpravyTridaStudent" ON "Zpravy" ("Trida", "Student", "Do"))",
+    R"(CREATE INDEX IF NOT EXISTS "ZpravyZak" ON "Zpravy" ("ZakTrida", "ZakPrijmeni", "Do"))",
     nullptr,
 };
 
@@ -51,6 +54,7 @@ inline constexpr Statements sqlite{
                 R"('-6 days'))",
     .mailStart = R"(substr("Zpravy"."Od", 12))",
     .mailEnd = R"(substr("Zpravy"."Do", 12))",
+    .schoolKey = R"(CAST("Prehled "."rowid" AS TEXT))",
     // Registered on the teacher's connection (resultsdatabase.cpp): SQLite has no Czech order.
     .czechOrder = R"(COLLATE "tesilka_cs")",
     .indexes = sqliteIndexes,
@@ -71,6 +75,7 @@ inline constexpr Statements postgresql{
                 R"(10)::date), 'YYYY-MM-DD'))",
     .mailStart = sqlite.mailStart,
     .mailEnd = sqlite.mailEnd,
+    .schoolKey = R"(CAST("Prehled "."ctid" AS text))",
     // ICU's Czech collation, present in every cluster whatever the server's locale.
     .czechOrder = R"(COLLATE "cs-x-icu")",
     .indexes = postgresqlIndexes,

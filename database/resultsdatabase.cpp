@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -60,22 +61,28 @@ enum class Table
 
 bool includes(const ResultFilter &filter, Table table)
 {
+    if (table == Table::School && filter.unassigned) {
+        return false; // only reports have nobody
+    }
     return filter.sources == ResultFilter::Sources::Both ||
            (filter.sources == ResultFilter::Sources::School) == (table == Table::School);
 }
 
-// The filter as the WHERE clause of one table.
+// The filter as the WHERE clause of one table. A report counts for the pupil and the class it
+// is assigned to, not for the names typed into it.
 Sql whereClause(const resultsql::Statements &statements, Table table, const ResultFilter &filter)
 {
     const bool school = table == Table::School;
     Sql sql;
     QStringList conditions;
     if (!filter.className.isEmpty()) {
-        conditions << (school ? R"("Prehled "."Trida" = ?)" : R"("Zpravy"."Trida" = ?)");
+        conditions << (school ? R"("Prehled "."Trida" = ?)" : R"("Zpravy"."ZakTrida" = ?)");
         sql.values << filter.className;
     }
-    if (!filter.surname.isEmpty()) {
-        conditions << (school ? R"("Prehled "."Prijmeni" = ?)" : R"("Zpravy"."Student" = ?)");
+    if (filter.unassigned && !school) {
+        conditions << R"("Zpravy"."ZakPrijmeni" IS NULL)";
+    } else if (!filter.surname.isEmpty()) {
+        conditions << (school ? R"("Prehled "."Prijmeni" = ?)" : R"("Zpravy"."ZakPrijmeni" = ?)");
         sql.values << filter.surname;
     }
     const QString day = QString::fromUtf8(school ? statements.schoolDay : statements.mailDay);
@@ -93,11 +100,33 @@ Sql whereClause(const resultsql::Statements &statements, Table table, const Resu
     return sql;
 }
 
+// The pupils of the list the filter covers, as a WHERE clause of "Zaci"; none for the reports
+// of nobody's.
+std::optional<Sql> listClause(const ResultFilter &filter)
+{
+    if (filter.unassigned) {
+        return std::nullopt;
+    }
+    Sql sql;
+    QStringList conditions;
+    if (!filter.className.isEmpty()) {
+        conditions << R"("Zaci"."Trida" = ?)";
+        sql.values << filter.className;
+    }
+    if (!filter.surname.isEmpty()) {
+        conditions << R"("Zaci"."Prijmeni" = ?)";
+        sql.values << filter.surname;
+    }
+    if (!conditions.isEmpty()) {
+        sql << " WHERE " << conditions.join(QStringLiteral(" AND "));
+    }
+    return sql;
+}
+
 // One row per run of either table, with the columns of ResultColumn (and the source first).
 Sql runsUnion(const resultsql::Statements &s, const ResultFilter &filter)
 {
     Sql sql;
-    QStringList arms;
     if (includes(filter, Table::School)) {
         Sql arm;
         arm << R"(SELECT 1 AS "Zdroj", )" << s.schoolDay << R"( AS "Den", )" << s.schoolStart
@@ -110,7 +139,9 @@ Sql runsUnion(const resultsql::Statements &s, const ResultFilter &filter)
             << R"(CASE WHEN COALESCE("Prehled "."Spravne", 0) + COALESCE("Prehled "."Chybne", 0))"
             << R"( > 0 THEN 100.0 * COALESCE("Prehled "."Spravne", 0) / )"
             << R"((COALESCE("Prehled "."Spravne", 0) + COALESCE("Prehled "."Chybne", 0)) END )"
-            << R"(AS "Uspesnost" FROM "Prehled ")";
+            << R"(AS "Uspesnost", CAST(NULL AS TEXT) )" << s.czechOrder
+            << R"( AS "VeZpraveJmeno", CAST(NULL AS TEXT) )" << s.czechOrder
+            << R"( AS "VeZpraveTrida", )" << s.schoolKey << R"( AS "Klic" FROM "Prehled ")";
         arm.append(whereClause(s, Table::School, filter));
         sql.append(arm);
     }
@@ -123,12 +154,15 @@ Sql runsUnion(const resultsql::Statements &s, const ResultFilter &filter)
         // filtered out.
         arm << R"(SELECT 2 AS "Zdroj", )" << s.mailDay << R"( AS "Den", )" << s.mailStart
             << R"( AS "Zacatek", )" << s.mailEnd << R"( AS "Konec", )"
-            << R"("Zpravy"."Student" )" << s.czechOrder << R"( AS "Jmeno", "Zpravy"."Trida" )"
-            << s.czechOrder << R"( AS "Trida", "Zpravy"."Odpovedi" AS "Odpovedi", )"
+            << R"("Zpravy"."ZakPrijmeni" )" << s.czechOrder << R"( AS "Jmeno", )"
+            << R"("Zpravy"."ZakTrida" )" << s.czechOrder
+            << R"( AS "Trida", "Zpravy"."Odpovedi" AS "Odpovedi", )"
             << R"("Zpravy"."Spravne" AS "Spravne", )"
             << R"("Zpravy"."Chybne" AS "Chybne", CASE WHEN "Zpravy"."Odpovedi" > 0 )"
-            << R"(THEN 100.0 * "Zpravy"."Spravne" / "Zpravy"."Odpovedi" END AS "Uspesnost" )"
-            << R"(FROM "Zpravy")";
+            << R"(THEN 100.0 * "Zpravy"."Spravne" / "Zpravy"."Odpovedi" END AS "Uspesnost", )"
+            << R"("Zpravy"."Student" )" << s.czechOrder << R"( AS "VeZpraveJmeno", )"
+            << R"("Zpravy"."Trida" )" << s.czechOrder << R"( AS "VeZpraveTrida", )"
+            << R"("Zpravy"."Blok" AS "Klic" FROM "Zpravy")";
         arm.append(whereClause(s, Table::Mail, filter));
         sql.append(arm);
     }
@@ -138,8 +172,9 @@ Sql runsUnion(const resultsql::Statements &s, const ResultFilter &filter)
 QString orderBy(const ResultSort &sort)
 {
     static const char *const names[resultColumnCount] = {
-        R"("Den")",      R"("Zacatek")", R"("Konec")",  R"("Jmeno")",     R"("Trida")",
-        R"("Odpovedi")", R"("Spravne")", R"("Chybne")", R"("Uspesnost")", R"("Zdroj")"};
+        R"("Den")",       R"("Zacatek")",  R"("Konec")",         R"("Jmeno")",
+        R"("Trida")",     R"("Odpovedi")", R"("Spravne")",       R"("Chybne")",
+        R"("Uspesnost")", R"("Zdroj")",    R"("VeZpraveJmeno")", R"("VeZpraveTrida")"};
     const auto column = static_cast<int>(sort.column);
     const QString direction = sort.descending ? QStringLiteral(" DESC") : QStringLiteral(" ASC");
     // Names and classes carry the Czech collation from the select list.
@@ -153,14 +188,16 @@ QString orderBy(const ResultSort &sort)
     return order;
 }
 
-// Per pupil (surname in a class) of both tables, before the threshold.
+// Per pupil (surname in a class) of both tables and of the list, before the threshold; the
+// reports of nobody's make one row per class with "Nikoho" set.
 Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter)
 {
     Sql sql;
     sql << R"(SELECT "Jmeno", "Trida", SUM("Behy") AS "Behy", SUM("Odpovedi") AS "Odpovedi", )"
         << R"(SUM("Spravne") AS "Spravne", SUM("Chybne") AS "Chybne", MIN("Prvni") AS "Prvni", )"
-        << R"(MAX("Posledni") AS "Posledni" FROM ()";
-    bool any = false;
+        << R"(MAX("Posledni") AS "Posledni", MAX("NaSeznamu") AS "NaSeznamu", )"
+        << R"(MAX("Nikoho") AS "Nikoho" FROM ()";
+    QStringList arms;
     if (includes(filter, Table::School)) {
         Sql arm;
         arm << R"(SELECT "Prehled "."Prijmeni" AS "Jmeno", "Prehled "."Trida" AS "Trida", )"
@@ -168,25 +205,49 @@ Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter)
             << R"(SUM(COALESCE("Prehled "."Spravne", 0) + COALESCE("Prehled "."Chybne", 0)) )"
             << R"(AS "Odpovedi", SUM(COALESCE("Prehled "."Spravne", 0)) AS "Spravne", )"
             << R"(SUM(COALESCE("Prehled "."Chybne", 0)) AS "Chybne", MIN()" << s.schoolDay
-            << R"() AS "Prvni", MAX()" << s.schoolDay << R"() AS "Posledni" FROM "Prehled ")";
+            << R"() AS "Prvni", MAX()" << s.schoolDay << R"() AS "Posledni", )"
+            << R"(0 AS "NaSeznamu", 0 AS "Nikoho" FROM "Prehled ")";
         arm.append(whereClause(s, Table::School, filter));
         arm << R"( GROUP BY "Prehled "."Trida", "Prehled "."Prijmeni")";
         sql.append(arm);
-        any = true;
+        arms << QString();
     }
     if (includes(filter, Table::Mail)) {
-        if (any) {
+        if (!arms.isEmpty()) {
             sql << " UNION ALL ";
         }
         Sql arm;
-        arm << R"(SELECT "Zpravy"."Student" AS "Jmeno", "Zpravy"."Trida" AS "Trida", )"
+        arm << R"(SELECT "Zpravy"."ZakPrijmeni" AS "Jmeno", "Zpravy"."ZakTrida" AS "Trida", )"
             << R"(COUNT(*) AS "Behy", SUM("Zpravy"."Odpovedi") AS "Odpovedi", )"
             << R"(SUM("Zpravy"."Spravne") AS "Spravne", SUM("Zpravy"."Chybne") AS "Chybne", )"
             << "MIN(" << s.mailDay << R"() AS "Prvni", MAX()" << s.mailDay
-            << R"() AS "Posledni" FROM "Zpravy")";
+            << R"() AS "Posledni", 0 AS "NaSeznamu", )"
+            << R"(CASE WHEN "Zpravy"."ZakPrijmeni" IS NULL THEN 1 ELSE 0 END AS "Nikoho" )"
+            << R"(FROM "Zpravy")";
         arm.append(whereClause(s, Table::Mail, filter));
-        arm << R"( GROUP BY "Zpravy"."Trida", "Zpravy"."Student")";
+        arm << R"( GROUP BY "Zpravy"."ZakTrida", "Zpravy"."ZakPrijmeni")";
         sql.append(arm);
+        arms << QString();
+    }
+    // Every pupil of the list, also one who never practised.
+    if (const std::optional<Sql> list = listClause(filter)) {
+        if (!arms.isEmpty()) {
+            sql << " UNION ALL ";
+        }
+        Sql arm;
+        arm << R"(SELECT "Zaci"."Prijmeni" AS "Jmeno", "Zaci"."Trida" AS "Trida", )"
+            << R"(0 AS "Behy", 0 AS "Odpovedi", 0 AS "Spravne", 0 AS "Chybne", )"
+            << R"(CAST(NULL AS TEXT) AS "Prvni", CAST(NULL AS TEXT) AS "Posledni", )"
+            << R"(1 AS "NaSeznamu", 0 AS "Nikoho" FROM "Zaci")";
+        arm.append(*list);
+        sql.append(arm);
+        arms << QString();
+    }
+    if (arms.isEmpty()) {
+        // Nothing to read: an empty set of the same shape.
+        sql << R"(SELECT CAST(NULL AS TEXT) AS "Jmeno", CAST(NULL AS TEXT) AS "Trida", 0 AS "Behy", )"
+            << R"(0 AS "Odpovedi", 0 AS "Spravne", 0 AS "Chybne", CAST(NULL AS TEXT) AS "Prvni", )"
+            << R"(CAST(NULL AS TEXT) AS "Posledni", 0 AS "NaSeznamu", 0 AS "Nikoho" WHERE 1 = 0)";
     }
     sql << R"() AS "Behy" GROUP BY "Trida", "Jmeno")";
     return sql;
@@ -315,6 +376,10 @@ ResultRow rowOf(const QSqlQuery &query)
     row.answers = query.value(6).toInt();
     row.right = query.value(7).toInt();
     row.wrong = query.value(8).toInt();
+    // 9 is the success, for ordering only
+    row.reportedName = query.value(10).toString();
+    row.reportedClass = query.value(11).toString();
+    row.key = query.value(12).toString();
     return row;
 }
 
@@ -407,25 +472,38 @@ QList<PupilSummary> ResultsDatabase::pupilSummaries(const ResultFilter &filter, 
     const auto &s = resultsql::statementsFor(database_.location().engine);
     Sql sql;
     sql << R"(SELECT "Jmeno", "Trida", "Behy", "Odpovedi", "Spravne", "Chybne", "Prvni", )"
-        << R"("Posledni", CASE WHEN )" << belowThreshold << " THEN 1 ELSE 0 END FROM (";
+        << R"("Posledni", CASE WHEN )" << belowThreshold
+        << R"( THEN 1 ELSE 0 END, "NaSeznamu", "Nikoho" FROM ()";
     sql.values << threshold;
     sql.append(pupilTotals(s, filter));
     sql << R"() AS "Zaci")";
     if (markedOnly) {
-        sql << " WHERE " << belowThreshold;
+        // Those who need the teacher: below the threshold, or on the list and never practised.
+        sql << R"( WHERE "Nikoho" = 0 AND ()" << belowThreshold
+            << R"( OR ("Behy" = 0 AND "NaSeznamu" = 1)))";
         sql.values << threshold;
     }
     QList<PupilSummary> list;
     QSqlQuery query = run(database_, sql);
     while (query.next()) {
-        list.append({query.value(0).toString(), query.value(1).toString(),
-                     query.value(2).toLongLong(), query.value(3).toLongLong(),
-                     query.value(4).toLongLong(), query.value(5).toLongLong(),
-                     dayOf(query.value(6)), dayOf(query.value(7)), query.value(8).toInt() == 1});
+        PupilSummary pupil{query.value(0).toString(),   query.value(1).toString(),
+                           query.value(2).toLongLong(), query.value(3).toLongLong(),
+                           query.value(4).toLongLong(), query.value(5).toLongLong(),
+                           dayOf(query.value(6)),       dayOf(query.value(7))};
+        pupil.unassignedReports = query.value(10).toInt() == 1;
+        pupil.marked = !pupil.unassignedReports && query.value(8).toInt() == 1;
+        pupil.onList = query.value(9).toInt() == 1;
+        list.append(pupil);
     }
     checkEnd(database_, query);
-    // A few thousand pupils at most: put in Czech order here.
-    sortInCzechOrder(list, &PupilSummary::className, &PupilSummary::name);
+    // A few thousand pupils at most: put in Czech order here, a class's reports of nobody's
+    // after its pupils.
+    sortInCzechOrder(
+        list, &PupilSummary::className,
+        [](const PupilSummary &pupil) {
+            return pupil.unassignedReports ? QStringLiteral("1") : QStringLiteral("0");
+        },
+        &PupilSummary::name);
     return list;
 }
 
@@ -434,8 +512,12 @@ QList<ClassSummary> ResultsDatabase::classSummaries(const ResultFilter &filter,
 {
     const auto &s = resultsql::statementsFor(database_.location().engine);
     Sql sql;
-    sql << R"(SELECT "Trida", COUNT(*), SUM("Behy"), SUM("Odpovedi"), SUM("Spravne"), )"
-        << R"(SUM("Chybne"), SUM(CASE WHEN )" << belowThreshold << " THEN 1 ELSE 0 END) FROM (";
+    sql << R"(SELECT "Trida", SUM("NaSeznamu"), )"
+        << R"(SUM(CASE WHEN "Nikoho" = 0 AND "Behy" > 0 THEN 1 ELSE 0 END), )"
+        << R"(SUM(CASE WHEN "Nikoho" = 0 AND "Behy" = 0 THEN 1 ELSE 0 END), )"
+        << R"(SUM(CASE WHEN "Nikoho" = 0 AND )" << belowThreshold << R"( THEN 1 ELSE 0 END), )"
+        << R"(SUM("Behy"), SUM("Odpovedi"), SUM("Spravne"), SUM("Chybne"), )"
+        << R"(SUM(CASE WHEN "Nikoho" = 1 THEN "Behy" ELSE 0 END) FROM ()";
     sql.values << threshold;
     sql.append(pupilTotals(s, filter));
     sql << R"() AS "Zaci" GROUP BY "Trida")";
@@ -445,7 +527,8 @@ QList<ClassSummary> ResultsDatabase::classSummaries(const ResultFilter &filter,
         list.append({query.value(0).toString(), query.value(1).toLongLong(),
                      query.value(2).toLongLong(), query.value(3).toLongLong(),
                      query.value(4).toLongLong(), query.value(5).toLongLong(),
-                     query.value(6).toLongLong()});
+                     query.value(6).toLongLong(), query.value(7).toLongLong(),
+                     query.value(8).toLongLong(), query.value(9).toLongLong()});
     }
     checkEnd(database_, query);
     sortInCzechOrder(list, &ClassSummary::className);
@@ -505,7 +588,8 @@ QStringList ResultsDatabase::classes() const
 {
     Sql sql;
     sql << R"(SELECT "Prehled "."Trida" FROM "Prehled " GROUP BY "Prehled "."Trida" )"
-        << R"(UNION SELECT "Zpravy"."Trida" FROM "Zpravy")";
+        << R"(UNION SELECT "Zpravy"."ZakTrida" FROM "Zpravy" )"
+        << R"(UNION SELECT "Zaci"."Trida" FROM "Zaci")";
     QStringList list;
     QSqlQuery query = run(database_, sql);
     while (query.next()) {
@@ -527,8 +611,8 @@ QList<std::pair<QString, QString>> ResultsDatabase::pupils(const QString &classN
     sql << R"(SELECT "Prehled "."Prijmeni", "Prehled "."Trida" FROM "Prehled ")";
     sql.append(whereClause(s, Table::School, filter));
     sql << R"( GROUP BY "Prehled "."Trida", "Prehled "."Prijmeni" UNION )"
-        << R"(SELECT "Zpravy"."Student", "Zpravy"."Trida" FROM "Zpravy")";
-    sql.append(whereClause(s, Table::Mail, filter));
+        << R"(SELECT "Zaci"."Prijmeni", "Zaci"."Trida" FROM "Zaci")";
+    sql.append(*listClause(filter));
     QList<std::pair<QString, QString>> list;
     QSqlQuery query = run(database_, sql);
     while (query.next()) {

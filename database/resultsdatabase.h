@@ -22,10 +22,11 @@ struct ResultFilter
         School, // runs stored by the pupil's program in "Prehled "
         Mail    // reports stored from e-mail in "Zpravy"
     };
-    QString className;
-    QString surname; // with className: one pupil of that class
-    QDate from;      // first day, included
-    QDate to;        // last day, included
+    QString className;       // a pupil's class; for a report, the class of the pupil it belongs to
+    QString surname;         // with className: one pupil of that class, school runs and reports
+    bool unassigned = false; // only the reports of no pupil (of the class, when one is given)
+    QDate from;              // first day, included
+    QDate to;                // last day, included
     Sources sources = Sources::Both;
 };
 
@@ -47,9 +48,11 @@ enum class ResultColumn
     Right,
     Wrong,
     Success,
-    Source
+    Source,
+    ReportedName, // what an e-mailed report said, beside the pupil it belongs to
+    ReportedClass
 };
-inline constexpr int resultColumnCount = 10;
+inline constexpr int resultColumnCount = 12;
 
 struct ResultSort
 {
@@ -66,18 +69,23 @@ struct ResultRow
     QDate date; // the day the run ended
     QString start;
     QString end;
-    QString name;
-    QString className;
+    QString name;      // the pupil: of the school run, or the one a report belongs to
+    QString className; // empty for a report of nobody's whose class is not on the list
     int answers = 0;
     int right = 0;
     int wrong = 0;
+    QString reportedName; // a report's name and class as the pupil typed them
+    QString reportedClass;
+    // The row in its table, for deleting it: a school run's row key, a report's block.
+    QString key;
 
+    [[nodiscard]] bool unassigned() const { return source == ResultSource::Mail && name.isEmpty(); }
     friend bool operator==(const ResultRow &, const ResultRow &) = default;
 };
 
 struct PupilSummary
 {
-    QString name;
+    QString name; // empty on the line of a class's reports of nobody's
     QString className;
     qint64 runs = 0;
     qint64 answers = 0;
@@ -86,17 +94,24 @@ struct PupilSummary
     QDate first;
     QDate last;
     bool marked = false; // success below the threshold
+    bool onList = false; // a pupil of "Zaci"
+    bool unassignedReports = false;
+
+    [[nodiscard]] bool withoutRuns() const { return !unassignedReports && runs == 0; }
 };
 
 struct ClassSummary
 {
     QString className;
-    qint64 pupils = 0;
-    qint64 runs = 0;
+    qint64 listPupils = 0;   // on the class list
+    qint64 practised = 0;    // pupils with a run in the filter, on the list or not
+    qint64 withoutRuns = 0;  // pupils of the list without one
+    qint64 markedPupils = 0; // pupils who practised, below the threshold
+    qint64 runs = 0;         // every run of the class, reports of nobody's included
     qint64 answers = 0;
     qint64 right = 0;
     qint64 wrong = 0;
-    qint64 markedPupils = 0;
+    qint64 unassignedReports = 0;
 };
 
 enum class ProgressPeriod
@@ -115,8 +130,10 @@ struct ProgressPoint
 };
 
 // The results views over the teacher's open database: every figure is an SQL aggregate over
-// "Prehled " and "Zpravy", every filter a bound value. A pupil is a surname in a class, so that
-// namesakes in two classes stay apart. Failures throw DatabaseError with a Czech sentence.
+// "Prehled ", "Zpravy" and "Zaci", every filter a bound value. A pupil is a surname in a class,
+// so that namesakes in two classes stay apart: the school runs of that name and the reports
+// assigned to that pupil. Reports of nobody's are counted apart, never merged by their names.
+// Failures throw DatabaseError with a Czech sentence.
 class ResultsDatabase
 {
 public:
@@ -126,6 +143,8 @@ public:
     ResultsDatabase(const ResultsDatabase &) = delete;
     ResultsDatabase &operator=(const ResultsDatabase &) = delete;
     ~ResultsDatabase() = default;
+
+    [[nodiscard]] const TeacherDatabase &database() const { return database_; }
 
     [[nodiscard]] qint64 countRuns(const ResultFilter &filter) const;
     // One page of the results table.
@@ -137,8 +156,10 @@ public:
     bool forEachRun(const ResultFilter &filter, const ResultSort &sort,
                     const std::function<bool(const ResultRow &)> &row) const;
 
-    // One row per pupil with runs in the filter, in Czech order of class and surname.
-    // `threshold` in per cent marks the pupils below it; `markedOnly` keeps only those.
+    // One row per pupil of the list in the filter's class (with runs or not) and per other
+    // pupil with runs, in Czech order of class and surname, and one row per class for its
+    // reports of nobody's. `threshold` in per cent marks the pupils below it; `markedOnly`
+    // keeps those and the pupils of the list without a run.
     [[nodiscard]] QList<PupilSummary> pupilSummaries(const ResultFilter &filter, double threshold,
                                                      bool markedOnly = false) const;
     [[nodiscard]] QList<ClassSummary> classSummaries(const ResultFilter &filter,
@@ -148,7 +169,7 @@ public:
     [[nodiscard]] QList<ProgressPoint> progress(const ResultFilter &filter,
                                                 ProgressPeriod period) const;
 
-    // The classes and the pupils (surname, class) that have results, in Czech order.
+    // The classes and the pupils (surname, class) of the list or with results, in Czech order.
     [[nodiscard]] QStringList classes() const;
     [[nodiscard]] QList<std::pair<QString, QString>> pupils(const QString &className) const;
 

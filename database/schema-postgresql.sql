@@ -62,9 +62,13 @@ CREATE TABLE "Zpravy" (
     "Text"      text NOT NULL,         -- the decoded report
     "Blok"      text NOT NULL UNIQUE,  -- the block in the pupil's layout: one row per block
     "Puvodni"   text NOT NULL,         -- the block exactly as it stood in the message
-    "Vlozeno"   text NOT NULL          -- when it was stored, YYYY-MM-DD HH:MM:SS
+    "Vlozeno"   text NOT NULL,         -- when it was stored, YYYY-MM-DD HH:MM:SS
+    "ZakPrijmeni" text,                -- the pupil of "Zaci" it belongs to; NULL: not assigned
+    "ZakTrida"  text,                  -- that pupil's class, or the class of "Zaci" it names
+    "Prirazeno" integer NOT NULL DEFAULT 0  -- 1: assigned by the teacher, kept as it is
 );
 CREATE INDEX "ZpravyTridaStudent" ON "Zpravy" ("Trida", "Student", "Do");
+CREATE INDEX "ZpravyZak" ON "Zpravy" ("ZakTrida", "ZakPrijmeni", "Do");
 
 -- A pupil's totals (this run included) without the right to read anyone's rows: the function
 -- runs with the rights of its owner, the teachers' role, and returns only two sums for the

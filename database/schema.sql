@@ -48,6 +48,10 @@ CREATE TABLE IF NOT EXISTS "Zpravy" (
     "Text"      TEXT NOT NULL,         -- the decoded report
     "Blok"      TEXT NOT NULL UNIQUE,  -- the block in the pupil's layout: one row per block
     "Puvodni"   TEXT NOT NULL,         -- the block exactly as it stood in the message
-    "Vlozeno"   TEXT NOT NULL          -- when it was stored, YYYY-MM-DD HH:MM:SS
+    "Vlozeno"   TEXT NOT NULL,         -- when it was stored, YYYY-MM-DD HH:MM:SS
+    "ZakPrijmeni" TEXT,                -- the pupil of "Zaci" it belongs to; NULL: not assigned
+    "ZakTrida"  TEXT,                  -- that pupil's class, or the class of "Zaci" it names
+    "Prirazeno" INTEGER NOT NULL DEFAULT 0  -- 1: assigned by the teacher, kept as it is
 );
 CREATE INDEX IF NOT EXISTS "ZpravyTridaStudent" ON "Zpravy" ("Trida", "Student", "Do");
+CREATE INDEX IF NOT EXISTS "ZpravyZak" ON "Zpravy" ("ZakTrida", "ZakPrijmeni", "Do");

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "database/schooldatabase.h"
 
-#include "databasepath.h"
 #include "database/ansicodepage.h"
 #include "database/databaseconnection.h"
 #include "database/namebuffer.h"
 #include "database/schoolqueries.h"
 #include "database/sqliteerror.h"
+#include "databasepath.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace {
@@ -40,7 +41,9 @@ enum class Action
     ReadReports,
     ReadPupils,
     ChangePupils,
-    ImportPupils
+    ImportPupils,
+    ChangeReports,
+    DeleteRuns
 };
 
 QString sentenceFor(Action action)
@@ -60,6 +63,10 @@ QString sentenceFor(Action action)
         return tr("Změnu nelze zapsat do databáze %1: %2.");
     case Action::ImportPupils:
         return tr("Žáky nelze importovat do databáze %1: %2. Databáze zůstala beze změny.");
+    case Action::ChangeReports:
+        return tr("Zprávy v databázi %1 nelze změnit: %2. Nic se nezměnilo.");
+    case Action::DeleteRuns:
+        return tr("Výsledky nelze smazat z databáze %1: %2. Nic nebylo smazáno.");
     }
     return {};
 }
@@ -141,6 +148,12 @@ QString minuteText(const QDateTime &moment)
 QVariant textOrNull(const QString &text)
 {
     return text.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text);
+}
+
+// No pupil, no class: stored as null, which the views read as "nobody's".
+QVariant emptyAsNull(const QString &text)
+{
+    return text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text);
 }
 
 using PupilKey = std::pair<QString, QString>;
@@ -244,6 +257,22 @@ void TeacherDatabase::checkAndUpgrade()
             }
         }
         addedReportsTable_ = true;
+    } else {
+        QSqlQuery present(db);
+        if (!present.prepare(QString::fromUtf8(sql.reportColumnsPresent))) {
+            if (*sql.addReportColumns == nullptr) {
+                fail(Action::Open, path,
+                     tr("databáze na serveru je starší verze: správce serveru ji doplní "
+                        "souborem upgrade-postgresql.sql"));
+            }
+            for (const char *const *add = sql.addReportColumns; *add != nullptr; ++add) {
+                QSqlQuery alter(db);
+                if (!alter.exec(QString::fromUtf8(*add))) {
+                    failWith(Action::Open, path, alter.lastError());
+                }
+            }
+            addedReportFields_ = true;
+        }
     }
     check(sql.insertReport);
     transaction.commit(Action::Open, path);
@@ -332,8 +361,10 @@ ReportStoreResult TeacherDatabase::storeReports(const QList<ReportRow> &reports,
     ReportStoreResult result;
     WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
     {
-        QSqlQuery insert =
-            prepared(db, teachersql::statementsFor(location_.engine).insertReport, action, path);
+        const auto &sql = teachersql::statementsFor(location_.engine);
+        QSqlQuery insert = prepared(db, sql.insertReport, action, path);
+        QSqlQuery link = prepared(db, sql.linkReport, action, path);
+        QSqlQuery owner = prepared(db, sql.selectAssignment, action, path);
         const QString stored = storedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         for (const ReportRow &report : reports) {
             insert.bindValue(0, report.student);
@@ -347,16 +378,195 @@ ReportStoreResult TeacherDatabase::storeReports(const QList<ReportRow> &reports,
             insert.bindValue(8, report.canonicalBlock);
             insert.bindValue(9, report.originalText);
             insert.bindValue(10, stored);
+            insert.bindValue(11, emptyAsNull(report.pupilSurname));
+            insert.bindValue(12, emptyAsNull(report.pupilClass));
+            insert.bindValue(13, 0);
             execute(insert, action, path);
             if (insert.numRowsAffected() > 0) {
                 ++result.added;
-            } else {
-                ++result.alreadyStored;
+                ++(report.pupilSurname.isEmpty() ? result.unassigned : result.linked);
+                continue;
+            }
+            ++result.alreadyStored;
+            // Stored before: it may have had nobody then, and the list has the pupil now.
+            bool linkedNow = false;
+            if (!report.pupilClass.isEmpty()) {
+                link.bindValue(0, emptyAsNull(report.pupilSurname));
+                link.bindValue(1, report.pupilClass);
+                link.bindValue(2, report.canonicalBlock);
+                execute(link, action, path);
+                linkedNow = !report.pupilSurname.isEmpty() && link.numRowsAffected() > 0;
+            }
+            owner.bindValue(0, report.canonicalBlock);
+            execute(owner, action, path);
+            const bool hasPupil = owner.next() && !owner.value(0).toString().isEmpty();
+            owner.finish();
+            if (linkedNow) {
+                ++result.linked;
+            } else if (!hasPupil) {
+                ++result.unassigned;
             }
         }
     }
     transaction.commit(action, path);
     return result;
+}
+
+QHash<QString, ReportAssignment> TeacherDatabase::reportAssignments(const QStringList &blocks) const
+{
+    constexpr Action action = Action::ReadReports;
+    QSqlQuery select =
+        prepared(connection(), teachersql::statementsFor(location_.engine).selectAssignment, action,
+                 location_);
+    QHash<QString, ReportAssignment> found;
+    for (const QString &block : blocks) {
+        select.bindValue(0, block);
+        execute(select, action, location_);
+        if (select.next()) {
+            found.insert(block, {select.value(0).toString(), select.value(1).toString(),
+                                 select.value(2).toInt() == 1});
+        }
+        select.finish();
+    }
+    return found;
+}
+
+QList<UnassignedReport> TeacherDatabase::unassignedReports() const
+{
+    constexpr Action action = Action::ReadReports;
+    QSqlQuery select =
+        prepared(connection(), teachersql::statementsFor(location_.engine).selectUnassigned, action,
+                 location_);
+    execute(select, action, location_);
+    const auto minute = [](const QVariant &value) {
+        return QDateTime::fromString(value.toString(), QStringLiteral("yyyy-MM-dd HH:mm"));
+    };
+    QList<UnassignedReport> list;
+    while (select.next()) {
+        ReportRow row{.student = select.value(0).toString(),
+                      .className = select.value(1).toString(),
+                      .from = minute(select.value(2)),
+                      .to = minute(select.value(3)),
+                      .answers = select.value(4).toInt(),
+                      .correct = select.value(5).toInt(),
+                      .wrong = select.value(6).toInt(),
+                      .text = select.value(7).toString(),
+                      .canonicalBlock = select.value(8).toString(),
+                      .originalText = select.value(9).toString(),
+                      .pupilSurname = {},
+                      .pupilClass = select.value(11).toString()};
+        list.append({std::move(row), select.value(10).toInt() == 1});
+    }
+    if (select.lastError().isValid()) {
+        failWith(action, location_, select.lastError());
+    }
+    return list;
+}
+
+int TeacherDatabase::linkReports(const QList<ReportLink> &links) const
+{
+    constexpr Action action = Action::ChangeReports;
+    const QSqlDatabase db = connection();
+    const auto &sql = teachersql::statementsFor(location_.engine);
+    WriteTransaction transaction(db, sql, action, location_);
+    int linked = 0;
+    {
+        QSqlQuery link = prepared(db, sql.linkReport, action, location_);
+        for (const ReportLink &each : links) {
+            link.bindValue(0, emptyAsNull(each.surname));
+            link.bindValue(1, emptyAsNull(each.className));
+            link.bindValue(2, each.block);
+            execute(link, action, location_);
+            if (!each.surname.isEmpty() && link.numRowsAffected() > 0) {
+                ++linked;
+            }
+        }
+    }
+    transaction.commit(action, location_);
+    return linked;
+}
+
+int TeacherDatabase::assignReports(const QStringList &blocks, const QString &surname,
+                                   const QString &className) const
+{
+    constexpr Action action = Action::ChangeReports;
+    const QSqlDatabase db = connection();
+    const auto &sql = teachersql::statementsFor(location_.engine);
+    const QList<PupilRecord> list = surname.isEmpty() ? QList<PupilRecord>() : pupils();
+    if (!surname.isEmpty() && std::none_of(list.cbegin(), list.cend(), [&](const auto &pupil) {
+            return pupil.surname == surname && pupil.className == className;
+        })) {
+        fail(action, location_,
+             tr("žák %1 ze třídy %2 v seznamu žáků není")
+                 .arg(quotedName(surname), quotedName(className)));
+    }
+    WriteTransaction transaction(db, sql, action, location_);
+    int changed = 0;
+    {
+        QSqlQuery assign = prepared(db, sql.assignReport, action, location_);
+        for (const QString &block : blocks) {
+            assign.bindValue(0, emptyAsNull(surname));
+            assign.bindValue(1, surname.isEmpty() ? emptyAsNull({}) : emptyAsNull(className));
+            assign.bindValue(2, block);
+            execute(assign, action, location_);
+            changed += assign.numRowsAffected() > 0 ? 1 : 0;
+        }
+    }
+    transaction.commit(action, location_);
+    return changed;
+}
+
+int TeacherDatabase::deleteReports(const QStringList &blocks) const
+{
+    constexpr Action action = Action::ChangeReports;
+    const QSqlDatabase db = connection();
+    const auto &sql = teachersql::statementsFor(location_.engine);
+    WriteTransaction transaction(db, sql, action, location_);
+    int deleted = 0;
+    {
+        QSqlQuery remove = prepared(db, sql.deleteReport, action, location_);
+        for (const QString &block : blocks) {
+            remove.bindValue(0, block);
+            execute(remove, action, location_);
+            deleted += remove.numRowsAffected() > 0 ? 1 : 0;
+        }
+    }
+    transaction.commit(action, location_);
+    return deleted;
+}
+
+void TeacherDatabase::deleteRuns(const QList<SchoolRun> &runs,
+                                 const QStringList &reportBlocks) const
+{
+    constexpr Action action = Action::DeleteRuns;
+    const QSqlDatabase db = connection();
+    const auto &sql = teachersql::statementsFor(location_.engine);
+    WriteTransaction transaction(db, sql, action, location_);
+    {
+        QSqlQuery remove = prepared(db, sql.deleteRun, action, location_);
+        for (const SchoolRun &run : runs) {
+            remove.bindValue(0, run.key);
+            remove.bindValue(1, run.surname);
+            remove.bindValue(2, run.className);
+            remove.bindValue(3, run.end);
+            execute(remove, action, location_);
+            if (remove.numRowsAffected() != 1) {
+                fail(action, location_,
+                     tr("běh žáka %1 už v databázi není tak, jak byl zobrazen; tabulku načtěte "
+                        "znovu")
+                         .arg(quotedName(run.surname)));
+            }
+        }
+        QSqlQuery removeReport = prepared(db, sql.deleteReport, action, location_);
+        for (const QString &block : reportBlocks) {
+            removeReport.bindValue(0, block);
+            execute(removeReport, action, location_);
+            if (removeReport.numRowsAffected() != 1) {
+                fail(action, location_, tr("zpráva už v databázi není; tabulku načtěte znovu"));
+            }
+        }
+    }
+    transaction.commit(action, location_);
 }
 
 int TeacherDatabase::storedReportCount() const
@@ -421,23 +631,36 @@ void TeacherDatabase::updatePupil(const PupilRecord &pupil) const
     if (pupil.surname.trimmed().isEmpty()) {
         fail(action, path, tr("příjmení chybí"));
     }
+    std::optional<PupilRecord> old;
     for (const PupilRecord &other : pupils()) {
         if (other.key != pupil.key && other.surname == pupil.surname &&
             other.className == pupil.className) {
             fail(action, path, alreadyThere(pupil.surname, pupil.className));
         }
+        if (other.key == pupil.key) {
+            old = other;
+        }
     }
     const QSqlDatabase db = connection();
-    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
+    const auto &sql = teachersql::statementsFor(location_.engine);
+    WriteTransaction transaction(db, sql, action, path);
     {
-        QSqlQuery update =
-            prepared(db, teachersql::statementsFor(location_.engine).updatePupil, action, path);
+        QSqlQuery update = prepared(db, sql.updatePupil, action, path);
         update.addBindValue(pupil.surname);
         update.addBindValue(pupil.className);
         update.addBindValue(pupil.key);
         execute(update, action, path);
-        if (update.numRowsAffected() != 1) {
+        if (update.numRowsAffected() != 1 || !old) {
             fail(action, path, tr("žák už v databázi není, zřejmě ho mezitím někdo smazal"));
+        }
+        // The same pupil under the new name: the runs and reports of the old one go along.
+        for (const char *statement : {sql.renamePupilRuns, sql.renamePupilReports}) {
+            QSqlQuery rename = prepared(db, statement, action, path);
+            rename.addBindValue(pupil.surname);
+            rename.addBindValue(pupil.className);
+            rename.addBindValue(old->surname);
+            rename.addBindValue(old->className);
+            execute(rename, action, path);
         }
     }
     transaction.commit(action, path);
@@ -448,12 +671,25 @@ void TeacherDatabase::deletePupil(qint64 key) const
     constexpr Action action = Action::ChangePupils;
     const DatabaseLocation &path = location_;
     const QSqlDatabase db = connection();
-    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
+    std::optional<PupilRecord> old;
+    for (const PupilRecord &pupil : pupils()) {
+        if (pupil.key == key) {
+            old = pupil;
+        }
+    }
+    const auto &sql = teachersql::statementsFor(location_.engine);
+    WriteTransaction transaction(db, sql, action, path);
     {
-        QSqlQuery remove =
-            prepared(db, teachersql::statementsFor(location_.engine).deletePupil, action, path);
+        QSqlQuery remove = prepared(db, sql.deletePupil, action, path);
         remove.addBindValue(key);
         execute(remove, action, path);
+        // Its school runs stay: they happened. Its reports wait for a pupil again.
+        if (old) {
+            QSqlQuery release = prepared(db, sql.releasePupilReports, action, path);
+            release.addBindValue(old->surname);
+            release.addBindValue(old->className);
+            execute(release, action, path);
+        }
     }
     transaction.commit(action, path);
 }

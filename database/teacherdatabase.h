@@ -5,9 +5,11 @@
 #include "database/schooldatabase.h" // DatabaseError
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 #include <chrono>
 #include <memory>
@@ -45,6 +47,33 @@ struct ReportRow
     QString text;           // the decoded report
     QString canonicalBlock; // the block in the pupil's layout: the same block is stored once
     QString originalText;   // the block as it stood in the message
+    // The pupil of "Zaci" the report belongs to: surname and class, or an empty surname for
+    // none. Without a pupil, the class may still name the class of "Zaci" the report is from.
+    QString pupilSurname;
+    QString pupilClass;
+};
+
+// Whose a stored report is.
+struct ReportAssignment
+{
+    QString surname;   // of the pupil in "Zaci"; empty: nobody's yet
+    QString className; // that pupil's class, or the class of "Zaci" the report names
+    bool byTeacher = false;
+};
+
+// A report of nobody's, as stored.
+struct UnassignedReport
+{
+    ReportRow row;
+    bool byTeacher = false; // the teacher left it so: the matching does not touch it
+};
+
+// A report to link to a pupil of the list, by its block.
+struct ReportLink
+{
+    QString block;
+    QString surname; // empty: no pupil, only the class
+    QString className;
 };
 
 struct ReportStoreResult
@@ -52,6 +81,8 @@ struct ReportStoreResult
     int added = 0;         // new rows of "Zpravy"
     int alreadyStored = 0; // blocks that were there before (or twice in this batch)
     int notReports = 0;    // bad blocks, never stored (counted by the caller)
+    int linked = 0;        // reports of this batch now linked to a pupil of the list
+    int unassigned = 0;    // reports of this batch that belong to nobody
 };
 
 struct PupilImportResult
@@ -82,21 +113,52 @@ public:
     ~TeacherDatabase();
 
     [[nodiscard]] const DatabaseLocation &location() const { return location_; }
-    // True when open() had to add "Zpravy" to an older file.
+    // True when open() had to add "Zpravy" to an older file, or its fields for the pupil.
     [[nodiscard]] bool addedReportsTable() const { return addedReportsTable_; }
+    [[nodiscard]] bool addedReportFields() const { return addedReportFields_; }
     // The live connection, for read-only views over statements of this layer.
     [[nodiscard]] QSqlDatabase connection() const;
 
     // Stores the good reports in one transaction; a block already stored is counted, not
     // stored again.
     // NOLINTNEXTLINE(modernize-use-nodiscard): the write alone is a use
+    // A block stored before keeps its pupil, unless it had none and the teacher did not
+    // decide so: then it gets the one given now.
     ReportStoreResult storeReports(const QList<ReportRow> &reports,
                                    const QDateTime &storedAt) const;
     [[nodiscard]] int storedReportCount() const;
+    // Whose each stored block is; blocks not stored are left out.
+    [[nodiscard]] QHash<QString, ReportAssignment>
+    reportAssignments(const QStringList &blocks) const;
+    [[nodiscard]] QList<UnassignedReport> unassignedReports() const;
+    // Links reports of nobody's that the teacher has not decided on; returns how many got a
+    // pupil. One transaction.
+    // NOLINTNEXTLINE(modernize-use-nodiscard): the write alone is a use
+    int linkReports(const QList<ReportLink> &links) const;
+    // The teacher's decision, kept from now on: the blocks belong to this pupil (an empty
+    // surname: to nobody). One transaction; returns how many stored blocks changed.
+    // NOLINTNEXTLINE(modernize-use-nodiscard): the write alone is a use
+    int assignReports(const QStringList &blocks, const QString &surname,
+                      const QString &className) const;
+    // NOLINTNEXTLINE(modernize-use-nodiscard): the write alone is a use
+    int deleteReports(const QStringList &blocks) const;
+
+    // School runs to delete, as the results table showed them. One transaction: when one of
+    // them is no longer there as shown, nothing is deleted.
+    struct SchoolRun
+    {
+        QString key; // the row's key in "Prehled "
+        QString surname;
+        QString className;
+        QString end;
+    };
+    void deleteRuns(const QList<SchoolRun> &runs, const QStringList &reportBlocks) const;
 
     // The pupils in Czech order of surname, then class.
     [[nodiscard]] QList<PupilRecord> pupils() const;
-    // Returns the new row's key. A pupil with the same surname and class is refused.
+    // Returns the new row's key. A pupil with the same surname and class is refused. A changed
+    // pupil takes the school runs and the reports of the old name along; a deleted one leaves
+    // its reports to nobody.
     // NOLINTNEXTLINE(modernize-use-nodiscard): the write alone is a use
     qint64 addPupil(const QString &surname, const QString &className) const;
     void updatePupil(const PupilRecord &pupil) const;
@@ -116,5 +178,6 @@ private:
     DatabaseLocation location_;
     QString connectionName_;
     bool addedReportsTable_ = false;
+    bool addedReportFields_ = false;
     std::chrono::milliseconds busyTimeout_{5000};
 };

@@ -18,13 +18,43 @@ struct Statements
     const char *insertPupil; // may return the new key as its one row
     const char *updatePupil; // surname, class, key
     const char *deletePupil; // key
-    // A block that is already stored is left alone and counts as "already there".
+    // A block that is already stored is left alone and counts as "already there". The last
+    // three values: the pupil of "Zaci" it belongs to (or nulls) and 1 when the teacher chose.
     const char *insertReport;
     const char *countReports;
+    // A stored report linked by the matching: pupil's surname, class, block. A report that
+    // the teacher assigned, or that is linked already, is left as it is.
+    const char *linkReport;
+    // The teacher's choice: surname (null for none), class (null keeps the one it has), block.
+    const char *assignReport;
+    const char *deleteReport; // block
+    // Surname, class and the teacher's mark of one stored block, no row when not stored.
+    const char *selectAssignment;
+    // The reports of no pupil: fields of the block, then the teacher's mark and the class.
+    const char *selectUnassigned;
+    // A pupil's runs and reports follow the pupil's new name: new surname and class, old ones.
+    const char *renamePupilRuns;
+    const char *renamePupilReports;
+    // A deleted pupil's reports are nobody's again: surname, class.
+    const char *releasePupilReports;
+    // The fields that assign a report to a pupil, added to a file made before them (nullptr
+    // ends the list), and a statement that fails where they are missing.
+    const char *const *addReportColumns;
+    const char *reportColumnsPresent;
+    // A school run, by its row key and the fields the teacher saw: key, surname, class, end.
+    const char *deleteRun;
     // True when the login may change every table (a teacher's). Null where the engine has no
     // logins of its own: a file is checked by opening it for writing.
     const char *teacherRights;
 };
+
+inline constexpr const char *sqliteReportColumns[] = {
+    R"(ALTER TABLE "Zpravy" ADD COLUMN "ZakPrijmeni" TEXT)",
+    R"(ALTER TABLE "Zpravy" ADD COLUMN "ZakTrida" TEXT)",
+    R"(ALTER TABLE "Zpravy" ADD COLUMN "Prirazeno" INTEGER NOT NULL DEFAULT 0)",
+    nullptr,
+};
+inline constexpr const char *postgresqlReportColumns[] = {nullptr};
 
 inline constexpr Statements sqlite{
     .beginWrite = "BEGIN IMMEDIATE",
@@ -35,9 +65,31 @@ inline constexpr Statements sqlite{
     .deletePupil = R"(DELETE FROM "Zaci" WHERE "rowid" = ?)",
     .insertReport =
         R"(INSERT INTO "Zpravy" ("Student", "Trida", "Od", "Do", "Odpovedi", "Spravne", )"
-        R"("Chybne", "Text", "Blok", "Puvodni", "Vlozeno") )"
-        R"(VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT ("Blok") DO NOTHING)",
+        R"("Chybne", "Text", "Blok", "Puvodni", "Vlozeno", "ZakPrijmeni", "ZakTrida", )"
+        R"("Prirazeno") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) )"
+        R"(ON CONFLICT ("Blok") DO NOTHING)",
     .countReports = R"(SELECT COUNT(*) FROM "Zpravy")",
+    .linkReport = R"(UPDATE "Zpravy" SET "ZakPrijmeni" = ?, "ZakTrida" = ? )"
+                  R"(WHERE "Blok" = ? AND "ZakPrijmeni" IS NULL AND "Prirazeno" = 0)",
+    .assignReport = R"(UPDATE "Zpravy" SET "ZakPrijmeni" = ?, )"
+                    R"("ZakTrida" = COALESCE(?, "ZakTrida"), "Prirazeno" = 1 WHERE "Blok" = ?)",
+    .deleteReport = R"(DELETE FROM "Zpravy" WHERE "Blok" = ?)",
+    .selectAssignment = R"(SELECT "ZakPrijmeni", "ZakTrida", "Prirazeno" FROM "Zpravy" )"
+                        R"(WHERE "Blok" = ?)",
+    .selectUnassigned =
+        R"(SELECT "Student", "Trida", "Od", "Do", "Odpovedi", "Spravne", "Chybne", "Text", )"
+        R"("Blok", "Puvodni", "Prirazeno", "ZakTrida" FROM "Zpravy" )"
+        R"(WHERE "ZakPrijmeni" IS NULL)",
+    .renamePupilRuns = R"(UPDATE "Prehled " SET "Prijmeni" = ?, "Trida" = ? )"
+                       R"(WHERE "Prijmeni" = ? AND "Trida" = ?)",
+    .renamePupilReports = R"(UPDATE "Zpravy" SET "ZakPrijmeni" = ?, "ZakTrida" = ? )"
+                          R"(WHERE "ZakPrijmeni" = ? AND "ZakTrida" = ?)",
+    .releasePupilReports = R"(UPDATE "Zpravy" SET "ZakPrijmeni" = NULL, "Prirazeno" = 0 )"
+                           R"(WHERE "ZakPrijmeni" = ? AND "ZakTrida" = ?)",
+    .addReportColumns = sqliteReportColumns,
+    .reportColumnsPresent = R"(SELECT "ZakPrijmeni", "ZakTrida", "Prirazeno" FROM "Zpravy")",
+    .deleteRun = R"(DELETE FROM "Prehled " WHERE "rowid" = ? AND "Prijmeni" = ? )"
+                 R"(AND COALESCE("Trida", '') = ? AND COALESCE("CasEnd", '') = ?)",
     .teacherRights = nullptr,
 };
 
@@ -53,6 +105,21 @@ inline constexpr Statements postgresql{
     .deletePupil = R"(DELETE FROM "Zaci" WHERE "Id" = ?)",
     .insertReport = sqlite.insertReport,
     .countReports = sqlite.countReports,
+    .linkReport = sqlite.linkReport,
+    .assignReport = sqlite.assignReport,
+    .deleteReport = sqlite.deleteReport,
+    .selectAssignment = sqlite.selectAssignment,
+    .selectUnassigned = sqlite.selectUnassigned,
+    .renamePupilRuns = sqlite.renamePupilRuns,
+    .renamePupilReports = sqlite.renamePupilReports,
+    .releasePupilReports = sqlite.releasePupilReports,
+    // The teacher's login does not own the tables: upgrade-postgresql.sql adds them.
+    .addReportColumns = postgresqlReportColumns,
+    .reportColumnsPresent = sqlite.reportColumnsPresent,
+    // A row's physical place: "Prehled " has no key column, and the fields guard against a
+    // place that a VACUUM FULL gave to another row.
+    .deleteRun = R"(DELETE FROM "Prehled " WHERE "ctid" = CAST(? AS tid) AND "Prijmeni" = ? )"
+                 R"(AND COALESCE("Trida", '') = ? AND COALESCE("CasEnd", '') = ?)",
     .teacherRights =
         // One privilege per call: a list would ask for any of them, not all.
     R"(SELECT has_table_privilege('"Zaci"', 'UPDATE') )"
@@ -60,7 +127,9 @@ inline constexpr Statements postgresql{
     R"(AND has_table_privilege('"Prehled "', 'SELECT') )"
     R"(AND has_table_privilege('"Prehled "', 'DELETE') )"
     R"(AND has_table_privilege('"Zpravy"', 'SELECT') )"
-    R"(AND has_table_privilege('"Zpravy"', 'INSERT'))",
+    R"(AND has_table_privilege('"Zpravy"', 'INSERT') )"
+    R"(AND has_table_privilege('"Zpravy"', 'UPDATE') )"
+    R"(AND has_table_privilege('"Zpravy"', 'DELETE'))",
 };
 
 inline const Statements &statementsFor(DatabaseLocation::Engine engine)

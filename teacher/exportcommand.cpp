@@ -3,11 +3,16 @@
 
 #include "database/resultsdatabase.h"
 #include "database/teacherdatabase.h"
+#include "teacher/filesave.h"
 #include "teacher/resultformat.h"
+#include "teacher/summarymodels.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QIODevice>
+#include <QLocale>
+
+#include <cmath>
 
 namespace {
 
@@ -21,14 +26,31 @@ void writeLine(QIODevice &device, const QString &text)
     device.write((text + u'\n').toUtf8());
 }
 
-} // namespace
-
-int runExportCommand(const QStringList &arguments, const QString &defaultDatabase, QIODevice &out,
-                     QIODevice &err)
+enum class ExportKind
 {
-    QString databasePath = defaultDatabase;
+    Results,
+    Summary
+};
+
+QString exportOption(ExportKind kind)
+{
+    return kind == ExportKind::Results ? QStringLiteral("--export-results")
+                                       : QStringLiteral("--export-summary");
+}
+
+struct ExportOptions
+{
+    QString databasePath;
     QString outPath;
     ResultFilter filter;
+    QString pupil;         // a surname, looked up in the database before it filters
+    double threshold = 50; // the window's own default, not the teacher's saved one
+};
+
+// Returns 0 when the options are right, else 2 with the reason on `err`.
+int parseOptions(const QStringList &arguments, ExportKind kind, ExportOptions &options,
+                 QIODevice &err)
+{
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &option = arguments.at(i);
         if (i + 1 >= arguments.size()) {
@@ -46,46 +68,171 @@ int runExportCommand(const QStringList &arguments, const QString &defaultDatabas
             return true;
         };
         if (option == QLatin1String("--database")) {
-            databasePath = value;
-        } else if (option == QLatin1String("--export-results")) {
-            outPath = value;
+            options.databasePath = value;
+        } else if (option == exportOption(kind)) {
+            options.outPath = value;
         } else if (option == QLatin1String("--class")) {
-            filter.className = value;
+            options.filter.className = value;
+        } else if (option == QLatin1String("--pupil")) {
+            options.pupil = value;
+        } else if (option == QLatin1String("--source")) {
+            if (value == QLatin1String("skola")) {
+                options.filter.sources = ResultFilter::Sources::School;
+            } else if (value == QLatin1String("email")) {
+                options.filter.sources = ResultFilter::Sources::Mail;
+            } else {
+                writeLine(
+                    err,
+                    tr("Zdroj „%1“ u volby --source neznám, čeká se skola nebo email.").arg(value));
+                return 2;
+            }
         } else if (option == QLatin1String("--from")) {
-            if (!date(filter.from)) {
+            if (!date(options.filter.from)) {
                 return 2;
             }
         } else if (option == QLatin1String("--to")) {
-            if (!date(filter.to)) {
+            if (!date(options.filter.to)) {
                 return 2;
             }
+        } else if (option == QLatin1String("--threshold") && kind == ExportKind::Summary) {
+            // A decimal comma as a Czech teacher writes it, or a point.
+            bool ok = false;
+            options.threshold = QLocale::c().toDouble(QString(value).replace(u',', u'.'), &ok);
+            if (!ok || !std::isfinite(options.threshold) || options.threshold < 0 ||
+                options.threshold > 100) {
+                writeLine(
+                    err, tr("Hranice „%1“ u volby --threshold není číslo od 0 do 100.").arg(value));
+                return 2;
+            }
+        } else if (option == QLatin1String("--threshold") ||
+                   option == QLatin1String("--export-results") ||
+                   option == QLatin1String("--export-summary")) {
+            writeLine(err, tr("Volbu %1 nelze použít s %2. Nápovědu vypíše --help.")
+                               .arg(option, exportOption(kind)));
+            return 2;
         } else {
             writeLine(err, tr("Neznámá volba „%1“. Nápovědu vypíše --help.").arg(option));
             return 2;
         }
     }
-    if (outPath.isEmpty()) {
-        writeLine(err, tr("Chybí soubor: --export-results SOUBOR.csv"));
+    if (options.outPath.isEmpty()) {
+        writeLine(err, tr("Chybí soubor: %1 SOUBOR.csv").arg(exportOption(kind)));
         return 2;
     }
+    const ResultFilter &filter = options.filter;
     if (filter.from.isValid() && filter.to.isValid() && filter.from > filter.to) {
         writeLine(err, tr("Období je prázdné: --from je pozdější než --to."));
         return 2;
     }
+    return 0;
+}
+
+// The class and the pupil must be in the database: a misspelt one would give an empty file
+// that looks like a class that never practised. A pupil without a class gets the one class
+// that surname is in. Returns the reason when not, else an empty text.
+QString resolveFilter(const ResultsDatabase &results, ExportOptions &options)
+{
+    ResultFilter &filter = options.filter;
+    if (!filter.className.isEmpty()) {
+        const QStringList classes = results.classes();
+        if (classes.isEmpty()) {
+            return tr("Třída „%1“ v databázi není, databáze zatím žádnou třídu nemá.")
+                .arg(filter.className);
+        }
+        if (!classes.contains(filter.className)) {
+            return tr("Třída „%1“ v databázi není. Třídy v databázi: %2.")
+                .arg(filter.className, classes.join(tr(", ")));
+        }
+    }
+    if (options.pupil.isEmpty()) {
+        return {};
+    }
+    QStringList classes;
+    for (const auto &[surname, className] : results.pupils(filter.className)) {
+        if (surname == options.pupil && !classes.contains(className)) {
+            classes.append(className);
+        }
+    }
+    if (classes.isEmpty()) {
+        return filter.className.isEmpty() ? tr("Žák „%1“ v databázi není.").arg(options.pupil)
+                                          : tr("Žák „%1“ ve třídě %2 v databázi není.")
+                                                .arg(options.pupil, filter.className);
+    }
+    if (classes.size() > 1) {
+        return tr("Příjmení „%1“ je ve více třídách: %2. Třídu zvolte volbou --class.")
+            .arg(options.pupil, classes.join(tr(", ")));
+    }
+    filter.surname = options.pupil;
+    filter.className = classes.constFirst();
+    return {};
+}
+
+// The per-pupil table of "Souhrny", as its CSV export writes it. Returns the failure, or an
+// empty text with the number of rows in `rows`.
+QString exportSummaryCsv(const ResultsDatabase &results, const ExportOptions &options, qint64 &rows)
+{
+    QList<QVariantList> values;
+    for (const PupilSummary &pupil : results.pupilSummaries(options.filter, options.threshold)) {
+        values.append(pupilSummaryValues(pupil));
+    }
+    rows = values.size();
+    ValueTableModel model(pupilSummaryTitles());
+    model.setRows(std::move(values));
+    return saveWholeFile(options.outPath, modelCsv(model));
+}
+
+int runExport(const QStringList &arguments, const QString &defaultDatabase, ExportKind kind,
+              QIODevice &out, QIODevice &err)
+{
+    ExportOptions options;
+    options.databasePath = defaultDatabase;
+    if (const int status = parseOptions(arguments, kind, options, err); status != 0) {
+        return status;
+    }
     try {
-        const auto database = TeacherDatabase::open(DatabaseLocation::fromText(databasePath));
+        const auto database =
+            TeacherDatabase::open(DatabaseLocation::fromText(options.databasePath));
         const ResultsDatabase results(*database);
-        const ExportOutcome outcome = exportResultsCsv(results, filter, ResultSort{}, outPath);
+        if (const QString failure = resolveFilter(results, options); !failure.isEmpty()) {
+            writeLine(err, failure);
+            return 1;
+        }
+        const QString shown = QDir::toNativeSeparators(options.outPath);
+        if (kind == ExportKind::Summary) {
+            qint64 rows = 0;
+            if (const QString failure = exportSummaryCsv(results, options, rows);
+                !failure.isEmpty()) {
+                writeLine(err, failure);
+                return 1;
+            }
+            writeLine(out,
+                      tr("Do souboru %1 zapsán souhrn po žácích, řádků: %2.").arg(shown).arg(rows));
+            return 0;
+        }
+        const ExportOutcome outcome =
+            exportResultsCsv(results, options.filter, ResultSort{}, options.outPath);
         if (!outcome.failure.isEmpty()) {
             writeLine(err, outcome.failure);
             return 1;
         }
-        writeLine(out, tr("Do souboru %1 zapsáno výsledků: %2.")
-                           .arg(QDir::toNativeSeparators(outPath))
-                           .arg(outcome.rows));
+        writeLine(out, tr("Do souboru %1 zapsáno výsledků: %2.").arg(shown).arg(outcome.rows));
     } catch (const DatabaseError &error) {
         writeLine(err, QString::fromStdString(error.what()));
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+int runExportCommand(const QStringList &arguments, const QString &defaultDatabase, QIODevice &out,
+                     QIODevice &err)
+{
+    return runExport(arguments, defaultDatabase, ExportKind::Results, out, err);
+}
+
+int runSummaryExportCommand(const QStringList &arguments, const QString &defaultDatabase,
+                            QIODevice &out, QIODevice &err)
+{
+    return runExport(arguments, defaultDatabase, ExportKind::Summary, out, err);
 }

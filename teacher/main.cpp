@@ -4,6 +4,7 @@
 #include "teacher/decodecommand.h"
 #include "teacher/exportcommand.h"
 #include "teacher/mainwindow.h"
+#include "teacher/storecommand.h"
 
 #include <QApplication>
 #include <QFile>
@@ -50,8 +51,14 @@ int runCommandLine(int argc, char *argv[])
         return runDecodeCommand(arguments.mid(1), out, err);
     }
     // Before --database, which also starts the copy to a server.
+    if (arguments.contains(QLatin1String("--store"))) {
+        return runStoreCommand(arguments, schoolDatabasePath(), out, err);
+    }
     if (arguments.contains(QLatin1String("--export-results"))) {
         return runExportCommand(arguments, schoolDatabasePath(), out, err);
+    }
+    if (arguments.contains(QLatin1String("--export-summary"))) {
+        return runSummaryExportCommand(arguments, schoolDatabasePath(), out, err);
     }
     if (first == QLatin1String("--copy-to-server") || first == QLatin1String("--database")) {
         return runCopyCommand(arguments, out, err);

@@ -4,10 +4,13 @@
 #include "app/appicon.h"
 #include "database/resultsdatabase.h"
 #include "database/teacherdatabase.h"
+#include "teacher/czechtext.h"
 #include "teacher/messages.h"
 #include "teacher/progresspage.h"
 #include "teacher/pupilspage.h"
 #include "teacher/reportspage.h"
+#include "teacher/reportstore.h"
+#include "teacher/reporttablemodel.h"
 #include "teacher/resultspage.h"
 #include "teacher/serverdialogs.h"
 #include "teacher/summarypage.h"
@@ -25,6 +28,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -71,6 +75,7 @@ MainWindow::MainWindow(QWidget *parent)
                     }
                 });
         connect(page, &ResultPage::statusMessage, this, &MainWindow::showStatus);
+        connect(page, &ResultPage::databaseChanged, this, &MainWindow::databaseChanged);
     }
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::updateResultActions);
     setCentralWidget(tabs_);
@@ -80,6 +85,8 @@ MainWindow::MainWindow(QWidget *parent)
     statusBar()->addPermanentWidget(databaseLabel_);
     connect(reportsPage_, &ReportsPage::statusMessage, this, &MainWindow::showStatus);
     connect(pupilsPage_, &PupilsPage::statusMessage, this, &MainWindow::showStatus);
+    connect(reportsPage_, &ReportsPage::databaseChanged, this, &MainWindow::databaseChanged);
+    connect(pupilsPage_, &PupilsPage::databaseChanged, this, &MainWindow::databaseChanged);
 
     createMenus();
     updateTitle();
@@ -154,6 +161,12 @@ void MainWindow::createMenus()
     QMenu *edit = menuBar()->addMenu(tr("Ú&pravy"));
     edit->addAction(reportsPage_->pasteAction());
     edit->addAction(reportsPage_->clearAction());
+    edit->addAction(reportsPage_->assignAction());
+    edit->addAction(reportsPage_->deleteAction());
+    edit->addAction(reportsPage_->loadUnassignedAction());
+    edit->addSeparator();
+    edit->addAction(resultsPage_->assignAction());
+    edit->addAction(resultsPage_->deleteAction());
     edit->addSeparator();
     edit->addAction(pupilsPage_->addPupilAction());
     edit->addAction(pupilsPage_->editPupilAction());
@@ -198,8 +211,57 @@ void MainWindow::openInitialDatabase()
                   "Soubor)."));
 }
 
+bool MainWindow::confirmUnstoredReports()
+{
+    const int unstored = reportsPage_->model()->unstoredGoodCount();
+    if (unstored == 0) {
+        return true;
+    }
+    QString text =
+        czechCount(unstored, tr("V seznamu je %1 zpráva, která není uložená v databázi."),
+                   tr("V seznamu jsou %1 zprávy, které nejsou uložené v databázi."),
+                   tr("V seznamu je %1 zpráv, které nejsou uložené v databázi."));
+    if (database_ == nullptr) {
+        text += u' ' + tr("Žádná databáze není otevřená, zprávy nelze uložit.");
+    }
+    QMessageBox box(QMessageBox::Question, tr("Tesilka – učitel"), text, QMessageBox::NoButton,
+                    this);
+    box.setObjectName(QStringLiteral("unstoredQuestion"));
+    QPushButton *store = database_ != nullptr
+                             ? box.addButton(tr("Uložit do databáze"), QMessageBox::AcceptRole)
+                             : nullptr;
+    QPushButton *discard = box.addButton(tr("Zahodit"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(tr("Zrušit"), QMessageBox::RejectRole);
+    // Enter keeps the reports, Escape keeps everything as it is.
+    box.setDefaultButton(store != nullptr ? store : cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (store != nullptr && box.clickedButton() == store) {
+        return reportsPage_->storeRows();
+    }
+    if (box.clickedButton() == discard) {
+        reportsPage_->clearList();
+        return true;
+    }
+    return false;
+}
+
+void MainWindow::databaseChanged()
+{
+    for (ResultPage *page :
+         {static_cast<ResultPage *>(resultsPage_), static_cast<ResultPage *>(summaryPage_),
+          static_cast<ResultPage *>(progressPage_)}) {
+        page->reloadFromDatabase();
+    }
+    reportsPage_->refreshOwners();
+    pupilsPage_->reloadList();
+}
+
 bool MainWindow::openDatabase(const DatabaseLocation &location)
 {
+    if (!confirmUnstoredReports()) {
+        return false;
+    }
     std::unique_ptr<TeacherDatabase> database;
     try {
         database = TeacherDatabase::open(location);
@@ -211,6 +273,18 @@ bool MainWindow::openDatabase(const DatabaseLocation &location)
     QString status = tr("Otevřena databáze %1.").arg(location.displayName());
     if (database->addedReportsTable()) {
         status += u' ' + tr("Přidána tabulka Zpravy pro zprávy z e-mailu.");
+    } else if (database->addedReportFields()) {
+        status += u' ' + tr("Tabulka Zpravy doplněna o žáka, kterému zpráva patří.");
+    }
+    try {
+        // Reports stored before they could be assigned, or before the pupil was on the list.
+        if (const int linked = linkUnassignedReports(*database); linked > 0) {
+            status += u' ' + czechCount(linked, tr("%1 uložená zpráva přiřazena žákovi."),
+                                        tr("%1 uložené zprávy přiřazeny žákům."),
+                                        tr("%1 uložených zpráv přiřazeno žákům."));
+        }
+    } catch (const DatabaseError &error) {
+        showWarning(this, QString::fromStdString(error.what()));
     }
     useDatabase(std::move(database), status);
     return true;
@@ -218,6 +292,9 @@ bool MainWindow::openDatabase(const DatabaseLocation &location)
 
 bool MainWindow::createDatabase(const QString &path, bool replaceExisting)
 {
+    if (!confirmUnstoredReports()) {
+        return false;
+    }
     std::unique_ptr<TeacherDatabase> database;
     try {
         database = TeacherDatabase::create(DatabaseLocation::sqliteFile(path), replaceExisting);
@@ -295,6 +372,9 @@ void MainWindow::chooseCopyToServer()
         showWarning(this, tr("Otevřete nejdřív soubor školní databáze, který se má zkopírovat."));
         return;
     }
+    if (!confirmUnstoredReports()) {
+        return;
+    }
     if (auto server = copyToServer(this, *database_)) {
         const QString name = server->location().displayName();
         useDatabase(std::move(server),
@@ -339,6 +419,10 @@ void MainWindow::updateTitle()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!confirmUnstoredReports()) {
+        event->ignore();
+        return;
+    }
     QSettings settings;
     settings.setValue(geometryKey, saveGeometry());
     settings.setValue(stateKey, saveState());

@@ -62,11 +62,16 @@ public slots:
     void chooseResultsPdf();
     // Writes the shown results page to a PDF file; false (with a message) on failure.
     bool exportResultsPdf(const QString &path);
+    // A page changed the database: every page shows the new state.
+    void databaseChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // With good reports in the list that the open database lacks: asks whether to store them,
+    // drop them or stay. True to go on.
+    bool confirmUnstoredReports();
     void createMenus();
     void useDatabase(std::unique_ptr<TeacherDatabase> database, const QString &status);
     void updateTitle();

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/pupilspage.h"
 
-#include "teacher/files/csvwriter.h"
 #include "database/teacherdatabase.h"
 #include "teacher/actionbutton.h"
 #include "teacher/classlistimportdialog.h"
 #include "teacher/czechtext.h"
+#include "teacher/files/csvwriter.h"
 #include "teacher/filesave.h"
 #include "teacher/messages.h"
 #include "teacher/pupildialog.h"
 #include "teacher/pupiltablemodel.h"
+#include "teacher/reportstore.h"
 
 #include <QAction>
 #include <QDir>
@@ -143,8 +144,7 @@ void PupilsPage::addPupil()
     try {
         const qint64 key = database_->addPupil(dialog.surname(), dialog.className());
         reload(key);
-        emit statusMessage(
-            tr("Přidán žák „%1“, třída %2.").arg(dialog.surname(), dialog.className()));
+        listChanged(tr("Přidán žák „%1“, třída %2.").arg(dialog.surname(), dialog.className()));
     } catch (const DatabaseError &error) {
         showWarning(this, QString::fromStdString(error.what()));
     }
@@ -166,7 +166,9 @@ void PupilsPage::editPupil()
     try {
         database_->updatePupil(pupil);
         reload(pupil.key);
-        emit statusMessage(tr("Upraven žák „%1“, třída %2.").arg(pupil.surname, pupil.className));
+        listChanged(tr("Upraven žák „%1“, třída %2; jeho výsledky a zprávy jsou pod novým "
+                       "jménem.")
+                        .arg(pupil.surname, pupil.className));
     } catch (const DatabaseError &error) {
         showWarning(this, QString::fromStdString(error.what()));
         reload(pupil.key);
@@ -191,7 +193,7 @@ void PupilsPage::deletePupil()
     try {
         database_->deletePupil(pupil.key);
         reload(neighbour);
-        emit statusMessage(tr("Smazán žák „%1“, třída %2.").arg(pupil.surname, pupil.className));
+        listChanged(tr("Smazán žák „%1“, třída %2.").arg(pupil.surname, pupil.className));
     } catch (const DatabaseError &error) {
         showWarning(this, QString::fromStdString(error.what()));
     }
@@ -228,16 +230,33 @@ void PupilsPage::importClassList(const QString &path)
         const PupilImportResult result = database_->importPupils(dialog.rowsToImport());
         reload();
         const int skipped = static_cast<int>(dialog.issueTexts().size() + result.skipped.size());
-        emit statusMessage(czechCount(result.added, tr("Importován %1 žák"),
-                                      tr("Importováni %1 žáci"), tr("Importováno %1 žáků")) +
-                           (skipped > 0 ? tr(", ") + czechCount(skipped, tr("%1 řádek přeskočen"),
-                                                                tr("%1 řádky přeskočeny"),
-                                                                tr("%1 řádků přeskočeno"))
-                                        : QString()) +
-                           u'.');
+        listChanged(czechCount(result.added, tr("Importován %1 žák"), tr("Importováni %1 žáci"),
+                               tr("Importováno %1 žáků")) +
+                    (skipped > 0 ? tr(", ") + czechCount(skipped, tr("%1 řádek přeskočen"),
+                                                         tr("%1 řádky přeskočeny"),
+                                                         tr("%1 řádků přeskočeno"))
+                                 : QString()) +
+                    u'.');
     } catch (const DatabaseError &error) {
         showWarning(this, QString::fromStdString(error.what()));
     }
+}
+
+void PupilsPage::listChanged(const QString &status)
+{
+    QString message = status;
+    try {
+        // Reports of nobody's may fit a pupil of the list now.
+        if (const int linked = linkUnassignedReports(*database_); linked > 0) {
+            message += u' ' + czechCount(linked, tr("%1 uložená zpráva přiřazena žákovi."),
+                                         tr("%1 uložené zprávy přiřazeny žákům."),
+                                         tr("%1 uložených zpráv přiřazeno žákům."));
+        }
+    } catch (const DatabaseError &error) {
+        showWarning(this, QString::fromStdString(error.what()));
+    }
+    emit databaseChanged();
+    emit statusMessage(message);
 }
 
 void PupilsPage::chooseExportFile()

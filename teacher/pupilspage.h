@@ -40,11 +40,17 @@ public slots:
     void chooseClassList();
     void chooseExportFile();
 
+    // Reads the list again (another page changed it).
+    void reloadList() { reload(); }
+
 signals:
     void statusMessage(const QString &text);
+    // The list changed, and with it whose some reports are.
+    void databaseChanged();
 
 private:
     void reload(qint64 selectKey = -1);
+    void listChanged(const QString &status);
     void updateActions();
     [[nodiscard]] int currentRow() const;
 

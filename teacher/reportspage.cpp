@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/reportspage.h"
 
-#include "teacher/files/mailtext.h"
-#include "results/reportdecoder.h"
 #include "database/teacherdatabase.h"
-#include "teacher/reportstore.h"
+#include "results/reportdecoder.h"
 #include "teacher/actionbutton.h"
 #include "teacher/czechtext.h"
+#include "teacher/files/mailtext.h"
 #include "teacher/messages.h"
+#include "teacher/pupilchooser.h"
+#include "teacher/reportstore.h"
 #include "teacher/reporttablemodel.h"
 
 #include <QAction>
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QUrl>
@@ -37,7 +39,10 @@ ReportsPage::ReportsPage(QWidget *parent)
       summary_(new QLabel(this)), pasteAction_(new QAction(tr("&Vložit text"), this)),
       openFilesAction_(new QAction(tr("Otevřít sou&bory se zprávami…"), this)),
       storeAction_(new QAction(tr("U&ložit do databáze"), this)),
-      clearAction_(new QAction(tr("V&yprázdnit seznam"), this))
+      clearAction_(new QAction(tr("V&yprázdnit seznam"), this)),
+      assignAction_(new QAction(tr("Přiř&adit žákovi…"), this)),
+      deleteAction_(new QAction(tr("S&mazat z databáze…"), this)),
+      loadUnassignedAction_(new QAction(tr("Načíst nepř&iřazené z databáze"), this))
 {
     setObjectName(QStringLiteral("reportsPage"));
     setAccessibleName(tr("Zprávy z e-mailu"));
@@ -57,6 +62,16 @@ ReportsPage::ReportsPage(QWidget *parent)
     connect(openFilesAction_, &QAction::triggered, this, &ReportsPage::chooseFiles);
     connect(storeAction_, &QAction::triggered, this, &ReportsPage::store);
     connect(clearAction_, &QAction::triggered, this, &ReportsPage::clearList);
+    assignAction_->setStatusTip(tr("Přiřadí vybrané zprávy žákovi ze seznamu"));
+    deleteAction_->setShortcut(QKeySequence::Delete);
+    deleteAction_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    deleteAction_->setStatusTip(tr("Smaže vybrané zprávy z databáze; v seznamu zůstanou"));
+    addAction(deleteAction_);
+    loadUnassignedAction_->setStatusTip(
+        tr("Přidá do seznamu uložené zprávy, které nepatří žádnému žákovi"));
+    connect(assignAction_, &QAction::triggered, this, &ReportsPage::chooseOwner);
+    connect(deleteAction_, &QAction::triggered, this, &ReportsPage::deleteSelected);
+    connect(loadUnassignedAction_, &QAction::triggered, this, &ReportsPage::loadUnassigned);
 
     auto *hint = new QLabel(
         tr("Vložte text e-mailu se zprávou (Ctrl+V), otevřete soubory .txt nebo .eml, nebo je "
@@ -84,6 +99,7 @@ ReportsPage::ReportsPage(QWidget *parent)
         {ReportTableModel::FirstFieldColumn + 5, QStringLiteral("Dobře")},
         {ReportTableModel::FirstFieldColumn + 6, QStringLiteral("Špatně")},
         {ReportTableModel::FirstFieldColumn + 7, QStringLiteral("Úspěšnost %")},
+        {ReportTableModel::PupilColumn, QStringLiteral("Nováková-Dvořáková (3.A)")},
     };
     for (const auto &[column, sample] : widths) {
         table_->setColumnWidth(column, metrics.horizontalAdvance(sample) + 16);
@@ -95,7 +111,7 @@ ReportsPage::ReportsPage(QWidget *parent)
                 for (int row = first; row <= last; ++row) {
                     if (model_->isBad(row)) {
                         table_->setSpan(row, ReportTableModel::FirstFieldColumn, 1,
-                                        ReportTableModel::ColumnCount -
+                                        ReportTableModel::PupilColumn -
                                             ReportTableModel::FirstFieldColumn);
                     }
                 }
@@ -110,20 +126,48 @@ ReportsPage::ReportsPage(QWidget *parent)
         buttons->addWidget(buttonFor(action, this));
     }
     buttons->addStretch();
+    auto *ownerButtons = new QHBoxLayout;
+    for (QAction *action : {assignAction_, deleteAction_, loadUnassignedAction_}) {
+        ownerButtons->addWidget(buttonFor(action, this));
+    }
+    ownerButtons->addStretch();
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ReportsPage::updateActions);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(hint);
     layout->addLayout(buttons);
     layout->addWidget(summary_);
     layout->addWidget(table_, 1);
+    layout->addLayout(ownerButtons);
     updateActions();
 }
 
 void ReportsPage::setDatabase(TeacherDatabase *database)
 {
     database_ = database;
-    // What was stored went into the previous database.
-    model_->markAllUnstored();
+    // What was stored went into the previous database: this one says what it holds.
+    refreshOwners();
+}
+
+void ReportsPage::refreshOwners()
+{
+    if (database_ == nullptr) {
+        model_->forgetOwners();
+        updateActions();
+        return;
+    }
+    try {
+        const QHash<QString, ReportAssignment> stored =
+            database_->reportAssignments(model_->goodBlocks());
+        const ListMatcher matcher(database_->pupils());
+        model_->setOwners(stored, [&matcher](const DecodedReport &report) {
+            return matcher.assignmentFor(report.student, report.className);
+        });
+    } catch (const DatabaseError &error) {
+        model_->forgetOwners();
+        showWarning(this, QString::fromStdString(error.what()));
+    }
     updateActions();
 }
 
@@ -137,6 +181,17 @@ QString ReportsPage::foundText(int good, int bad) const
     return text;
 }
 
+QString ReportsPage::storedText(int stored) const
+{
+    if (stored <= 0 || database_ == nullptr) {
+        return {};
+    }
+    return tr(" (") +
+           czechCount(stored, tr("%1 už je v databázi"), tr("%1 už jsou v databázi"),
+                      tr("%1 už je v databázi")) +
+           u')';
+}
+
 void ReportsPage::addText(const QString &source, const QString &text)
 {
     const QList<DecodedReport> reports = findReportBlocks(text);
@@ -146,11 +201,14 @@ void ReportsPage::addText(const QString &source, const QString &text)
     }
     const auto bad = static_cast<int>(
         std::count_if(reports.begin(), reports.end(), [](const auto &r) { return !r.isOk(); }));
+    const int unstoredBefore = model_->unstoredGoodCount();
     model_->appendReports(source, reports);
+    refreshOwners();
     table_->scrollToBottom();
-    updateActions();
-    emit statusMessage(
-        tr("%1: %2.").arg(source, foundText(static_cast<int>(reports.size()) - bad, bad)));
+    const int good = static_cast<int>(reports.size()) - bad;
+    emit statusMessage(tr("%1: %2%3.")
+                           .arg(source, foundText(good, bad),
+                                storedText(good - (model_->unstoredGoodCount() - unstoredBefore))));
 }
 
 void ReportsPage::addFiles(const QStringList &paths)
@@ -176,11 +234,13 @@ void ReportsPage::addFiles(const QStringList &paths)
         }
         model_->appendReports(name, reports);
     }
+    const int unstoredBefore = model_->unstoredGoodCount() - found;
+    refreshOwners();
     table_->scrollToBottom();
-    updateActions();
     QString message = czechCount(static_cast<int>(paths.size()), tr("Přečten %1 soubor"),
                                  tr("Přečteny %1 soubory"), tr("Přečteno %1 souborů")) +
-                      tr(": ") + foundText(found, bad) + u'.';
+                      tr(": ") + foundText(found, bad) +
+                      storedText(found - (model_->unstoredGoodCount() - unstoredBefore)) + u'.';
     if (!empty.isEmpty()) {
         message += u' ' + tr("Bez zprávy: %1.").arg(empty.join(tr(", ")));
     }
@@ -213,22 +273,29 @@ void ReportsPage::chooseFiles()
 
 void ReportsPage::store()
 {
+    storeRows();
+}
+
+bool ReportsPage::storeRows(const QList<int> &rows)
+{
     if (database_ == nullptr) {
         showWarning(this, tr("Nejprve otevřete nebo vytvořte databázi (nabídka Soubor)."));
-        return;
+        return false;
     }
-    if (model_->unstoredGoodCount() == 0) {
-        emit statusMessage(tr("Není co uložit: v seznamu není žádná neuložená zpráva."));
-        return;
+    const QList<DecodedReport> reports = model_->unstoredReports(rows);
+    if (std::none_of(reports.begin(), reports.end(), [](const auto &r) { return r.isOk(); })) {
+        if (rows.isEmpty()) {
+            emit statusMessage(tr("Není co uložit: v seznamu není žádná neuložená zpráva."));
+        }
+        return true;
     }
     ReportStoreResult result;
     try {
-        result = storeDecodedReports(*database_, model_->unstoredReports(),
-                                     QDateTime::currentDateTime());
+        result = storeDecodedReports(*database_, reports, QDateTime::currentDateTime());
     } catch (const DatabaseError &error) {
         showWarning(this, QString::fromStdString(error.what()));
         emit statusMessage(tr("Zprávy nebyly uloženy."));
-        return;
+        return false;
     }
     QString message = czechCount(result.added, tr("Uložena %1 zpráva"), tr("Uloženy %1 zprávy"),
                                  tr("Uloženo %1 zpráv"));
@@ -241,9 +308,183 @@ void ReportsPage::store()
                                          tr("%1 vadné bloky nebyly uloženy"),
                                          tr("%1 vadných bloků nebylo uloženo"));
     }
-    model_->markAllStored();
-    updateActions();
+    // Whose they are, once there is a class list to know it by.
+    QStringList owners;
+    if (result.linked > 0) {
+        owners << czechCount(result.linked, tr("%1 přiřazena žákovi"), tr("%1 přiřazeny žákům"),
+                             tr("%1 přiřazeno žákům"));
+    }
+    if (result.unassigned > 0 && result.linked > 0) {
+        owners << czechCount(result.unassigned, tr("%1 nepřiřazená"), tr("%1 nepřiřazené"),
+                             tr("%1 nepřiřazených"));
+    } else if (result.unassigned > 0 && !database_->pupils().isEmpty()) {
+        owners << czechCount(result.unassigned, tr("%1 nepatří žádnému žákovi ze seznamu"),
+                             tr("%1 nepatří žádnému žákovi ze seznamu"),
+                             tr("%1 nepatří žádnému žákovi ze seznamu"));
+    }
+    if (!owners.isEmpty()) {
+        message += tr("; ") + owners.join(tr(", "));
+    }
+    refreshOwners();
+    emit databaseChanged();
     emit statusMessage(message + u'.');
+    return true;
+}
+
+QList<int> ReportsPage::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : table_->selectionModel()->selectedRows()) {
+        rows.append(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void ReportsPage::chooseOwner()
+{
+    QList<int> rows;
+    for (const int row : selectedRows()) {
+        if (!model_->isBad(row)) {
+            rows.append(row);
+        }
+    }
+    if (database_ == nullptr || rows.isEmpty()) {
+        return;
+    }
+    QList<PupilRecord> pupils;
+    try {
+        pupils = database_->pupils();
+    } catch (const DatabaseError &error) {
+        showWarning(this, QString::fromStdString(error.what()));
+        return;
+    }
+    const DecodedReport &first = model_->report(rows.first());
+    PupilChooser chooser(pupils, first.student, first.className, this);
+    if (chooser.exec() != QDialog::Accepted) {
+        return;
+    }
+    switch (chooser.choice()) {
+    case PupilChooser::Choice::Pupil:
+        assignRows(rows, chooser.surname(), chooser.className());
+        break;
+    case PupilChooser::Choice::NewPupil:
+        assignRows(rows, chooser.surname(), chooser.className(), true);
+        break;
+    case PupilChooser::Choice::Nobody:
+        assignRows(rows, {}, {});
+        break;
+    }
+}
+
+bool ReportsPage::assignRows(const QList<int> &rows, const QString &surname,
+                             const QString &className, bool addToList)
+{
+    if (database_ == nullptr || !storeRows(rows)) {
+        return false;
+    }
+    try {
+        if (addToList) {
+            database_->addPupil(surname, className);
+        }
+        const int changed = database_->assignReports(model_->goodBlocks(rows), surname, className);
+        refreshOwners();
+        emit databaseChanged();
+        const QString count = czechCount(changed, tr("%1 zpráva"), tr("%1 zprávy"), tr("%1 zpráv"));
+        emit statusMessage(
+            surname.isEmpty() ? tr("Nepřiřazeno nikomu: %1.").arg(count)
+            : addToList
+                ? tr("Přidán žák „%1“, třída %2, a přiřazena mu %3.").arg(surname, className, count)
+                : tr("Žákovi „%1“ (%2) přiřazena %3.").arg(surname, className, count));
+    } catch (const DatabaseError &error) {
+        showWarning(this, QString::fromStdString(error.what()));
+        refreshOwners();
+        return false;
+    }
+    return true;
+}
+
+void ReportsPage::deleteSelected()
+{
+    QList<int> rows;
+    for (const int row : selectedRows()) {
+        if (!model_->isBad(row) && model_->isStored(row)) {
+            rows.append(row);
+        }
+    }
+    if (database_ == nullptr || rows.isEmpty()) {
+        emit statusMessage(tr("Vyberte zprávy uložené v databázi, které se mají smazat."));
+        return;
+    }
+    QStringList names;
+    for (const int row : rows) {
+        const QString name = model_->report(row).student;
+        if (!names.contains(name)) {
+            names.append(name);
+        }
+    }
+    const QString question =
+        czechCount(static_cast<int>(rows.size()), tr("Smazat %1 zprávu z databáze (%2)?"),
+                   tr("Smazat %1 zprávy z databáze (%2)?"), tr("Smazat %1 zpráv z databáze (%2)?"))
+            .arg(names.join(tr(", ")));
+    if (!askYesNo(this, question + u' ' + tr("V seznamu zůstanou a lze je uložit znovu."))) {
+        return;
+    }
+    deleteRows(rows);
+}
+
+bool ReportsPage::deleteRows(const QList<int> &rows)
+{
+    try {
+        const int deleted = database_->deleteReports(model_->goodBlocks(rows));
+        refreshOwners();
+        emit databaseChanged();
+        emit statusMessage(czechCount(deleted, tr("Z databáze smazána %1 zpráva."),
+                                      tr("Z databáze smazány %1 zprávy."),
+                                      tr("Z databáze smazáno %1 zpráv.")));
+    } catch (const DatabaseError &error) {
+        showWarning(this, QString::fromStdString(error.what()));
+        return false;
+    }
+    return true;
+}
+
+void ReportsPage::loadUnassigned()
+{
+    if (database_ == nullptr) {
+        return;
+    }
+    QList<DecodedReport> reports;
+    try {
+        const QStringList blocks = model_->goodBlocks();
+        const QSet<QString> shown(blocks.cbegin(), blocks.cend());
+        for (const UnassignedReport &stored : database_->unassignedReports()) {
+            if (shown.contains(stored.row.canonicalBlock)) {
+                continue;
+            }
+            // Read back as it was decoded: the database keeps every field of a good report.
+            DecodedReport report = decodeReportBlock(stored.row.canonicalBlock);
+            if (report.isOk()) {
+                report.firstLine = 1;
+                reports.append(report);
+            }
+        }
+    } catch (const DatabaseError &error) {
+        showWarning(this, QString::fromStdString(error.what()));
+        return;
+    }
+    if (reports.isEmpty()) {
+        emit statusMessage(tr("V databázi není žádná nepřiřazená zpráva, která by už nebyla v "
+                              "seznamu."));
+        return;
+    }
+    model_->appendReports(tr("databáze"), reports);
+    refreshOwners();
+    table_->scrollToBottom();
+    emit statusMessage(czechCount(static_cast<int>(reports.size()),
+                                  tr("Načtena %1 nepřiřazená zpráva z databáze."),
+                                  tr("Načteny %1 nepřiřazené zprávy z databáze."),
+                                  tr("Načteno %1 nepřiřazených zpráv z databáze.")));
 }
 
 void ReportsPage::clearList()
@@ -257,6 +498,15 @@ void ReportsPage::updateActions()
 {
     storeAction_->setEnabled(database_ != nullptr && model_->unstoredGoodCount() > 0);
     clearAction_->setEnabled(model_->rowCount() > 0);
+    const QList<int> rows = selectedRows();
+    const bool good =
+        std::any_of(rows.begin(), rows.end(), [this](int row) { return !model_->isBad(row); });
+    const bool stored = std::any_of(rows.begin(), rows.end(), [this](int row) {
+        return !model_->isBad(row) && model_->isStored(row);
+    });
+    assignAction_->setEnabled(database_ != nullptr && good);
+    deleteAction_->setEnabled(database_ != nullptr && stored);
+    loadUnassignedAction_->setEnabled(database_ != nullptr);
     summary_->setText(model_->rowCount() == 0
                           ? tr("Seznam je prázdný.")
                           : tr("V seznamu: %1; neuložené zprávy: %2.")

@@ -26,6 +26,9 @@ public:
     [[nodiscard]] QAction *openFilesAction() const { return openFilesAction_; }
     [[nodiscard]] QAction *storeAction() const { return storeAction_; }
     [[nodiscard]] QAction *clearAction() const { return clearAction_; }
+    [[nodiscard]] QAction *assignAction() const { return assignAction_; }
+    [[nodiscard]] QAction *deleteAction() const { return deleteAction_; }
+    [[nodiscard]] QAction *loadUnassignedAction() const { return loadUnassignedAction_; }
     [[nodiscard]] ReportTableModel *model() const { return model_; }
     [[nodiscard]] QTableView *table() const { return table_; }
 
@@ -34,14 +37,34 @@ public:
     // Reads .txt and .eml files, MIME and all, and adds their blocks.
     void addFiles(const QStringList &paths);
 
+    // Stores the good rows not yet stored (all of them, or of `rows`); false when the database
+    // refused (the teacher was told).
+    bool storeRows(const QList<int> &rows = {});
+    // The selected good rows go to this pupil (empty surname: to nobody), stored first if
+    // they are not; `addToList` adds the pupil to the class list in the same step.
+    bool assignRows(const QList<int> &rows, const QString &surname, const QString &className,
+                    bool addToList = false);
+    // Deletes the selected stored reports from the database; the rows stay in the list.
+    bool deleteRows(const QList<int> &rows);
+    [[nodiscard]] QList<int> selectedRows() const;
+
 public slots:
     void paste();
     void chooseFiles();
     void store();
     void clearList();
+    // Asks whom the selected reports belong to.
+    void chooseOwner();
+    void deleteSelected();
+    // Adds the stored reports of nobody's to the list, to be assigned.
+    void loadUnassigned();
+    // Reads again what the database knows of the rows: after a change elsewhere.
+    void refreshOwners();
 
 signals:
     void statusMessage(const QString &text);
+    // The reports or the pupils in the database changed.
+    void databaseChanged();
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -50,6 +73,8 @@ protected:
 private:
     void updateActions();
     [[nodiscard]] QString foundText(int good, int bad) const;
+    // " (2 už jsou v databázi)" for blocks just read that the database holds already.
+    [[nodiscard]] QString storedText(int stored) const;
 
     TeacherDatabase *database_ = nullptr;
     ReportTableModel *model_;
@@ -59,4 +84,7 @@ private:
     QAction *openFilesAction_;
     QAction *storeAction_;
     QAction *clearAction_;
+    QAction *assignAction_;
+    QAction *deleteAction_;
+    QAction *loadUnassignedAction_;
 };

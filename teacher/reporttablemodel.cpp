@@ -19,7 +19,8 @@ void ReportTableModel::appendReports(const QString &source, const QList<DecodedR
     rows_.reserve(rows_.size() + reports.size());
     for (const DecodedReport &report : reports) {
         const QString where = tr("%1, ř. %2").arg(source).arg(report.firstLine);
-        rows_.append({where, report, report.isOk() ? reportFields(report) : QStringList()});
+        rows_.append(
+            {where, report, report.isOk() ? reportFields(report) : QStringList(), false, {}});
         goodCount_ += report.isOk() ? 1 : 0;
         unstoredGood_ += report.isOk() ? 1 : 0;
     }
@@ -35,36 +36,66 @@ void ReportTableModel::clear()
     endResetModel();
 }
 
-QList<DecodedReport> ReportTableModel::unstoredReports() const
+QList<DecodedReport> ReportTableModel::unstoredReports(const QList<int> &rows) const
 {
     QList<DecodedReport> list;
-    for (const Row &row : rows_) {
-        if (!row.stored) {
-            list.append(row.report);
+    const auto take = [&](int row) {
+        if (!rows_.at(row).stored) {
+            list.append(rows_.at(row).report);
         }
+    };
+    if (rows.isEmpty()) {
+        for (int row = 0; row < rows_.size(); ++row) {
+            take(row);
+        }
+    }
+    for (const int row : rows) {
+        take(row);
     }
     return list;
 }
 
-void ReportTableModel::markAllStored()
+QStringList ReportTableModel::goodBlocks(const QList<int> &rows) const
 {
-    setAllStored(true);
-}
-
-void ReportTableModel::markAllUnstored()
-{
-    setAllStored(false);
-}
-
-void ReportTableModel::setAllStored(bool stored)
-{
-    for (Row &row : rows_) {
-        row.stored = stored;
+    QStringList blocks;
+    const auto take = [&](int row) {
+        if (rows_.at(row).report.isOk()) {
+            blocks.append(rows_.at(row).report.canonicalBlock);
+        }
+    };
+    if (rows.isEmpty()) {
+        for (int row = 0; row < rows_.size(); ++row) {
+            take(row);
+        }
     }
-    unstoredGood_ = stored ? 0 : goodCount_;
+    for (const int row : rows) {
+        take(row);
+    }
+    return blocks;
+}
+
+void ReportTableModel::setOwners(
+    const QHash<QString, ReportAssignment> &stored,
+    const std::function<ReportAssignment(const DecodedReport &)> &predict)
+{
+    unstoredGood_ = 0;
+    for (Row &row : rows_) {
+        if (!row.report.isOk()) {
+            continue;
+        }
+        const auto found = stored.constFind(row.report.canonicalBlock);
+        row.stored = found != stored.cend();
+        row.owner = row.stored ? *found : predict(row.report);
+        unstoredGood_ += row.stored ? 0 : 1;
+    }
     if (!rows_.isEmpty()) {
         emit dataChanged(index(0, 0), index(static_cast<int>(rows_.size()) - 1, ColumnCount - 1));
     }
+}
+
+void ReportTableModel::forgetOwners()
+{
+    setOwners({}, [](const DecodedReport &) { return ReportAssignment(); });
 }
 
 int ReportTableModel::goodCount() const
@@ -99,6 +130,21 @@ QVariant ReportTableModel::data(const QModelIndex &index, int role) const
             }
             return row.source;
         }
+        if (column == PupilColumn) {
+            if (bad) {
+                return QString();
+            }
+            const QString who = row.owner.surname.isEmpty()
+                                    ? tr("nepřiřazeno")
+                                    : tr("%1 (%2)").arg(row.owner.surname, row.owner.className);
+            if (role == Qt::DisplayRole) {
+                return who;
+            }
+            return row.stored
+                       ? (row.owner.byTeacher ? tr("%1, přiřadil učitel").arg(who)
+                                              : tr("%1, přiřazeno podle jména a třídy").arg(who))
+                       : tr("%1 po uložení do databáze").arg(who);
+        }
         // The view lets a bad block's reason span the columns of the fields.
         if (bad) {
             return column == FirstFieldColumn || role == Qt::ToolTipRole ? row.report.reason
@@ -123,6 +169,12 @@ QVariant ReportTableModel::data(const QModelIndex &index, int role) const
             font.setBold(true);
             return font;
         }
+        // Not stored yet: the pupil is what the matching would give.
+        if (!bad && column == PupilColumn && !row.stored) {
+            QFont font;
+            font.setItalic(true);
+            return font;
+        }
         return {};
     default:
         return {};
@@ -136,6 +188,9 @@ QVariant ReportTableModel::headerData(int section, Qt::Orientation orientation, 
     }
     if (section == SourceColumn) {
         return tr("Odkud");
+    }
+    if (section == PupilColumn) {
+        return tr("Žák v seznamu");
     }
     return reportColumnTitles().value(section - FirstFieldColumn);
 }

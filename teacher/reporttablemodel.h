@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "database/teacherdatabase.h"
 #include "results/reportdecoder.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // One row per block found in pasted text or opened files: the report's fields, or for a bad
-// block the Czech reason, marked in colour.
+// block the Czech reason, marked in colour; and the pupil a good report belongs to (stored), or
+// would belong to when stored (in italics).
 class ReportTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -18,7 +23,8 @@ public:
     {
         SourceColumn,
         FirstFieldColumn, // Student; the report's fields follow, or a bad block's reason
-        ColumnCount = FirstFieldColumn + 8
+        PupilColumn = FirstFieldColumn + 8,
+        ColumnCount
     };
 
     explicit ReportTableModel(QObject *parent = nullptr);
@@ -27,13 +33,19 @@ public:
     void appendReports(const QString &source, const QList<DecodedReport> &reports);
     void clear();
 
-    // The rows not yet handed to the database, good and bad.
-    [[nodiscard]] QList<DecodedReport> unstoredReports() const;
+    // The rows not yet in the database, good and bad; of `rows` only, when given.
+    [[nodiscard]] QList<DecodedReport> unstoredReports(const QList<int> &rows = {}) const;
     [[nodiscard]] int unstoredGoodCount() const { return unstoredGood_; }
-    // After a save: those rows are shown as stored and not handed over again. With another
-    // database, every row is unstored again.
-    void markAllStored();
-    void markAllUnstored();
+    // The blocks of the good rows.
+    [[nodiscard]] QStringList goodBlocks(const QList<int> &rows = {}) const;
+    [[nodiscard]] bool isStored(int row) const { return rows_.at(row).stored; }
+    [[nodiscard]] const DecodedReport &report(int row) const { return rows_.at(row).report; }
+    // What the database says of each good row: stored (and whose), or not; for a row not
+    // stored, `predict` says whose it would be. Rows of a bad block stay as they are.
+    void setOwners(const QHash<QString, ReportAssignment> &stored,
+                   const std::function<ReportAssignment(const DecodedReport &)> &predict);
+    // Without a database: nothing is stored and nobody is known.
+    void forgetOwners();
     [[nodiscard]] int goodCount() const;
     [[nodiscard]] int badCount() const { return static_cast<int>(rows_.size()) - goodCount(); }
     [[nodiscard]] bool isBad(int row) const { return !rows_.at(row).report.isOk(); }
@@ -51,8 +63,8 @@ private:
         DecodedReport report;
         QStringList fields; // formatted once, not at every paint
         bool stored = false;
+        ReportAssignment owner;
     };
-    void setAllStored(bool stored);
 
     QList<Row> rows_;
     int goodCount_ = 0;

@@ -10,6 +10,9 @@
 
 namespace {
 
+// The pupil box's entry for the reports that belong to nobody yet.
+const QString unassignedEntry = QStringLiteral("*nepřiřazené*");
+
 QLabel *labelFor(const QString &text, QWidget *buddy, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
@@ -115,6 +118,7 @@ void ResultFilterBar::fillPupils()
     const QVariant chosen = pupil_->currentData();
     pupil_->clear();
     pupil_->addItem(tr("všichni"), QVariant());
+    pupil_->addItem(tr("nepřiřazené zprávy"), unassignedEntry);
     if (database_ != nullptr) {
         try {
             for (const auto &[surname, className] :
@@ -161,7 +165,10 @@ ResultFilter ResultFilterBar::filter() const
 {
     ResultFilter filter;
     const QStringList pupil = pupil_->currentData().toStringList();
-    if (pupil.size() == 2) {
+    if (pupil_->currentData() == unassignedEntry) {
+        filter.unassigned = true;
+        filter.className = class_->currentData().toString();
+    } else if (pupil.size() == 2) {
         filter.surname = pupil.at(0);
         filter.className = pupil.at(1);
     } else {
@@ -182,7 +189,8 @@ void ResultFilterBar::setFilter(const ResultFilter &filter, DatePeriod period)
     class_->setCurrentIndex(qMax(0, class_->findData(filter.className)));
     fillPupils();
     pupil_->setCurrentIndex(
-        filter.surname.isEmpty()
+        filter.unassigned ? pupil_->findData(unassignedEntry)
+        : filter.surname.isEmpty()
             ? 0
             : qMax(0, pupil_->findData(QStringList{filter.surname, filter.className})));
     period_->setCurrentIndex(qMax(0, period_->findData(static_cast<int>(period))));

@@ -46,8 +46,9 @@ std::pair<QDate, QDate> datePeriodRange(DatePeriod period, const QDate &today)
 
 QStringList resultColumnTitles()
 {
-    return {tr("Datum"),    tr("Začátek"), tr("Konec"),  tr("Žák"),           tr("Třída"),
-            tr("Odpovědi"), tr("Správně"), tr("Chybně"), tr("Úspěšnost (%)"), tr("Zdroj")};
+    return {tr("Datum"),         tr("Začátek"),  tr("Konec"),           tr("Žák"),
+            tr("Třída"),         tr("Odpovědi"), tr("Správně"),         tr("Chybně"),
+            tr("Úspěšnost (%)"), tr("Zdroj"),    tr("Jméno ve zprávě"), tr("Třída ve zprávě")};
 }
 
 QString sourceText(ResultSource source)
@@ -81,7 +82,9 @@ QVariantList resultRowValues(const ResultRow &row)
             row.right,
             row.wrong,
             success < 0 ? QVariant(QMetaType::fromType<double>()) : QVariant(success),
-            sourceText(row.source)};
+            sourceText(row.source),
+            row.reportedName,
+            row.reportedClass};
 }
 
 QString csvField(const QVariant &value)
@@ -163,12 +166,14 @@ ExportOutcome exportResultsCsv(const ResultsDatabase &database, const ResultFilt
                 success = QString::number(hundredths / 100) + u',' +
                           QString::number(hundredths % 100).rightJustified(2, u'0');
             }
-            buffer += csvLine({lastDayText, spreadsheetText(row.start), spreadsheetText(row.end),
-                               spreadsheetText(row.name), spreadsheetText(row.className),
-                               QString::number(row.answers), QString::number(row.right),
-                               QString::number(row.wrong), success,
-                               row.source == ResultSource::Mail ? mail : school})
-                          .toUtf8();
+            buffer +=
+                csvLine({lastDayText, spreadsheetText(row.start), spreadsheetText(row.end),
+                         spreadsheetText(row.name), spreadsheetText(row.className),
+                         QString::number(row.answers), QString::number(row.right),
+                         QString::number(row.wrong), success,
+                         row.source == ResultSource::Mail ? mail : school,
+                         spreadsheetText(row.reportedName), spreadsheetText(row.reportedClass)})
+                    .toUtf8();
             ++outcome.rows;
             if (buffer.size() >= chunk) {
                 flushBuffer();
@@ -209,6 +214,10 @@ QString filterDescription(const ResultFilter &filter)
                       ? (filter.className.isEmpty() ? tr("Všechny třídy")
                                                     : tr("Třída %1").arg(filter.className))
                       : tr("Žák %1, třída %2").arg(filter.surname, filter.className);
+    if (filter.unassigned) {
+        who = filter.className.isEmpty() ? tr("Nepřiřazené zprávy")
+                                         : tr("Nepřiřazené zprávy třídy %1").arg(filter.className);
+    }
     QString when = tr("za celou dobu");
     if (filter.from.isValid() || filter.to.isValid()) {
         when = tr("od %1 do %2").arg(dayText(filter.from), dayText(filter.to));

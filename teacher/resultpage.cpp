@@ -19,6 +19,12 @@ void ResultPage::setResults(const ResultsDatabase *results)
     markStale();
 }
 
+void ResultPage::reloadFromDatabase()
+{
+    filterBar_->setDatabase(results_);
+    markStale();
+}
+
 void ResultPage::setFilter(const ResultFilter &filter, DatePeriod period)
 {
     filterBar_->setFilter(filter, period);

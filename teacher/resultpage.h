@@ -22,6 +22,8 @@ public:
     void setResults(const ResultsDatabase *results);
     void setFilter(const ResultFilter &filter, DatePeriod period);
     [[nodiscard]] ResultFilterBar *filterBar() const { return filterBar_; }
+    // The database changed: the filter's lists and the page are read again, the choices kept.
+    void reloadFromDatabase();
 
     // Writes the table now shown as CSV; returns a Czech sentence for the status bar, or
     // throws nothing and shows its own warning on failure (then returns an empty text).
@@ -34,6 +36,8 @@ public:
 signals:
     void filterChanged(const ResultFilter &filter, DatePeriod period);
     void statusMessage(const QString &text);
+    // This page changed the database (deleted or assigned runs).
+    void databaseChanged();
 
 protected:
     // Reads the page again from the database for the filter of the bar.

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/resultspage.h"
 
+#include "database/teacherdatabase.h"
+#include "teacher/actionbutton.h"
 #include "teacher/czechtext.h"
 #include "teacher/messages.h"
+#include "teacher/pupilchooser.h"
 #include "teacher/resultfilterbar.h"
 #include "teacher/resulttablemodel.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +18,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -23,7 +28,9 @@
 ResultsPage::ResultsPage(QWidget *parent)
     : ResultPage(parent), model_(new ResultTableModel(this)), table_(new QTableView(this)),
       count_(new QLabel(this)), sortColumn_(new QComboBox(this)),
-      descending_(new QCheckBox(tr("Sest&upně"), this))
+      descending_(new QCheckBox(tr("Sest&upně"), this)),
+      deleteAction_(new QAction(tr("S&mazat vybrané…"), this)),
+      assignAction_(new QAction(tr("Přiř&adit žákovi…"), this))
 {
     setObjectName(QStringLiteral("resultsPage"));
     setAccessibleName(tr("Výsledky"));
@@ -48,7 +55,8 @@ ResultsPage::ResultsPage(QWidget *parent)
         const int title = table_->horizontalHeader()->fontMetrics().horizontalAdvance(
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
         const auto kind = static_cast<ResultColumn>(column);
-        const int content = kind == ResultColumn::Name   ? 14 * em
+        const int content = kind == ResultColumn::Name || kind == ResultColumn::ReportedName
+                                ? 14 * em
                             : kind == ResultColumn::Date ? 8 * em
                                                          : 6 * em;
         table_->setColumnWidth(column, std::max(title + 3 * em, content));
@@ -87,8 +95,22 @@ ResultsPage::ResultsPage(QWidget *parent)
                 descending_->setChecked(order == Qt::DescendingOrder);
             });
 
+    deleteAction_->setShortcut(QKeySequence::Delete);
+    deleteAction_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    deleteAction_->setStatusTip(tr("Smaže vybrané běhy a zprávy z databáze"));
+    addAction(deleteAction_);
+    assignAction_->setStatusTip(tr("Přiřadí vybrané zprávy z e-mailu žákovi ze seznamu"));
+    connect(deleteAction_, &QAction::triggered, this, &ResultsPage::deleteSelected);
+    connect(assignAction_, &QAction::triggered, this, &ResultsPage::chooseOwner);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ResultsPage::updateActions);
+    connect(model_, &QAbstractItemModel::modelReset, this, &ResultsPage::updateActions);
+
     auto *line = new QHBoxLayout;
     line->addWidget(count_);
+    line->addWidget(buttonFor(deleteAction_, this));
+    line->addWidget(buttonFor(assignAction_, this));
     line->addStretch();
     line->addWidget(sortLabel);
     line->addWidget(sortColumn_);
@@ -102,6 +124,147 @@ ResultsPage::ResultsPage(QWidget *parent)
 void ResultsPage::refresh()
 {
     model_->setSource(results(), filterBar()->filter());
+}
+
+void ResultsPage::updateActions()
+{
+    const QList<ResultRow> runs = selectedRuns();
+    deleteAction_->setEnabled(results() != nullptr && !runs.isEmpty());
+    assignAction_->setEnabled(results() != nullptr &&
+                              std::any_of(runs.begin(), runs.end(), [](const ResultRow &run) {
+                                  return run.source == ResultSource::Mail;
+                              }));
+}
+
+QList<ResultRow> ResultsPage::selectedRuns() const
+{
+    QList<ResultRow> runs;
+    QModelIndexList rows = table_->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end());
+    for (const QModelIndex &index : rows) {
+        if (const ResultRow *run = model_->row(index.row())) {
+            runs.append(*run);
+        }
+    }
+    return runs;
+}
+
+void ResultsPage::deleteSelected()
+{
+    const QList<ResultRow> runs = selectedRuns();
+    if (results() == nullptr || runs.isEmpty()) {
+        return;
+    }
+    QStringList whose;
+    int mail = 0;
+    for (const ResultRow &run : runs) {
+        mail += run.source == ResultSource::Mail ? 1 : 0;
+        const QString who = run.unassigned()
+                                ? tr("nepřiřazená zpráva od „%1“").arg(run.reportedName)
+                                : tr("%1 (%2)").arg(run.name, run.className);
+        if (!whose.contains(who)) {
+            whose.append(who);
+        }
+    }
+    constexpr qsizetype shownNames = 8;
+    QString names = whose.mid(0, shownNames).join(tr(", "));
+    if (whose.size() > shownNames) {
+        names += tr(" a další");
+    }
+    const int school = static_cast<int>(runs.size()) - mail;
+    QStringList parts;
+    if (school > 0) {
+        parts << czechCount(school, tr("%1 běh ve škole"), tr("%1 běhy ve škole"),
+                            tr("%1 běhů ve škole"));
+    }
+    if (mail > 0) {
+        parts << czechCount(mail, tr("%1 zprávu z e-mailu"), tr("%1 zprávy z e-mailu"),
+                            tr("%1 zpráv z e-mailu"));
+    }
+    if (!askYesNo(this, tr("Smazat z databáze %1: %2? Smazání nelze vrátit.")
+                            .arg(parts.join(tr(" a ")), names))) {
+        return;
+    }
+    deleteRuns(runs);
+}
+
+bool ResultsPage::deleteRuns(const QList<ResultRow> &runs)
+{
+    QList<TeacherDatabase::SchoolRun> school;
+    QStringList blocks;
+    for (const ResultRow &run : runs) {
+        if (run.source == ResultSource::Mail) {
+            blocks.append(run.key);
+        } else {
+            school.append({run.key, run.name, run.className, run.end});
+        }
+    }
+    try {
+        results()->database().deleteRuns(school, blocks);
+    } catch (const DatabaseError &error) {
+        showWarning(this, QString::fromStdString(error.what()));
+        model_->reloadNow();
+        return false;
+    }
+    emit databaseChanged();
+    emit statusMessage(czechCount(static_cast<int>(runs.size()), tr("Smazán %1 výsledek."),
+                                  tr("Smazány %1 výsledky."), tr("Smazáno %1 výsledků.")));
+    return true;
+}
+
+void ResultsPage::chooseOwner()
+{
+    QList<ResultRow> reports;
+    for (const ResultRow &run : selectedRuns()) {
+        if (run.source == ResultSource::Mail) {
+            reports.append(run);
+        }
+    }
+    if (results() == nullptr || reports.isEmpty()) {
+        return;
+    }
+    QList<PupilRecord> pupils;
+    try {
+        pupils = results()->database().pupils();
+    } catch (const DatabaseError &error) {
+        showWarning(this, QString::fromStdString(error.what()));
+        return;
+    }
+    PupilChooser chooser(pupils, reports.first().reportedName, reports.first().reportedClass, this);
+    if (chooser.exec() != QDialog::Accepted) {
+        return;
+    }
+    const bool nobody = chooser.choice() == PupilChooser::Choice::Nobody;
+    assignRuns(reports, nobody ? QString() : chooser.surname(),
+               nobody ? QString() : chooser.className(),
+               chooser.choice() == PupilChooser::Choice::NewPupil);
+}
+
+bool ResultsPage::assignRuns(const QList<ResultRow> &runs, const QString &surname,
+                             const QString &className, bool addToList)
+{
+    QStringList blocks;
+    for (const ResultRow &run : runs) {
+        if (run.source == ResultSource::Mail) {
+            blocks.append(run.key);
+        }
+    }
+    try {
+        if (addToList) {
+            results()->database().addPupil(surname, className);
+        }
+        const int changed = results()->database().assignReports(blocks, surname, className);
+        emit databaseChanged();
+        const QString count = czechCount(changed, tr("%1 zpráva"), tr("%1 zprávy"), tr("%1 zpráv"));
+        emit statusMessage(
+            surname.isEmpty()
+                ? tr("Nepřiřazeno nikomu: %1.").arg(count)
+                : tr("Žákovi „%1“ (%2) přiřazena %3.").arg(surname, className, count));
+    } catch (const DatabaseError &error) {
+        showWarning(this, QString::fromStdString(error.what()));
+        return false;
+    }
+    return true;
 }
 
 QString ResultsPage::exportFileName() const

@@ -3,6 +3,10 @@
 
 #include "teacher/resultformat.h"
 
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+
 #include <limits>
 
 ResultTableModel::ResultTableModel(QObject *parent) : QAbstractTableModel(parent) {}
@@ -71,12 +75,29 @@ QVariant ResultTableModel::data(const QModelIndex &index, int role) const
                             column == ResultColumn::Wrong || column == ResultColumn::Success;
         return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
     }
-    if (role != Qt::DisplayRole && role != Qt::EditRole) {
+    if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ForegroundRole &&
+        role != Qt::FontRole) {
         return {};
     }
     const ResultRow *row = rowAt(index.row());
     if (row == nullptr) {
         return {};
+    }
+    // A report of nobody's says so where the pupil would stand.
+    const bool nobody = row->unassigned() && column == ResultColumn::Name;
+    if (role == Qt::ForegroundRole) {
+        return nobody ? QVariant(QBrush(QColor(110, 110, 110))) : QVariant();
+    }
+    if (role == Qt::FontRole) {
+        if (!nobody) {
+            return {};
+        }
+        QFont italic;
+        italic.setItalic(true);
+        return italic;
+    }
+    if (nobody && role == Qt::DisplayRole) {
+        return tr("nepřiřazeno");
     }
     QVariant value = resultRowValues(*row).value(index.column());
     if (role == Qt::EditRole) {
@@ -97,6 +118,16 @@ QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, 
         return resultColumnTitles().value(section);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+const ResultRow *ResultTableModel::row(int row) const
+{
+    return row >= 0 && row < count_ ? rowAt(row) : nullptr;
+}
+
+void ResultTableModel::reloadNow()
+{
+    reload();
 }
 
 void ResultTableModel::sort(int column, Qt::SortOrder order)

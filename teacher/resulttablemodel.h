@@ -24,6 +24,10 @@ public:
     void setSource(const ResultsDatabase *database, const ResultFilter &filter);
     [[nodiscard]] const ResultFilter &filter() const { return filter_; }
     [[nodiscard]] const ResultSort &resultSort() const { return sort_; }
+    // The run shown in a row (read when needed), or nullptr.
+    [[nodiscard]] const ResultRow *row(int row) const;
+    // Counts and reads again: the database changed.
+    void reloadNow();
 
     [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex &parent = {}) const override;

@@ -3,6 +3,8 @@
 
 #include "teacher/resultformat.h"
 
+#include <QBrush>
+#include <QColor>
 #include <QCoreApplication>
 #include <QFont>
 
@@ -26,11 +28,12 @@ ValueTableModel::ValueTableModel(QStringList titles, QObject *parent)
 {
 }
 
-void ValueTableModel::setRows(QList<QVariantList> rows, QList<bool> marked)
+void ValueTableModel::setRows(QList<QVariantList> rows, QList<bool> marked, QList<bool> flagged)
 {
     beginResetModel();
     rows_ = std::move(rows);
     marked_ = std::move(marked);
+    flagged_ = std::move(flagged);
     endResetModel();
 }
 
@@ -67,8 +70,11 @@ QVariant ValueTableModel::data(const QModelIndex &index, int role) const
                             value.typeId() == QMetaType::Int;
         return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
     }
+    case Qt::BackgroundRole:
+        // A light amber that reads in black and white too, with the bold text and the words.
+        return flagged_.value(index.row()) ? QVariant(QBrush(QColor(255, 236, 179))) : QVariant();
     case Qt::FontRole:
-        if (marked_.value(index.row())) {
+        if (marked_.value(index.row()) || flagged_.value(index.row())) {
             QFont bold;
             bold.setBold(true);
             return bold;
@@ -89,14 +95,25 @@ QVariant ValueTableModel::headerData(int section, Qt::Orientation orientation, i
 
 QStringList pupilSummaryTitles()
 {
-    return {tr("Žák"),          tr("Třída"),      tr("Běhy"),          tr("Odpovědi"),
-            tr("Správně"),      tr("Chybně"),     tr("Úspěšnost (%)"), tr("První běh"),
-            tr("Poslední běh"), tr("Pod hranicí")};
+    return {tr("Žák"),          tr("Třída"),       tr("Běhy"),          tr("Odpovědi"),
+            tr("Správně"),      tr("Chybně"),      tr("Úspěšnost (%)"), tr("První běh"),
+            tr("Poslední běh"), tr("Pod hranicí"), tr("Poznámka")};
 }
 
 QVariantList pupilSummaryValues(const PupilSummary &pupil)
 {
-    return {pupil.name,
+    QStringList notes;
+    if (pupil.unassignedReports) {
+        notes << tr("zprávy nepřiřazené žádnému žákovi");
+    } else {
+        if (pupil.withoutRuns()) {
+            notes << tr("bez běhu");
+        }
+        if (!pupil.onList) {
+            notes << tr("není v seznamu žáků");
+        }
+    }
+    return {pupil.unassignedReports ? tr("(nepřiřazené zprávy)") : pupil.name,
             pupil.className,
             pupil.runs,
             pupil.answers,
@@ -105,25 +122,30 @@ QVariantList pupilSummaryValues(const PupilSummary &pupil)
             percentValue(pupil.right, pupil.answers),
             pupil.first,
             pupil.last,
-            pupil.marked ? tr("ano") : QString()};
+            pupil.marked ? tr("ano") : QString(),
+            notes.join(tr(", "))};
 }
 
 QStringList classSummaryTitles()
 {
-    return {tr("Třída"),   tr("Žáci"),   tr("Běhy"),          tr("Odpovědi"),
-            tr("Správně"), tr("Chybně"), tr("Úspěšnost (%)"), tr("Žáci pod hranicí")};
+    return {tr("Třída"),       tr("Žáci v seznamu"), tr("Procvičovali"),      tr("Bez běhu"),
+            tr("Pod hranicí"), tr("Běhy"),           tr("Odpovědi"),          tr("Správně"),
+            tr("Chybně"),      tr("Úspěšnost (%)"),  tr("Nepřiřazené zprávy")};
 }
 
 QVariantList classSummaryValues(const ClassSummary &summary)
 {
     return {summary.className,
-            summary.pupils,
+            summary.listPupils,
+            summary.practised,
+            summary.withoutRuns,
+            summary.markedPupils,
             summary.runs,
             summary.answers,
             summary.right,
             summary.wrong,
             percentValue(summary.right, summary.answers),
-            summary.markedPupils};
+            summary.unassignedReports};
 }
 
 QStringList progressTitles(ProgressPeriod period)

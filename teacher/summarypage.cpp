@@ -105,6 +105,7 @@ void SummaryPage::refresh()
 {
     QList<QVariantList> pupilRows;
     QList<bool> marked;
+    QList<bool> flagged;
     QList<QVariantList> classRows;
     if (results() != nullptr) {
         try {
@@ -113,6 +114,7 @@ void SummaryPage::refresh()
                  results()->pupilSummaries(filter, threshold_->value(), markedOnly_->isChecked())) {
                 pupilRows.append(pupilSummaryValues(pupil));
                 marked.append(pupil.marked);
+                flagged.append(pupil.withoutRuns() || pupil.unassignedReports);
             }
             for (const ClassSummary &summary :
                  results()->classSummaries(filter, threshold_->value())) {
@@ -122,7 +124,7 @@ void SummaryPage::refresh()
             showWarning(this, QString::fromStdString(error.what()));
         }
     }
-    pupilModel_->setRows(std::move(pupilRows), std::move(marked));
+    pupilModel_->setRows(std::move(pupilRows), std::move(marked), std::move(flagged));
     classModel_->setRows(std::move(classRows));
     for (QTableView *table : {pupilTable_, classTable_}) {
         table->resizeColumnsToContents();
@@ -155,8 +157,10 @@ QString SummaryPage::exportCsv(const QString &path)
 void SummaryPage::print(QPrinter &printer)
 {
     const QString line = markedOnly_->isChecked()
-                             ? tr("%1. Hranice úspěšnosti %2 %; jen žáci pod ní, vyznačení tučně.")
-                             : tr("%1. Hranice úspěšnosti %2 %; žáci pod ní jsou vyznačeni tučně.");
+                             ? tr("%1. Hranice úspěšnosti %2 %; jen žáci pod ní a žáci bez běhu, "
+                                  "vyznačení tučně.")
+                             : tr("%1. Hranice úspěšnosti %2 %; žáci pod ní a žáci bez běhu jsou "
+                                  "vyznačeni tučně.");
     const QString head = pageHeadHtml(
         tr("Souhrn výsledků"),
         line.arg(filterDescription(filterBar()->filter())).arg(threshold_->value(), 0, 'f', 0));

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "database/schooldatabase.h"
 
-
 #include "support/sqlscript.h"
 
 #include <QTemporaryDir>

@@ -2,8 +2,8 @@
 // The data-access layer's behaviour, the same on both engines: run by ctest once against an
 // SQLite file and once against the test run's PostgreSQL server (TESILKA_TEST_ENGINE).
 #include "database/schooldatabase.h"
-#include "support/sqlscript.h"
 #include "database/teacherdatabase.h"
+#include "support/sqlscript.h"
 #include "support/testserver.h"
 
 #include <QFileInfo>

@@ -3,7 +3,6 @@
 #include "database/schooldatabase.h"
 #include "database/schoolqueries.h"
 
-
 #include "support/sqlscript.h"
 
 #include <QDir>
@@ -61,7 +60,7 @@ namespace {
 const QString databaseSources = QStringLiteral(TESILKA_DATABASE_SOURCE_DIR);
 
 SchoolRun schoolRun(const QString &surname, const QString &className, std::int32_t right,
-                      std::int32_t wrong)
+                    std::int32_t wrong)
 {
     SchoolRun state;
     state.surname = surname;

@@ -3,13 +3,13 @@
 // copy of a school's SQLite file onto it.
 #include "app/sharedstate.h"
 #include "database/databasecopy.h"
-#include "results/reportencoder.h"
 #include "database/schooldatabase.h"
-#include "support/sqlscript.h"
-#include "results/summarywindow.h"
 #include "database/teacherdatabase.h"
+#include "results/reportencoder.h"
+#include "results/summarywindow.h"
 #include "support/modaldriver.h"
 #include "support/sequencesource.h"
+#include "support/sqlscript.h"
 #include "support/testserver.h"
 
 #include <QFile>
@@ -179,8 +179,10 @@ void SchoolServerTest::sqliteFileCopiedToServer()
         QVERIFY(db.run(QStringLiteral(R"(INSERT INTO "Prehled " VALUES ('Šťastná', '3.A', 7, 2, )"
                                       R"('08:15:30', '08:40:00', '2025-11-03', 'jan', 1))")));
         QVERIFY(db.run(QStringLiteral(
-            R"(INSERT INTO "Zpravy" VALUES ('Jiří Čech', '4.B', '2025-11-04 10:00', NULL, 5, 4, )"
-            R"(1, 'Student: Jiří Čech', 'AA BB', '> AA BB', '2025-11-05 07:00:00'))")));
+            R"(INSERT INTO "Zpravy" ("Student", "Trida", "Od", "Do", "Odpovedi", "Spravne", )"
+            R"("Chybne", "Text", "Blok", "Puvodni", "Vlozeno", "ZakPrijmeni", "ZakTrida", )"
+            R"("Prirazeno") VALUES ('Jiří Čech', '4.B', '2025-11-04 10:00', NULL, 5, 4, 1, )"
+            R"('Student: Jiří Čech', 'AA BB', '> AA BB', '2025-11-05 07:00:00', 'Žák', '3.A', 1))")));
     }
     const auto teacher =
         TeacherDatabase::open(testserver::location(database_, QStringLiteral("ucitel")));
@@ -197,11 +199,14 @@ void SchoolServerTest::sqliteFileCopiedToServer()
     QCOMPARE(check.value(1).toInt(), 7);
     QCOMPARE(check.value(2).toString(), QStringLiteral("2025-11-03"));
     QCOMPARE(check.value(3).toString(), QStringLiteral("jan"));
-    QVERIFY(check.exec(QStringLiteral(R"(SELECT "Student", "Do", "Puvodni" FROM "Zpravy")")));
+    QVERIFY(check.exec(QStringLiteral(R"(SELECT "Student", "Do", "Puvodni", "ZakPrijmeni", )"
+                                      R"("Prirazeno" FROM "Zpravy")")));
     QVERIFY(check.next());
     QCOMPARE(check.value(0).toString(), QStringLiteral("Jiří Čech"));
     QVERIFY(check.value(1).isNull());
     QCOMPARE(check.value(2).toString(), QStringLiteral("> AA BB"));
+    QCOMPARE(check.value(3).toString(), QStringLiteral("Žák")); // the teacher's choice goes along
+    QCOMPARE(check.value(4).toInt(), 1);
     QCOMPARE(teacher->pupils().constFirst().surname, QStringLiteral("Šťastná"));
 
     // A second copy would double the history: refused, and the server keeps what it has.

@@ -2,8 +2,8 @@
 #include "database/teacherdatabase.h"
 
 #include "results/reportdecoder.h"
-#include "teacher/reportstore.h"
 #include "support/reportblocks.h"
+#include "teacher/reportstore.h"
 
 #include "support/sqlscript.h"
 
@@ -232,8 +232,8 @@ void TeacherDatabaseTest::importSkipsPupilsAlreadyStoredAndRollsBackOnFailure()
     const auto database = TeacherDatabase::create(at(path(QStringLiteral("import.db"))), false);
     database->addPupil(QStringLiteral("Novák"), QStringLiteral("3A"));
     const QList<NewPupil> rows{{2, QStringLiteral("Černá"), QStringLiteral("3A")},
-                                   {3, QStringLiteral("Novák"), QStringLiteral("3A")},
-                                   {4, QStringLiteral("Novák"), QStringLiteral("3B")}};
+                               {3, QStringLiteral("Novák"), QStringLiteral("3A")},
+                               {4, QStringLiteral("Novák"), QStringLiteral("3B")}};
     const QList<LineIssue> foreseen = database->pupilsAlreadyStored(rows);
     QCOMPARE(foreseen.size(), 1);
     QCOMPARE(foreseen.at(0).line, 3);

@@ -17,6 +17,7 @@
 //   3A  Eva Malá  e-mail 1.3.2026 (5, 5): exactly 50 %
 //   4B  Novák   9.3.2026 (1, 9): the namesake in another class
 //   5C  Hruška "Béďa", Chalupa, =1+1   3.3.2026
+// Every pupil is on the class list, and each e-mailed report is assigned to its pupil.
 // With TESILKA_TEST_ENGINE=postgresql the same rows go to a new database on the test run's
 // server, opened with a teacher's login; `path` is then not used.
 inline std::unique_ptr<TeacherDatabase> createResultsFixture(const QString &path)
@@ -49,16 +50,17 @@ inline std::unique_ptr<TeacherDatabase> createResultsFixture(const QString &path
         }
     };
     const auto mail = [&](const char *student, const char *className, int right, int wrong,
-                          const char *from, const char *to) {
+                          const char *from, const char *to, const char *pupil) {
         query.prepare(QStringLiteral(
             R"(INSERT INTO "Zpravy" ("Student", "Trida", "Od", "Do", "Odpovedi", "Spravne", )"
-            R"("Chybne", "Text", "Blok", "Puvodni", "Vlozeno") VALUES (?, ?, ?, ?, ?, ?, ?, 't', ?, 'b', )"
-            R"('2026-03-10 12:00:00'))"));
+            R"("Chybne", "Text", "Blok", "Puvodni", "Vlozeno", "ZakPrijmeni", "ZakTrida") )"
+            R"(VALUES (?, ?, ?, ?, ?, ?, ?, 't', ?, 'b', '2026-03-10 12:00:00', ?, '3A'))"));
         for (const QVariant &value :
              {QVariant(QString::fromUtf8(student)), QVariant(QString::fromUtf8(className)),
               QVariant(QString::fromUtf8(from)), QVariant(QString::fromUtf8(to)),
               QVariant(right + wrong), QVariant(right), QVariant(wrong),
-              QVariant(QString::fromUtf8(student) + QString::fromUtf8(to))}) {
+              QVariant(QString::fromUtf8(student) + QString::fromUtf8(to)),
+              QVariant(QString::fromUtf8(pupil))}) {
             query.addBindValue(value);
         }
         if (!query.exec()) {
@@ -72,8 +74,14 @@ inline std::unique_ptr<TeacherDatabase> createResultsFixture(const QString &path
     run("Hruška \"Béďa\"", "5C", 2, 1, "10:00:00", "10:15:00", "2026-03-03");
     run("Chalupa", "5C", 0, 0, "11:00:00", "11:10:00", "2026-03-03");
     run("=1+1", "5C", 1, 0, "09:00:00", "09:05:00", "2026-03-03");
-    mail("Novák", "3A", 5, 5, "2026-03-05 10:00", "2026-03-05 10:30");
-    mail("Eva Malá", "3A", 5, 5, "2026-03-01 09:00", "2026-03-01 09:20");
+    mail("Jan Novák", "3a", 5, 5, "2026-03-05 10:00", "2026-03-05 10:30", "Novák");
+    mail("Eva Malá", "3A", 5, 5, "2026-03-01 09:00", "2026-03-01 09:20", "Eva Malá");
+    for (const auto &[surname, className] :
+         {std::pair("Novák", "3A"), std::pair("Černá", "3A"), std::pair("Eva Malá", "3A"),
+          std::pair("Novák", "4B"), std::pair("Hruška \"Béďa\"", "5C"), std::pair("Chalupa", "5C"),
+          std::pair("=1+1", "5C")}) {
+        database->addPupil(QString::fromUtf8(surname), QString::fromUtf8(className));
+    }
     return database;
 }
 
@@ -83,10 +91,10 @@ inline QByteArray class5cCsv()
 {
     return QByteArrayLiteral("\xEF\xBB\xBF") +
            QStringLiteral("Datum;Začátek;Konec;Žák;Třída;Odpovědi;Správně;Chybně;Úspěšnost (%);"
-                          "Zdroj\r\n"
-                          "3.3.2026;11:00:00;11:10:00;Chalupa;5C;0;0;0;;škola\r\n"
+                          "Zdroj;Jméno ve zprávě;Třída ve zprávě\r\n"
+                          "3.3.2026;11:00:00;11:10:00;Chalupa;5C;0;0;0;;škola;;\r\n"
                           "3.3.2026;10:00:00;10:15:00;\"Hruška \"\"Béďa\"\"\";5C;3;2;1;66,67;"
-                          "škola\r\n"
-                          "3.3.2026;09:00:00;09:05:00;'=1+1;5C;1;1;0;100,00;škola\r\n")
+                          "škola;;\r\n"
+                          "3.3.2026;09:00:00;09:05:00;'=1+1;5C;1;1;0;100,00;škola;;\r\n")
                .toUtf8();
 }

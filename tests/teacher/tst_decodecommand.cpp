@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "database/teacherdatabase.h"
 #include "support/reportblocks.h"
 
 #include <QFile>
@@ -6,7 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// tesilka-ucitel --decode, run as a teacher runs it from a terminal without a display.
+// tesilka-ucitel --decode, --store and the exports, run as a teacher runs them from a terminal
+// without a display.
 class DecodeCommandTest : public QObject
 {
     Q_OBJECT
@@ -15,6 +17,8 @@ private slots:
     void initTestCase() { QVERIFY(dir_.isValid()); }
     void printsReportsAsCsvAndBadBlocksWithTheirLine();
     void unreadableFileAndUnknownOption();
+    void storesMailReportsOnceWithTheirPupils();
+    void exportsSummaryAndOnePupil();
 
 private:
     struct Run
@@ -25,6 +29,8 @@ private:
     };
     Run run(const QStringList &arguments) const;
     QString write(const QString &name, const QByteArray &contents) const;
+    QString schoolDatabase(const QString &name) const;
+    QString mailWithReports() const;
     QTemporaryDir dir_;
 };
 
@@ -90,6 +96,129 @@ void DecodeCommandTest::unreadableFileAndUnknownOption()
     const Run help = run({QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.startsWith(QStringLiteral("Použití: tesilka-ucitel")));
+}
+
+// A class list with namesakes in two classes and pupils who never practised.
+QString DecodeCommandTest::schoolDatabase(const QString &name) const
+{
+    const QString path = dir_.filePath(name);
+    const auto database = TeacherDatabase::create(DatabaseLocation::sqliteFile(path), false);
+    for (const auto &[surname, className] :
+         {std::pair{"Novák Jan", "8.B"}, {"Svobodová", "8.B"}, {"Malý", "8.B"}, {"Malý", "9.A"}}) {
+        database->addPupil(QString::fromUtf8(surname), QString::fromUtf8(className));
+    }
+    return path;
+}
+
+// Jan Novák's report with his names the other way round and the class in lower case, one of a
+// pupil not on the list, and a damaged block on line 3 of the file.
+QString DecodeCommandTest::mailWithReports() const
+{
+    const QString stranger =
+        pupilReportBlock(QStringLiteral("Petr Cizí"), QStringLiteral("8.B"), 1, 3, 12, 8);
+    return write(QStringLiteral("zpravy.txt"),
+                 (QStringLiteral("Dobrý den,\n\n") +
+                  damagedBlock(pupilReportBlock(QStringLiteral("Eva Nová"), QStringLiteral("8.B"),
+                                                1, 1, 40)) +
+                  QStringLiteral("\n\n") +
+                  pupilReportBlock(QStringLiteral("Jan Novák"), QStringLiteral("8b"), 2, 1) +
+                  QStringLiteral("\n\n") + stranger)
+                     .toUtf8());
+}
+
+void DecodeCommandTest::storesMailReportsOnceWithTheirPupils()
+{
+    const QString database = schoolDatabase(QStringLiteral("ulozit.db"));
+    const QString mail = mailWithReports();
+    const QStringList store{QStringLiteral("--store"), mail, QStringLiteral("--database"),
+                            database};
+    // The good reports are stored; the bad block makes the exit code 1 and names its line.
+    const Run first = run(store);
+    QCOMPARE(first.exitCode, 1);
+    QVERIFY2(first.out.contains(QStringLiteral("nových zpráv 2, už uložených 0, přiřazených "
+                                               "žákovi 1, nepřiřazených 1, odmítnutých vadných "
+                                               "bloků 1.")),
+             qPrintable(first.out));
+    QVERIFY2(first.err.startsWith(mail + QStringLiteral(":3: ")), qPrintable(first.err));
+    const Run again = run(store);
+    QCOMPARE(again.exitCode, 1);
+    QVERIFY2(again.out.contains(QStringLiteral("nových zpráv 0, už uložených 2,")),
+             qPrintable(again.out));
+
+    const Run missing =
+        run({QStringLiteral("--store"), mail, dir_.filePath(QStringLiteral("neni.eml")),
+             QStringLiteral("--database"), database});
+    QCOMPARE(missing.exitCode, 2);
+    QCOMPARE(missing.out, QString());
+    const Run noDatabase = run({QStringLiteral("--store"), mail, QStringLiteral("--database"),
+                                dir_.filePath(QStringLiteral("neni.db"))});
+    QCOMPARE(noDatabase.exitCode, 1);
+    QVERIFY2(noDatabase.err.contains(QStringLiteral("Nic nebylo uloženo.")),
+             qPrintable(noDatabase.err));
+}
+
+void DecodeCommandTest::exportsSummaryAndOnePupil()
+{
+    const QString database = schoolDatabase(QStringLiteral("export.db"));
+    QCOMPARE(
+        run({QStringLiteral("--store"), mailWithReports(), QStringLiteral("--database"), database})
+            .exitCode,
+        1);
+    const auto exported = [&](QStringList arguments, Run *result = nullptr) {
+        const QString out = dir_.filePath(QStringLiteral("export.csv"));
+        QFile::remove(out);
+        arguments << out << QStringLiteral("--database") << database;
+        const Run done = run(arguments);
+        if (result != nullptr) {
+            *result = done;
+        }
+        QFile file(out);
+        return file.open(QIODevice::ReadOnly)
+                   ? QString::fromUtf8(file.readAll().mid(3))
+                         .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
+                   : QStringList();
+    };
+
+    // Every pupil of the list, those without a run too, and the class's reports of nobody's.
+    const QStringList summary = exported(
+        {QStringLiteral("--threshold"), QStringLiteral("70"), QStringLiteral("--export-summary")});
+    QCOMPARE(summary,
+             QStringList({QStringLiteral("Žák;Třída;Běhy;Odpovědi;Správně;Chybně;Úspěšnost (%);"
+                                         "První běh;Poslední běh;Pod hranicí;Poznámka"),
+                          QStringLiteral("Malý;8.B;0;0;0;0;;;;;bez běhu"),
+                          QStringLiteral("Novák Jan;8.B;1;3;2;1;66,67;7.12.2026;7.12.2026;ano;"),
+                          QStringLiteral("Svobodová;8.B;0;0;0;0;;;;;bez běhu"),
+                          QStringLiteral("(nepřiřazené zprávy);8.B;1;4;1;3;25,00;8.12.2026;"
+                                         "8.12.2026;;zprávy nepřiřazené žádnému žákovi"),
+                          QStringLiteral("Malý;9.A;0;0;0;0;;;;;bez běhu")}));
+
+    // A pupil unique across classes needs no class; his rows only, not the stranger's of 8.B.
+    const QStringList pupil = exported({QStringLiteral("--pupil"), QStringLiteral("Novák Jan"),
+                                        QStringLiteral("--export-results")});
+    QCOMPARE(pupil.size(), 2);
+    QVERIFY2(pupil.at(1).contains(QStringLiteral(";Novák Jan;8.B;3;2;1;")),
+             qPrintable(pupil.at(1)));
+
+    Run refused;
+    QVERIFY(exported({QStringLiteral("--pupil"), QStringLiteral("Malý"),
+                      QStringLiteral("--export-results")},
+                     &refused)
+                .isEmpty());
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains(QStringLiteral("8.B, 9.A")), qPrintable(refused.err));
+    for (const char *kind : {"--export-results", "--export-summary"}) {
+        QVERIFY(
+            exported({QStringLiteral("--class"), QStringLiteral("8.C"), QString::fromUtf8(kind)},
+                     &refused)
+                .isEmpty());
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.contains(QStringLiteral("„8.C“ v databázi není")),
+                 qPrintable(refused.err));
+    }
+    exported(
+        {QStringLiteral("--source"), QStringLiteral("posta"), QStringLiteral("--export-results")},
+        &refused);
+    QCOMPARE(refused.exitCode, 2);
 }
 
 QTEST_GUILESS_MAIN(DecodeCommandTest)

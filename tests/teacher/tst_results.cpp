@@ -24,6 +24,9 @@ private slots:
     void periodsOfTheCalendar();
     void exportWritesTheSpreadsheetBytes();
     void exportCommandRunsWithoutDisplay();
+    // Last: it adds a pupil and reports, and deletes runs.
+    void everyListPupilAndReportsOfNobodyCount();
+    void runsAndReportsDeleteInOneTransaction();
 
 private:
     QTemporaryDir dir_;
@@ -72,7 +75,8 @@ void ResultsTest::classesCountRunsAndMarkedPupils()
     QCOMPARE(classes.size(), 3);
     const ClassSummary &a = classes.at(0);
     QCOMPARE(a.className, QStringLiteral("3A"));
-    QCOMPARE(a.pupils, qint64(3));
+    QCOMPARE(a.listPupils, qint64(3));
+    QCOMPARE(a.practised, qint64(3));
     QCOMPARE(a.runs, qint64(5));
     QCOMPARE(a.answers, qint64(43));
     QCOMPARE(a.right, qint64(26));
@@ -226,6 +230,92 @@ void ResultsTest::exportCommandRunsWithoutDisplay()
              1);
     QVERIFY(QString::fromUtf8(err).contains(QStringLiteral("nelze otevřít")));
     QVERIFY(!QFile::exists(other));
+}
+
+void ResultsTest::everyListPupilAndReportsOfNobodyCount()
+{
+    database_->addPupil(QStringLiteral("Dvořák"), QStringLiteral("3A"));
+    // Stored as the reports page stores them: one of nobody's in 3A, one whose class is
+    // nowhere on the list.
+    QList<ReportRow> reports(2);
+    reports[0] = {.student = QStringLiteral("Petr Neznámý"),
+                  .className = QStringLiteral("3.a"),
+                  .from = QDateTime(QDate(2026, 3, 4), QTime(9, 0)),
+                  .to = QDateTime(QDate(2026, 3, 4), QTime(9, 30)),
+                  .answers = 4,
+                  .correct = 1,
+                  .wrong = 3,
+                  .text = QStringLiteral("t"),
+                  .canonicalBlock = QStringLiteral("nikoho-3A"),
+                  .originalText = QStringLiteral("b"),
+                  .pupilSurname = {},
+                  .pupilClass = QStringLiteral("3A")};
+    reports[1] = reports[0];
+    reports[1].className = QStringLiteral("9Z");
+    reports[1].canonicalBlock = QStringLiteral("nikoho");
+    reports[1].pupilClass.clear();
+    const ReportStoreResult stored = database_->storeReports(reports, QDateTime::currentDateTime());
+    QCOMPARE(stored.added, 2);
+    QCOMPARE(stored.unassigned, 2);
+
+    ResultFilter filter;
+    filter.className = QStringLiteral("3A");
+    QStringList rows;
+    for (const PupilSummary &pupil : results_->pupilSummaries(filter, 50)) {
+        rows << QStringLiteral("%1 %2 %3%4")
+                    .arg(pupil.name)
+                    .arg(pupil.runs)
+                    .arg(pupil.withoutRuns() ? QStringLiteral("!") : QString(),
+                         pupil.unassignedReports ? QStringLiteral("?") : QString());
+    }
+    QCOMPARE(rows, QStringList({"Černá 1 ", "Dvořák 0 !", "Eva Malá 1 ", "Novák 3 ", " 1 ?"}));
+    QStringList marked;
+    for (const PupilSummary &pupil : results_->pupilSummaries(filter, 50, true)) {
+        marked << pupil.name;
+    }
+    QCOMPARE(marked, QStringList{QStringLiteral("Dvořák")});
+
+    const ClassSummary a = results_->classSummaries(filter, 50).value(0);
+    QCOMPARE(a.listPupils, qint64(4));
+    QCOMPARE(a.practised, qint64(3));
+    QCOMPARE(a.withoutRuns, qint64(1));
+    QCOMPARE(a.runs, qint64(6)); // the five runs of the pupils and the report of nobody's
+    QCOMPARE(a.unassignedReports, qint64(1));
+    QCOMPARE(results_->countRuns(filter), a.runs);
+
+    ResultFilter nobody;
+    nobody.unassigned = true;
+    QCOMPARE(results_->countRuns(nobody), qint64(2));
+    nobody.className = QStringLiteral("3A");
+    const QList<ResultRow> nobodys = results_->runs(nobody, {}, 0, 10);
+    QCOMPARE(nobodys.size(), 1);
+    QVERIFY(nobodys.first().unassigned());
+    QCOMPARE(nobodys.first().reportedClass, QStringLiteral("3.a"));
+    QVERIFY(results_->classes().contains(QStringLiteral("3A")));
+}
+
+void ResultsTest::runsAndReportsDeleteInOneTransaction()
+{
+    ResultFilter novak;
+    novak.className = QStringLiteral("4B");
+    novak.surname = QStringLiteral("Novák");
+    const ResultRow run = results_->runs(novak, {}, 0, 1).value(0);
+    ResultFilter nobody;
+    nobody.unassigned = true;
+    const QList<ResultRow> reports = results_->runs(nobody, {}, 0, 10);
+    QCOMPARE(reports.size(), 2);
+    const qint64 before = results_->countRuns({});
+
+    // A run not as it was shown: nothing at all is deleted.
+    TeacherDatabase::SchoolRun stale{run.key, run.name, run.className, QStringLiteral("99:99")};
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, database_->deleteRuns({stale}, {reports.at(0).key}));
+    QCOMPARE(results_->countRuns({}), before);
+
+    database_->deleteRuns({{run.key, run.name, run.className, run.end}},
+                          {reports.at(0).key, reports.at(1).key});
+    QCOMPARE(results_->countRuns({}), before - 3);
+    QCOMPARE(results_->countRuns(novak), qint64(0));
+    QCOMPARE(results_->countRuns(nobody), qint64(0));
 }
 
 QTEST_GUILESS_MAIN(ResultsTest)

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "teacher/storecommand.h"
+
+#include "database/teacherdatabase.h"
+#include "results/reportdecoder.h"
+#include "teacher/files/mailtext.h"
+#include "teacher/reportstore.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QIODevice>
+
+#include <utility>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("StoreCommand", text);
+}
+
+void writeLine(QIODevice &device, const QString &text)
+{
+    device.write((text + u'\n').toUtf8());
+}
+
+} // namespace
+
+int runStoreCommand(const QStringList &arguments, const QString &defaultDatabase, QIODevice &out,
+                    QIODevice &err)
+{
+    QString databasePath = defaultDatabase;
+    QStringList files;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--store")) {
+            continue;
+        }
+        if (argument == QLatin1String("--database")) {
+            if (i + 1 >= arguments.size()) {
+                writeLine(err, tr("Volbě %1 chybí hodnota. Nápovědu vypíše --help.").arg(argument));
+                return 2;
+            }
+            databasePath = arguments.at(++i);
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            writeLine(err, tr("Neznámá volba „%1“. Nápovědu vypíše --help.").arg(argument));
+            return 2;
+        } else {
+            files.append(argument);
+        }
+    }
+    if (files.isEmpty()) {
+        writeLine(err, tr("Chybí soubor: tesilka-ucitel --store SOUBOR..."));
+        return 2;
+    }
+
+    // Every file is read before the database is touched: a file that cannot be read stores
+    // nothing, so that the teacher can run the same command again once it is fixed.
+    QList<std::pair<QString, QByteArray>> contents;
+    bool unreadable = false;
+    for (const QString &fileName : files) {
+        const QString shown = QDir::toNativeSeparators(fileName);
+        QFile file(fileName);
+        if (!file.open(QIODevice::ReadOnly)) {
+            writeLine(err, tr("%1: soubor nelze přečíst: %2").arg(shown, file.errorString()));
+            unreadable = true;
+            continue;
+        }
+        contents.append({shown, file.readAll()});
+    }
+    if (unreadable) {
+        writeLine(err, tr("Nic nebylo uloženo."));
+        return 2;
+    }
+
+    int status = 0;
+    QList<DecodedReport> reports;
+    for (const auto &[shown, bytes] : contents) {
+        const QList<DecodedReport> found = findReportBlocks(readableMailText(bytes));
+        if (found.isEmpty()) {
+            writeLine(err, tr("%1: v souboru není žádná zpráva").arg(shown));
+            status = 1;
+        }
+        for (const DecodedReport &report : found) {
+            if (!report.isOk()) {
+                writeLine(err, tr("%1:%2: %3").arg(shown).arg(report.firstLine).arg(report.reason));
+                status = 1;
+            }
+        }
+        reports.append(found);
+    }
+
+    try {
+        const auto database = TeacherDatabase::open(DatabaseLocation::fromText(databasePath));
+        const ReportStoreResult result =
+            storeDecodedReports(*database, reports, QDateTime::currentDateTime());
+        writeLine(out, tr("Uloženo do databáze %1: nových zpráv %2, už uložených %3, přiřazených "
+                          "žákovi %4, nepřiřazených %5, odmítnutých vadných bloků %6.")
+                           .arg(database->location().displayName())
+                           .arg(result.added)
+                           .arg(result.alreadyStored)
+                           .arg(result.linked)
+                           .arg(result.unassigned)
+                           .arg(result.notReports));
+    } catch (const DatabaseError &error) {
+        writeLine(err, QString::fromStdString(error.what()));
+        writeLine(err, tr("Nic nebylo uloženo."));
+        return 1;
+    }
+    return status;
+}
