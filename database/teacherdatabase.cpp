@@ -259,7 +259,10 @@ void TeacherDatabase::checkAndUpgrade()
         addedReportsTable_ = true;
     } else {
         QSqlQuery present(db);
-        if (!present.prepare(QString::fromUtf8(sql.reportColumnsPresent))) {
+        if (!present.exec(QString::fromUtf8(sql.reportColumnsPresent))) {
+            failWith(Action::Open, path, present.lastError());
+        }
+        if (!present.next() || present.value(0).toInt() != 3) {
             if (*sql.addReportColumns == nullptr) {
                 fail(Action::Open, path,
                      tr("databáze na serveru je starší verze: správce serveru ji doplní "

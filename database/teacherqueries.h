@@ -38,7 +38,8 @@ struct Statements
     // A deleted pupil's reports are nobody's again: surname, class.
     const char *releasePupilReports;
     // The fields that assign a report to a pupil, added to a file made before them (nullptr
-    // ends the list), and a statement that fails where they are missing.
+    // ends the list), and how many of the three there are. (SQLite reads an unknown quoted
+    // name as a text, so a statement naming them would not fail where they are missing.)
     const char *const *addReportColumns;
     const char *reportColumnsPresent;
     // A school run, by its row key and the fields the teacher saw: key, surname, class, end.
@@ -87,7 +88,8 @@ inline constexpr Statements sqlite{
     .releasePupilReports = R"(UPDATE "Zpravy" SET "ZakPrijmeni" = NULL, "Prirazeno" = 0 )"
                            R"(WHERE "ZakPrijmeni" = ? AND "ZakTrida" = ?)",
     .addReportColumns = sqliteReportColumns,
-    .reportColumnsPresent = R"(SELECT "ZakPrijmeni", "ZakTrida", "Prirazeno" FROM "Zpravy")",
+    .reportColumnsPresent = R"(SELECT COUNT(*) FROM pragma_table_info('Zpravy') )"
+                            R"(WHERE "name" IN ('ZakPrijmeni', 'ZakTrida', 'Prirazeno'))",
     .deleteRun = R"(DELETE FROM "Prehled " WHERE "rowid" = ? AND "Prijmeni" = ? )"
                  R"(AND COALESCE("Trida", '') = ? AND COALESCE("CasEnd", '') = ?)",
     .teacherRights = nullptr,
@@ -115,7 +117,9 @@ inline constexpr Statements postgresql{
     .releasePupilReports = sqlite.releasePupilReports,
     // The teacher's login does not own the tables: upgrade-postgresql.sql adds them.
     .addReportColumns = postgresqlReportColumns,
-    .reportColumnsPresent = sqlite.reportColumnsPresent,
+    .reportColumnsPresent = R"(SELECT COUNT(*) FROM "information_schema"."columns" )"
+                            R"(WHERE "table_schema" = current_schema() AND "table_name" = 'Zpravy' )"
+                            R"(AND "column_name" IN ('ZakPrijmeni', 'ZakTrida', 'Prirazeno'))",
     // A row's physical place: "Prehled " has no key column, and the fields guard against a
     // place that a VACUUM FULL gave to another row.
     .deleteRun = R"(DELETE FROM "Prehled " WHERE "ctid" = CAST(? AS tid) AND "Prijmeni" = ? )"

@@ -24,6 +24,8 @@ private slots:
     void refusesFilesThatAreNoSchoolDatabase();
     void addsTheReportsTableToAnOlderFile();
     void storesEachBlockOnce();
+    void linksReportsToPupilsAndKeepsTheTeachersChoice();
+    void olderReportsGetTheirPupilsWhenOpened();
     void keepsPupilsInCzechOrder();
     void importSkipsPupilsAlreadyStoredAndRollsBackOnFailure();
     void cleanup();
@@ -202,6 +204,91 @@ void TeacherDatabaseTest::storesEachBlockOnce()
     QCOMPARE(row.value(6).toInt(), 2);
     QCOMPARE(row.value(7).toString(), mail.at(0).originalText);
     QCOMPARE(row.value(8).toString(), QStringLiteral("2026-12-08 07:30:00"));
+}
+
+void TeacherDatabaseTest::linksReportsToPupilsAndKeepsTheTeachersChoice()
+{
+    const auto database = TeacherDatabase::create(at(path(QStringLiteral("linked.db"))), false);
+    database->addPupil(QStringLiteral("Řezníček"), QStringLiteral("4.B"));
+    database->addPupil(QStringLiteral("Novák"), QStringLiteral("3.A"));
+    database->addPupil(QStringLiteral("Novák"), QStringLiteral("3.B"));
+    const QString mail =
+        pupilReportBlock(QStringLiteral("Řezníček Šimon"), QStringLiteral("4.B"), 5, 5) + u'\n' +
+        pupilReportBlock(QStringLiteral("jan novak"), QStringLiteral("3a"), 5, 1, 12) + u'\n' +
+        pupilReportBlock(QStringLiteral("Nowák"), QStringLiteral("3.A"), 2, 2, 40);
+    const QList<DecodedReport> reports = findReportBlocks(mail);
+    const QDateTime now(QDate(2026, 12, 8), QTime(7, 30));
+    const ReportStoreResult stored = storeDecodedReports(*database, reports, now);
+    QCOMPARE(stored.linked, 2);
+    QCOMPARE(stored.unassigned, 1);
+    const QStringList blocks{reports.at(0).canonicalBlock, reports.at(1).canonicalBlock,
+                             reports.at(2).canonicalBlock};
+    const auto owner = [&](int report) {
+        const ReportAssignment found = database->reportAssignments(blocks).value(blocks[report]);
+        return found.surname + u'|' + found.className + (found.byTeacher ? u'!' : u' ');
+    };
+    QCOMPARE(owner(0), QStringLiteral("Řezníček|4.B "));
+    QCOMPARE(owner(1), QStringLiteral("Novák|3.A "));
+    QCOMPARE(owner(2), QStringLiteral("|3.A ")); // one letter wrong: the class only
+
+    // The teacher decides: the misspelt one is Novák's, the second one nobody's.
+    QCOMPARE(database->assignReports({blocks[2]}, QStringLiteral("Novák"), QStringLiteral("3.A")),
+             1);
+    QCOMPARE(database->assignReports({blocks[1]}, {}, {}), 1);
+    QVERIFY(!failureOf([&] {
+                 (void)database->assignReports({blocks[0]}, QStringLiteral("Nikdo"),
+                                               QStringLiteral("3.A"));
+             }).isEmpty());
+    // Stored again and matched again: the teacher's choices stand.
+    const ReportStoreResult again = storeDecodedReports(*database, reports, now);
+    QCOMPARE(again.alreadyStored, 3);
+    QCOMPARE(linkUnassignedReports(*database), 0);
+    QCOMPARE(owner(1), QStringLiteral("|3.A!"));
+    QCOMPARE(owner(2), QStringLiteral("Novák|3.A!"));
+
+    // A pupil renamed takes the report along; a pupil deleted leaves it to nobody, to be
+    // matched again.
+    const PupilRecord reznicek = database->pupils().value(2);
+    QCOMPARE(reznicek.surname, QStringLiteral("Řezníček"));
+    database->updatePupil({reznicek.key, QStringLiteral("Řezníček Šimon"), reznicek.className});
+    QCOMPARE(owner(0), QStringLiteral("Řezníček Šimon|4.B "));
+    database->deletePupil(reznicek.key);
+    QCOMPARE(owner(0), QStringLiteral("|4.B "));
+    database->addPupil(QStringLiteral("Řezníček"), QStringLiteral("4.B"));
+    QCOMPARE(linkUnassignedReports(*database), 1);
+    QCOMPARE(owner(0), QStringLiteral("Řezníček|4.B "));
+
+    QCOMPARE(database->deleteReports({blocks[0], blocks[0]}), 1);
+    QCOMPARE(database->storedReportCount(), 2);
+}
+
+void TeacherDatabaseTest::olderReportsGetTheirPupilsWhenOpened()
+{
+    // A file whose reports were stored before they could belong to a pupil.
+    const QString file = path(QStringLiteral("before.db"));
+    createOldSchoolFile(file);
+    const DecodedReport report = decodeReportBlock(
+        pupilReportBlock(QStringLiteral("Eva Malá"), QStringLiteral("8.b"), 1, 1));
+    {
+        const ScratchConnection db(file, QStringLiteral("before"));
+        QVERIFY(db.run(QStringLiteral(
+            R"(CREATE TABLE "Zpravy" ("Student" TEXT NOT NULL, "Trida" TEXT NOT NULL, "Od", )"
+            R"("Do", "Odpovedi" NOT NULL, "Spravne" NOT NULL, "Chybne" NOT NULL, )"
+            R"("Text" NOT NULL, "Blok" TEXT NOT NULL UNIQUE, "Puvodni" NOT NULL, )"
+            R"("Vlozeno" NOT NULL))")));
+        QVERIFY(db.run(QStringLiteral(R"(INSERT INTO "Zaci" VALUES ('Malá', '8.B'))")));
+        QVERIFY(db.run(QStringLiteral(R"(INSERT INTO "Zpravy" VALUES ('Eva Malá', '8.b', NULL, )"
+                                      R"(NULL, 2, 1, 1, 't', '%1', 'b', '2026-01-01 00:00:00'))")
+                           .arg(report.canonicalBlock)));
+    }
+    std::unique_ptr<TeacherDatabase> database;
+    QCOMPARE(failureOf([&] { database = TeacherDatabase::open(at(file)); }), QString());
+    QVERIFY(database->addedReportFields());
+    QCOMPARE(linkUnassignedReports(*database), 1);
+    QCOMPARE(
+        database->reportAssignments({report.canonicalBlock}).value(report.canonicalBlock).surname,
+        QStringLiteral("Malá"));
+    QVERIFY(!TeacherDatabase::open(at(file))->addedReportFields());
 }
 
 void TeacherDatabaseTest::keepsPupilsInCzechOrder()

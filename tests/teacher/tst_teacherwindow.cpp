@@ -35,6 +35,7 @@ private slots:
     void pastedMailIsStoredOnceAndPupilsComeFromCsv();
     void refusedFileLeavesTheOpenDatabaseAndIsRemembered();
     void droppedMailFilesAreRead();
+    void unstoredReportsAreNotLostOnClose();
 
 private:
     QTemporaryDir dir_;
@@ -221,6 +222,47 @@ void TeacherWindowTest::refusedFileLeavesTheOpenDatabaseAndIsRemembered()
     QVERIFY2(message.contains(QStringLiteral("soubor není databáze")), qPrintable(message));
     QCOMPARE(window.database()->location().path, good);
     QCOMPARE(window.pupilsPage()->model()->rowCount(), 4);
+}
+
+void TeacherWindowTest::unstoredReportsAreNotLostOnClose()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.createDatabase(dir_.filePath(QStringLiteral("zavrit.db")), false));
+    window.database()->addPupil(QStringLiteral("Dvořáková"), QStringLiteral("8.B"));
+    window.reportsPage()->addText(QStringLiteral("schránka"), mailWithThreeBlocks());
+    // Matched before it is stored, and shown so.
+    QCOMPARE(window.reportsPage()
+                 ->model()
+                 ->index(0, ReportTableModel::PupilColumn)
+                 .data()
+                 .toString(),
+             QStringLiteral("Dvořáková (8.B)"));
+
+    // Escape stays, Enter stores and closes: Ctrl+Q, Alt+F4 and the close box all come here.
+    QStringList asked;
+    ModalDriver driver;
+    driver.then(QStringLiteral("unstoredQuestion"), [&](QWidget *box) {
+        asked << labelText(*box, QStringLiteral("qt_msgbox_label"));
+        pressKey(box, Qt::Key_Escape);
+    });
+    driver.start();
+    QVERIFY(!window.close());
+    QVERIFY(driver.finished());
+    QVERIFY(window.isVisible());
+    QCOMPARE(asked.value(0),
+             QStringLiteral("V seznamu jsou 2 zprávy, které nejsou uložené v databázi."));
+
+    driver.then(QStringLiteral("unstoredQuestion"),
+                [&](QWidget *box) { pressKey(box, Qt::Key_Return); });
+    driver.start();
+    QVERIFY(window.close());
+    QVERIFY(driver.finished());
+    QCOMPARE(window.database()->storedReportCount(), 2);
+    const QString block = window.reportsPage()->model()->report(0).canonicalBlock;
+    QCOMPARE(window.database()->reportAssignments({block}).value(block).surname,
+             QStringLiteral("Dvořáková"));
 }
 
 QTEST_MAIN(TeacherWindowTest)
