@@ -165,9 +165,6 @@ void MainWindow::createMenus()
     edit->addAction(reportsPage_->deleteAction());
     edit->addAction(reportsPage_->loadUnassignedAction());
     edit->addSeparator();
-    edit->addAction(resultsPage_->assignAction());
-    edit->addAction(resultsPage_->deleteAction());
-    edit->addSeparator();
     edit->addAction(pupilsPage_->addPupilAction());
     edit->addAction(pupilsPage_->editPupilAction());
     edit->addAction(pupilsPage_->deletePupilAction());

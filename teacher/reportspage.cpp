@@ -41,7 +41,7 @@ ReportsPage::ReportsPage(QWidget *parent)
       storeAction_(new QAction(tr("U&ložit do databáze"), this)),
       clearAction_(new QAction(tr("V&yprázdnit seznam"), this)),
       assignAction_(new QAction(tr("Přiř&adit žákovi…"), this)),
-      deleteAction_(new QAction(tr("S&mazat z databáze…"), this)),
+      deleteAction_(new QAction(tr("Smaza&t z databáze…"), this)),
       loadUnassignedAction_(new QAction(tr("Načíst nepř&iřazené z databáze"), this))
 {
     setObjectName(QStringLiteral("reportsPage"));
@@ -99,7 +99,7 @@ ReportsPage::ReportsPage(QWidget *parent)
         {ReportTableModel::FirstFieldColumn + 5, QStringLiteral("Dobře")},
         {ReportTableModel::FirstFieldColumn + 6, QStringLiteral("Špatně")},
         {ReportTableModel::FirstFieldColumn + 7, QStringLiteral("Úspěšnost %")},
-        {ReportTableModel::PupilColumn, QStringLiteral("Nováková-Dvořáková (3.A)")},
+        {ReportTableModel::PupilColumn, QStringLiteral("Kateřina Novotná (3.A)")},
     };
     for (const auto &[column, sample] : widths) {
         table_->setColumnWidth(column, metrics.horizontalAdvance(sample) + 16);
@@ -111,7 +111,7 @@ ReportsPage::ReportsPage(QWidget *parent)
                 for (int row = first; row <= last; ++row) {
                     if (model_->isBad(row)) {
                         table_->setSpan(row, ReportTableModel::FirstFieldColumn, 1,
-                                        ReportTableModel::PupilColumn -
+                                        ReportTableModel::ColumnCount -
                                             ReportTableModel::FirstFieldColumn);
                     }
                 }
@@ -390,12 +390,9 @@ bool ReportsPage::assignRows(const QList<int> &rows, const QString &surname,
         const int changed = database_->assignReports(model_->goodBlocks(rows), surname, className);
         refreshOwners();
         emit databaseChanged();
-        const QString count = czechCount(changed, tr("%1 zpráva"), tr("%1 zprávy"), tr("%1 zpráv"));
-        emit statusMessage(
-            surname.isEmpty() ? tr("Nepřiřazeno nikomu: %1.").arg(count)
-            : addToList
-                ? tr("Přidán žák „%1“, třída %2, a přiřazena mu %3.").arg(surname, className, count)
-                : tr("Žákovi „%1“ (%2) přiřazena %3.").arg(surname, className, count));
+        const QString added =
+            addToList ? tr("Přidán žák „%1“, třída %2. ").arg(surname, className) : QString();
+        emit statusMessage(added + reportsAssignedText(changed, surname, className));
     } catch (const DatabaseError &error) {
         showWarning(this, QString::fromStdString(error.what()));
         refreshOwners();

@@ -22,9 +22,9 @@ public:
     enum Column
     {
         SourceColumn,
+        PupilColumn,      // the pupil of the list, beside the name the report gives
         FirstFieldColumn, // Student; the report's fields follow, or a bad block's reason
-        PupilColumn = FirstFieldColumn + 8,
-        ColumnCount
+        ColumnCount = FirstFieldColumn + 8
     };
 
     explicit ReportTableModel(QObject *parent = nullptr);

@@ -30,7 +30,7 @@ ResultsPage::ResultsPage(QWidget *parent)
       count_(new QLabel(this)), sortColumn_(new QComboBox(this)),
       descending_(new QCheckBox(tr("Sest&upně"), this)),
       deleteAction_(new QAction(tr("S&mazat vybrané…"), this)),
-      assignAction_(new QAction(tr("Přiř&adit žákovi…"), this))
+      assignAction_(new QAction(tr("Př&iřadit žákovi…"), this))
 {
     setObjectName(QStringLiteral("resultsPage"));
     setAccessibleName(tr("Výsledky"));
@@ -255,11 +255,9 @@ bool ResultsPage::assignRuns(const QList<ResultRow> &runs, const QString &surnam
         }
         const int changed = results()->database().assignReports(blocks, surname, className);
         emit databaseChanged();
-        const QString count = czechCount(changed, tr("%1 zpráva"), tr("%1 zprávy"), tr("%1 zpráv"));
-        emit statusMessage(
-            surname.isEmpty()
-                ? tr("Nepřiřazeno nikomu: %1.").arg(count)
-                : tr("Žákovi „%1“ (%2) přiřazena %3.").arg(surname, className, count));
+        const QString added =
+            addToList ? tr("Přidán žák „%1“, třída %2. ").arg(surname, className) : QString();
+        emit statusMessage(added + reportsAssignedText(changed, surname, className));
     } catch (const DatabaseError &error) {
         showWarning(this, QString::fromStdString(error.what()));
         return false;

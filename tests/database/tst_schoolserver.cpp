@@ -27,6 +27,7 @@ private slots:
     void unreachableServerIsNamedWithoutPassword();
     void serverGoneBeforeSummaryOffersTheReport();
     void sqliteFileCopiedToServer();
+    void olderServerIsUpgradedByTheAdministrator();
 
 private:
     QString database_;
@@ -213,6 +214,26 @@ void SchoolServerTest::sqliteFileCopiedToServer()
     const QString again = failureOf([&] { (void)copySchoolDatabase(file, *teacher); });
     QVERIFY2(again.contains(QStringLiteral("už jsou žáci")), qPrintable(again));
     QCOMPARE(count(database_, QStringLiteral("Zaci")), 2);
+}
+
+void SchoolServerTest::olderServerIsUpgradedByTheAdministrator()
+{
+    // A server set up before reports belonged to pupils: the teacher may not alter its tables.
+    QVERIFY(testserver::psql(database_, QStringLiteral(R"(DROP INDEX "ZpravyZak"; )"
+                                                       R"(ALTER TABLE "Zpravy" DROP COLUMN )"
+                                                       R"("ZakPrijmeni", DROP COLUMN "ZakTrida", )"
+                                                       R"(DROP COLUMN "Prirazeno")"))
+                .isEmpty());
+    const DatabaseLocation teacher = testserver::location(database_, QStringLiteral("ucitel"));
+    const QString refused = failureOf([&] { (void)TeacherDatabase::open(teacher); });
+    QVERIFY2(refused.contains(QStringLiteral("upgrade-postgresql.sql")), qPrintable(refused));
+    for (int run = 0; run < 2; ++run) { // the script may run twice
+        QCOMPARE(testserver::psql(
+                     database_,
+                     QStringLiteral(TESILKA_DATABASE_SOURCE_DIR "/upgrade-postgresql.sql"), true),
+                 QString());
+    }
+    QCOMPARE(failureOf([&] { (void)TeacherDatabase::open(teacher); }), QString());
 }
 
 QTEST_MAIN(SchoolServerTest)
