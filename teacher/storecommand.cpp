@@ -85,7 +85,9 @@ int runStoreCommand(const QStringList &arguments, const QString &defaultDatabase
         }
         for (const DecodedReport &report : found) {
             if (!report.isOk()) {
-                writeLine(err, tr("%1:%2: %3").arg(shown).arg(report.firstLine).arg(report.reason));
+                writeLine(
+                    err,
+                    tr("%1:%2: %3").arg(shown, QString::number(report.firstLine), report.reason));
                 status = 1;
             }
         }
@@ -96,14 +98,12 @@ int runStoreCommand(const QStringList &arguments, const QString &defaultDatabase
         const auto database = TeacherDatabase::open(DatabaseLocation::fromText(databasePath));
         const ReportStoreResult result =
             storeDecodedReports(*database, reports, QDateTime::currentDateTime());
-        writeLine(out, tr("Uloženo do databáze %1: nových zpráv %2, už uložených %3, přiřazených "
-                          "žákovi %4, nepřiřazených %5, odmítnutých vadných bloků %6.")
-                           .arg(database->location().displayName())
-                           .arg(result.added)
-                           .arg(result.alreadyStored)
-                           .arg(result.linked)
-                           .arg(result.unassigned)
-                           .arg(result.notReports));
+        writeLine(out,
+                  tr("Uloženo do databáze %1: nových zpráv %2, už uložených %3, přiřazených "
+                     "žákovi %4, nepřiřazených %5, odmítnutých vadných bloků %6.")
+                      .arg(database->location().displayName(), QString::number(result.added),
+                           QString::number(result.alreadyStored), QString::number(result.linked),
+                           QString::number(result.unassigned), QString::number(result.notReports)));
     } catch (const DatabaseError &error) {
         writeLine(err, QString::fromStdString(error.what()));
         writeLine(err, tr("Nic nebylo uloženo."));
