@@ -14,12 +14,13 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
-PupilChooser::PupilChooser(const QList<PupilRecord> &pupils, const QString &suggestedName,
-                           const QString &suggestedClass, QWidget *parent)
-    : QDialog(parent), pupils_(pupils), suggestedName_(suggestedName),
-      suggestedClass_(suggestedClass), search_(new QLineEdit(this)), list_(new QListWidget(this)),
-      assign_(new QPushButton(tr("&Přiřadit"), this))
+PupilChooser::PupilChooser(QList<PupilRecord> pupils, QString suggestedName, QString suggestedClass,
+                           QWidget *parent)
+    : QDialog(parent), pupils_(std::move(pupils)), suggestedName_(std::move(suggestedName)),
+      suggestedClass_(std::move(suggestedClass)), search_(new QLineEdit(this)),
+      list_(new QListWidget(this)), assign_(new QPushButton(tr("&Přiřadit"), this))
 {
     setObjectName(QStringLiteral("pupilChooser"));
     setWindowTitle(tr("Přiřadit žákovi"));

@@ -25,8 +25,8 @@ public:
 
     // `suggestedName` and `suggestedClass` (as a report typed them) fill the search and the new
     // pupil's fields.
-    PupilChooser(const QList<PupilRecord> &pupils, const QString &suggestedName,
-                 const QString &suggestedClass, QWidget *parent = nullptr);
+    PupilChooser(QList<PupilRecord> pupils, QString suggestedName, QString suggestedClass,
+                 QWidget *parent = nullptr);
 
     [[nodiscard]] Choice choice() const { return choice_; }
     // The chosen or new pupil.
