@@ -6,8 +6,10 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QTimeZone>
 #include <QVariant>
 
 #include <sqlite3.h>
@@ -66,10 +68,39 @@ bool openSqlite(QSqlDatabase &db, const DatabaseLocation &location,
     return true;
 }
 
-bool openPostgresql(QSqlDatabase &db, const DatabaseLocation &location, DatabaseFailure &failure)
+// The pupil's session settings, given with the connection so that they cost no round trip
+// and override whatever ALTER ROLE … SET put on the login.
+QString pupilSessionSettings()
+{
+    QStringList settings{
+        QStringLiteral("default_transaction_read_only=off"),
+        QStringLiteral("default_transaction_isolation=read\\ committed"),
+        QStringLiteral("statement_timeout=15s"),
+        QStringLiteral("lock_timeout=10s"),
+        QStringLiteral("idle_in_transaction_session_timeout=60s"),
+        QStringLiteral("idle_session_timeout=0"),
+        QStringLiteral("search_path=public"),
+        QStringLiteral("client_encoding=UTF8"),
+    };
+    // The run's date and time are the machine's: the server compares them in its zone.
+    const QByteArray zone = QTimeZone::systemTimeZoneId();
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_+/-]+$"));
+    if (plain.match(QString::fromLatin1(zone)).hasMatch()) {
+        settings << QStringLiteral("TimeZone=") + QString::fromLatin1(zone);
+    }
+    QString options;
+    for (const QString &setting : settings) {
+        options += QStringLiteral(" -c ") + setting;
+    }
+    return options.trimmed();
+}
+
+bool openPostgresql(QSqlDatabase &db, const DatabaseLocation &location, SessionKind kind,
+                    DatabaseFailure &failure)
 {
     QString invalid;
-    const QString options = postgresqlConnectOptions(location.path, invalid);
+    const QString options = postgresqlConnectOptions(
+        location.path, invalid, kind == SessionKind::Pupil ? pupilSessionSettings() : QString());
     if (options.isEmpty()) {
         failure = {tr("adresa serveru není platná"), tr("(PostgreSQL: %1)").arg(invalid)};
         return false;
@@ -85,7 +116,8 @@ bool openPostgresql(QSqlDatabase &db, const DatabaseLocation &location, Database
 } // namespace
 
 bool openDatabaseConnection(const QString &name, const DatabaseLocation &location,
-                            std::chrono::milliseconds busyTimeout, DatabaseFailure &failure)
+                            std::chrono::milliseconds busyTimeout, DatabaseFailure &failure,
+                            SessionKind kind)
 {
     if (location.path.trimmed().isEmpty()) {
         failure = {location.isServer() ? tr("adresa serveru je prázdná")
@@ -102,7 +134,7 @@ bool openDatabaseConnection(const QString &name, const DatabaseLocation &locatio
                    {}};
         return false;
     }
-    return location.isServer() ? openPostgresql(db, location, failure)
+    return location.isServer() ? openPostgresql(db, location, kind, failure)
                                : openSqlite(db, location, busyTimeout, failure);
 }
 

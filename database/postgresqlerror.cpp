@@ -92,6 +92,16 @@ QString connectionCause(const QString &connection)
     if (PQstatus(probe.get()) == CONNECTION_OK) {
         return tr("spojení se serverem se přerušilo");
     }
+    // A full server answers a login with "too many clients" or "connection slots are
+    // reserved" (SQLSTATE 53300), which libpq hands over as text only; it is no wrong password.
+    const QString refusal = QString::fromUtf8(PQerrorMessage(probe.get()));
+    static const QRegularExpression full(
+        QStringLiteral("too many (clients|connections)|connection slots are reserved|53300|"
+                       "příliš mnoho|sloty pro spojení"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (full.match(refusal).hasMatch()) {
+        return tr("server je přetížený, zkuste to za chvíli");
+    }
     if (PQconnectionNeedsPassword(probe.get()) != 0) {
         return tr("server žádá heslo, ale pro tohoto uživatele žádné uložené není "
                   "(soubor ~/.pgpass)");
@@ -124,7 +134,11 @@ QString postgresqlCause(const QSqlError &error, const QString &connection)
         return tr("uživatel, pod kterým se program k serveru připojil, k tomu nemá oprávnění");
     }
     if (state == QLatin1String("42P01")) {
-        const QString table = quotedNameIn(text);
+        // The functions name it with its schema: "public.Prehled ".
+        QString table = quotedNameIn(text);
+        if (table.startsWith(QLatin1String("public."))) {
+            table.remove(0, 7);
+        }
         return table.isEmpty() ? tr("chybí v ní tabulka")
                                : tr("chybí v ní tabulka %1").arg(quotedName(table));
     }
@@ -159,13 +173,46 @@ QString postgresqlCause(const QSqlError &error, const QString &connection)
     if (state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P"))) {
         return tr("spojení se serverem se přerušilo");
     }
+    if (state == QLatin1String("53300")) {
+        return tr("server je přetížený, zkuste to za chvíli");
+    }
     if (state.startsWith(QLatin1String("53"))) {
         return tr("server je přetížený nebo mu došlo místo");
+    }
+    // The pupils' checked append refused the run (schema-postgresql.sql names the classes).
+    if (state == QLatin1String("TS001")) {
+        return tr("server výsledek odmítl: žák s tímto příjmením a třídou není v seznamu žáků");
+    }
+    if (state == QLatin1String("TS002")) {
+        return tr("server výsledek odmítl: neznámý druh cvičení");
+    }
+    if (state == QLatin1String("TS003")) {
+        return tr("server výsledek odmítl: tolik odpovědí se za dobu cvičení nedá stihnout");
+    }
+    if (state == QLatin1String("TS004")) {
+        return tr("server výsledek odmítl: datum nebo čas běhu není platný");
+    }
+    if (state == QLatin1String("TS005")) {
+        return tr("server výsledek odmítl: hodiny tohoto počítače neukazují stejný čas jako "
+                  "server");
+    }
+    if (state == QLatin1String("TS006")) {
+        return tr("server výsledek odmítl: jméno uživatele počítače je příliš dlouhé");
+    }
+    if (state == QLatin1String("23514")) {
+        return tr("server odmítl hodnotu, která v tabulce nemůže být");
+    }
+    if (state == QLatin1String("57014")) {
+        return tr("server příkaz přerušil, protože trval příliš dlouho");
+    }
+    if (state == QLatin1String("55P03")) {
+        return tr("tabulku na serveru drží zamčenou jiné spojení, zkuste to za chvíli");
     }
     return tr("server ohlásil chybu");
 }
 
-QString postgresqlConnectOptions(const QString &connection, QString &error)
+QString postgresqlConnectOptions(const QString &connection, QString &error,
+                                 const QString &serverOptions)
 {
     const Options options = parsed(connection, &error);
     if (!options) {
@@ -176,12 +223,17 @@ QString postgresqlConnectOptions(const QString &connection, QString &error)
     }
     QStringList pairs;
     bool timeout = false;
+    bool withServerOptions = serverOptions.isEmpty();
     for (const PQconninfoOption *option = options.get(); option->keyword != nullptr; ++option) {
-        if (option->val == nullptr) {
+        const QString keyword = QString::fromUtf8(option->keyword);
+        if (option->val == nullptr && (withServerOptions || keyword != QLatin1String("options"))) {
             continue;
         }
-        const QString keyword = QString::fromUtf8(option->keyword);
         QString value = QString::fromUtf8(option->val);
+        if (keyword == QLatin1String("options") && !withServerOptions) {
+            value = (value + u' ' + serverOptions).trimmed();
+            withServerOptions = true;
+        }
         if (value.contains(u';')) {
             // Qt's driver takes ";" between options: such a value would be cut.
             error = tr("hodnota %1 obsahuje středník").arg(quotedName(keyword));

@@ -11,5 +11,7 @@ class QSqlError;
 QString postgresqlCause(const QSqlError &error, const QString &connection);
 
 // libpq's URI or connection string as the options of Qt's driver ("host='…';dbname='…'"),
-// with a connection timeout unless one is given. Empty with `error` set when libpq rejects it.
-QString postgresqlConnectOptions(const QString &connection, QString &error);
+// with a connection timeout unless one is given, and `serverOptions` ("-c name=value …")
+// after any the address gives, so that they win. Empty with `error` set when libpq rejects it.
+QString postgresqlConnectOptions(const QString &connection, QString &error,
+                                 const QString &serverOptions = {});

@@ -16,6 +16,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cmath>
@@ -70,11 +71,11 @@ class Connection
 {
 public:
     Connection(const DatabaseLocation &location, std::chrono::milliseconds busyTimeout,
-               Operation operation)
+               Operation operation, SessionKind kind = SessionKind::Pupil)
         : name_(QStringLiteral("tesilka-school-%1").arg(nextNumber_++))
     {
         DatabaseFailure failure;
-        if (!openDatabaseConnection(name_, location, busyTimeout, failure)) {
+        if (!openDatabaseConnection(name_, location, busyTimeout, failure, kind)) {
             QSqlDatabase::removeDatabase(name_);
             fail(operation, location, failure.cause, failure.detail);
         }
@@ -179,6 +180,43 @@ std::int32_t totalFrom(const QVariant &value, const QString &field, const QStrin
     return static_cast<std::int32_t>(total);
 }
 
+// The server's 64-bit totals as the program's counters hold them: a Null total is 0, and
+// totals beyond 32 bits (or whose sum is) are cut to the largest that fit, and said so.
+RunTotals cappedTotals(const QVariant &correct, const QVariant &wrong, const QString &surname,
+                       const DatabaseLocation &path)
+{
+    constexpr qint64 high = std::numeric_limits<std::int32_t>::max();
+    const auto read = [&](const QVariant &value, const QString &field) {
+        if (value.isNull()) {
+            return qint64{0};
+        }
+        bool ok = false;
+        const qint64 total = value.toLongLong(&ok);
+        if (!ok || total < 0) {
+            fail(Operation::RecordRun, path,
+                 tr("pole %1 žáka %2 obsahuje hodnotu, která není celé číslo")
+                     .arg(quoted(field), quoted(surname)));
+        }
+        return total;
+    };
+    const qint64 right = read(correct, QStringLiteral("Spravne"));
+    const qint64 wrongTotal = read(wrong, QStringLiteral("Chybne"));
+    RunTotals totals;
+    totals.capped = right + wrongTotal > high;
+    totals.totalCorrect = static_cast<std::int32_t>(std::min(right, high));
+    totals.totalWrong = static_cast<std::int32_t>(std::min(wrongTotal, high - totals.totalCorrect));
+    return totals;
+}
+
+// The server ended the session or the connection broke before the answer: nothing of the
+// statement was kept.
+bool isLostSession(const QSqlError &error)
+{
+    const QString state = error.nativeErrorCode();
+    return state == QLatin1String("57P01") || state.startsWith(QLatin1String("08")) ||
+           (state.isEmpty() && error.type() == QSqlError::ConnectionError);
+}
+
 QVariant timeText(const QTime &time)
 {
     if (!time.isValid()) {
@@ -227,14 +265,37 @@ PupilList SchoolDatabase::loadPupilList() const
     }
     // The results table is needed only at the end of the run; finding it missing now lets the
     // pupil practise in e-mail mode instead of losing the result.
-    prepared(db, sql.insertRun, operation, location_);
-    prepared(db, sql.selectTotals, operation, location_);
+    if (sql.recordRun != nullptr) {
+        // A pupil's login may not see the table: the totals function reads it.
+        prepared(db, sql.recordRun, operation, location_);
+        QSqlQuery totals = prepared(db, sql.selectTotals, operation, location_);
+        totals.addBindValue(QString());
+        if (!totals.exec()) {
+            failWith(operation, location_, totals.lastError());
+        }
+    } else {
+        prepared(db, sql.insertRun, operation, location_);
+        prepared(db, sql.selectTotals, operation, location_);
+    }
     return list;
 }
 
 RunTotals SchoolDatabase::recordRunResult(const SchoolRun &run, const QDateTime &now) const
 {
     constexpr Operation operation = Operation::RecordRun;
+    const schoolsql::Statements &statements = schoolsql::statementsFor(location_.engine);
+    const QVariantList values{run.surname,
+                              run.className,
+                              run.correct,
+                              run.wrong,
+                              timeText(run.start),
+                              timeText(now.time()),
+                              now.date().toString(QStringLiteral("yyyy-MM-dd")),
+                              trimNameBuffer(readUserName()),
+                              1}; // TypTesil: this drill
+    if (statements.recordRun != nullptr) {
+        return recordOnServer(values, run.surname);
+    }
     const Connection connection(location_, busyTimeout_, operation);
     const QSqlDatabase db = connection.database();
     const schoolsql::Statements &sql = schoolsql::statementsFor(location_.engine);
@@ -245,15 +306,9 @@ RunTotals SchoolDatabase::recordRunResult(const SchoolRun &run, const QDateTime 
     RunTotals totals;
     {
         QSqlQuery insert = prepared(db, sql.insertRun, operation, location_);
-        insert.addBindValue(run.surname);
-        insert.addBindValue(run.className);
-        insert.addBindValue(run.correct);
-        insert.addBindValue(run.wrong);
-        insert.addBindValue(timeText(run.start));
-        insert.addBindValue(timeText(now.time()));
-        insert.addBindValue(now.date().toString(QStringLiteral("yyyy-MM-dd")));
-        insert.addBindValue(trimNameBuffer(readUserName()));
-        insert.addBindValue(1); // TypTesil: this drill
+        for (const QVariant &value : values) {
+            insert.addBindValue(value);
+        }
         if (!insert.exec()) {
             failWith(operation, location_, insert.lastError());
         }
@@ -281,6 +336,29 @@ RunTotals SchoolDatabase::recordRunResult(const SchoolRun &run, const QDateTime 
     }
     transaction.commit(operation, location_);
     return totals;
+}
+
+RunTotals SchoolDatabase::recordOnServer(const QVariantList &values, const QString &surname) const
+{
+    constexpr Operation operation = Operation::RecordRun;
+    const schoolsql::Statements &sql = schoolsql::statementsFor(location_.engine);
+    // One statement, one transaction: it stores its row and reads the totals, or neither. A
+    // session the server ended before it answered (another login of the pupils may end their
+    // sessions) is tried once more on a new one.
+    for (int attempt = 0;; ++attempt) {
+        const Connection connection(location_, busyTimeout_, operation, SessionKind::Pupil);
+        QSqlQuery record = prepared(connection.database(), sql.recordRun, operation, location_);
+        for (const QVariant &value : values) {
+            record.addBindValue(value);
+        }
+        if (record.exec() && record.next()) {
+            return cappedTotals(record.value(0), record.value(1), surname, location_);
+        }
+        if (attempt == 0 && isLostSession(record.lastError())) {
+            continue;
+        }
+        failWith(operation, location_, record.lastError());
+    }
 }
 
 QString unscrambleString(QByteArrayView scrambled)

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QTime>
+#include <QVariantList>
 
 #include <chrono>
 #include <cstdint>
@@ -44,6 +45,8 @@ struct RunTotals
 {
     std::int32_t totalCorrect = 0;
     std::int32_t totalWrong = 0;
+    // The server's totals did not fit the program's counters: these are the largest that do.
+    bool capped = false;
 };
 
 // A school database that exists but cannot be used. what() is a Czech sentence naming the
@@ -69,7 +72,9 @@ public:
 
     // Appends this run's row to "Prehled " (finished at `now`) and returns the totals of
     // every row with the same Prijmeni, the new one included. Throws DatabaseError, and then
-    // stores nothing: also when the totals or their sum do not fit the program's counters.
+    // stores nothing: in a file also when the totals or their sum do not fit the program's
+    // counters. On a server the totals are 64-bit and such totals come back capped: one row
+    // written there by anyone must not stop every later run of the same surname.
     // NOLINTNEXTLINE(modernize-use-nodiscard): the append alone is a use
     RunTotals recordRunResult(const SchoolRun &run, const QDateTime &now) const;
 
@@ -77,6 +82,9 @@ public:
     void setBusyTimeout(std::chrono::milliseconds timeout) { busyTimeout_ = timeout; }
 
 private:
+    [[nodiscard]] RunTotals recordOnServer(const QVariantList &values,
+                                           const QString &surname) const;
+
     QString path_;
     DatabaseLocation location_;
     std::chrono::milliseconds busyTimeout_{30000};

@@ -27,8 +27,11 @@ struct Statements
 {
     const char *beginWrite;
     const char *selectPupils;
-    const char *insertRun;
+    const char *insertRun;    // a pupil's run appended by a teacher's login (the copy to a server)
     const char *selectTotals; // one bound value: the surname
+    // Where the engine has it: the run appended and the totals read in one call, with the
+    // values of insertRun; nullptr where insertRun and selectTotals run in one transaction.
+    const char *recordRun;
 };
 
 inline constexpr Statements sqliteStatements{
@@ -36,16 +39,20 @@ inline constexpr Statements sqliteStatements{
     .selectPupils = selectPupils,
     .insertRun = insertRun,
     .selectTotals = selectTotals,
+    .recordRun = nullptr,
 };
 
-// On the server a pupil's login may not read "Prehled ": the totals come from a function that
-// runs with the teacher's rights and returns only the sums for one surname (schema-postgresql.sql).
-// Compared with the "C" collation: exact and case-sensitive, as on SQLite.
+// On the server a pupil's login may neither read nor write "Prehled ": a function that runs
+// with the teacher's rights checks the run, appends it and returns the sums for its surname
+// in 64 bits, in one round trip (schema-postgresql.sql). Both are named with their schema, so
+// that a search path set for the pupils' login cannot put other functions in their place.
 inline constexpr Statements postgresqlStatements{
     .beginWrite = "BEGIN",
     .selectPupils = selectPupils,
     .insertRun = insertRun,
-    .selectTotals = R"(SELECT "Spravne", "Chybne" FROM "tesilka_soucty"(?))",
+    .selectTotals = R"(SELECT "Spravne", "Chybne" FROM "public"."tesilka_soucty"(?))",
+    .recordRun = R"(SELECT "Spravne", "Chybne" FROM "public"."tesilka_zapis")"
+                 R"((?, ?, ?, ?, ?, ?, ?, ?, ?))",
 };
 
 inline const Statements &statementsFor(DatabaseLocation::Engine engine)

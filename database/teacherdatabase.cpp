@@ -215,20 +215,21 @@ void TeacherDatabase::checkAndUpgrade()
         execute(query, Action::Open, path);
         return query.next();
     };
-    for (const QString &table : {QStringLiteral("Zaci"), QStringLiteral("Prehled ")}) {
-        if (!hasTable(table)) {
-            fail(Action::Open, path,
-                 tr("není to školní databáze, chybí v ní tabulka %1").arg(quotedName(table)));
-        }
-    }
-    // A server's login sees only the tables it has rights to: those come first. The check
-    // also names a missing "Zpravy", which on a server only the administrator may create.
+    // A server's login sees only the tables it has rights to: the rights come first, so that
+    // a pupil's login is told what it lacks. The check also names a missing table, which on a
+    // server only the administrator may create.
     if (sql.teacherRights != nullptr) {
         QSqlQuery rights = prepared(db, sql.teacherRights, Action::Open, path);
         execute(rights, Action::Open, path);
         if (!rights.next() || !rights.value(0).toBool()) {
             fail(Action::Open, path,
                  tr("přihlášený uživatel nemá na serveru práva učitele (role tesilka_ucitel)"));
+        }
+    }
+    for (const QString &table : {QStringLiteral("Zaci"), QStringLiteral("Prehled ")}) {
+        if (!hasTable(table)) {
+            fail(Action::Open, path,
+                 tr("není to školní databáze, chybí v ní tabulka %1").arg(quotedName(table)));
         }
     }
     // Preparing the statements checks every field the two programs use.
@@ -244,6 +245,15 @@ void TeacherDatabase::checkAndUpgrade()
     check(pupilSql.selectPupils);
     check(pupilSql.insertRun);
     check(pupilSql.selectTotals);
+    const QString olderServer = tr("databáze na serveru je starší verze: správce serveru ji "
+                                   "doplní tím, že na ni znovu spustí schema-postgresql.sql");
+    if (pupilSql.recordRun != nullptr) {
+        // The pupils' checked append: without it no pupil can store a run.
+        QSqlQuery door(db);
+        if (!door.prepare(QString::fromUtf8(pupilSql.recordRun))) {
+            fail(Action::Open, path, olderServer);
+        }
+    }
     check(sql.selectPupils);
 
     if (!hasTable(QStringLiteral("Zpravy"))) {
@@ -264,9 +274,7 @@ void TeacherDatabase::checkAndUpgrade()
         }
         if (!present.next() || present.value(0).toInt() != 3) {
             if (*sql.addReportColumns == nullptr) {
-                fail(Action::Open, path,
-                     tr("databáze na serveru je starší verze: správce serveru ji doplní "
-                        "souborem upgrade-postgresql.sql"));
+                fail(Action::Open, path, olderServer);
             }
             for (const char *const *add = sql.addReportColumns; *add != nullptr; ++add) {
                 QSqlQuery alter(db);

@@ -115,11 +115,12 @@ inline constexpr Statements postgresql{
     .renamePupilRuns = sqlite.renamePupilRuns,
     .renamePupilReports = sqlite.renamePupilReports,
     .releasePupilReports = sqlite.releasePupilReports,
-    // The teacher's login does not own the tables: upgrade-postgresql.sql adds them.
+    // The teacher's login does not own the tables: schema-postgresql.sql, run again, adds them.
     .addReportColumns = postgresqlReportColumns,
-    .reportColumnsPresent = R"(SELECT COUNT(*) FROM "information_schema"."columns" )"
-                            R"(WHERE "table_schema" = current_schema() AND "table_name" = 'Zpravy' )"
-                            R"(AND "column_name" IN ('ZakPrijmeni', 'ZakTrida', 'Prirazeno'))",
+    .reportColumnsPresent =
+        R"(SELECT COUNT(*) FROM "information_schema"."columns" )"
+        R"(WHERE "table_schema" = current_schema() AND "table_name" = 'Zpravy' )"
+        R"(AND "column_name" IN ('ZakPrijmeni', 'ZakTrida', 'Prirazeno'))",
     // A row's physical place: "Prehled " has no key column, and the fields guard against a
     // place that a VACUUM FULL gave to another row.
     .deleteRun = R"(DELETE FROM "Prehled " WHERE "ctid" = CAST(? AS tid) AND "Prijmeni" = ? )"

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 class SchoolServerTest : public QObject
 {
     Q_OBJECT
@@ -28,6 +30,7 @@ private slots:
     void serverGoneBeforeSummaryOffersTheReport();
     void sqliteFileCopiedToServer();
     void olderServerIsUpgradedByTheAdministrator();
+    void onePupilCannotLockOutOrPoisonTheSchool();
 
 private:
     QString database_;
@@ -45,6 +48,18 @@ QString failureOf(const std::function<void()> &action)
         return QString::fromUtf8(error.what());
     }
     return {};
+}
+
+// A run of Novák in 3A that has just ended, as the pupil's program stores it.
+SchoolRun novaksRun(int right = 1, int wrong = 0)
+{
+    SchoolRun run;
+    run.surname = QStringLiteral("Novák");
+    run.className = QStringLiteral("3A");
+    run.start = QTime::currentTime().addSecs(-600);
+    run.correct = right;
+    run.wrong = wrong;
+    return run;
 }
 
 qlonglong count(const QString &database, const QString &table)
@@ -80,11 +95,8 @@ void SchoolServerTest::pupilLoginCannotRewriteResults()
 {
     const DatabaseLocation pupil = testserver::location(database_, QStringLiteral("zak"));
     // What the pupil's program needs works...
-    SchoolRun run;
-    run.surname = QStringLiteral("Novák");
-    run.correct = 1;
     const RunTotals totals =
-        SchoolDatabase(pupil.path).recordRunResult(run, QDateTime::currentDateTime());
+        SchoolDatabase(pupil.path).recordRunResult(novaksRun(), QDateTime::currentDateTime());
     QCOMPARE(totals.totalCorrect, 5);
 
     // ...and nothing else: the server refuses a pupil's login every other use of the results.
@@ -98,7 +110,10 @@ void SchoolServerTest::pupilLoginCannotRewriteResults()
               QStringLiteral(R"(DELETE FROM "Prehled ")"),
               QStringLiteral(R"(SELECT * FROM "Prehled ")"),
               QStringLiteral(R"(SELECT * FROM "Zpravy")"),
-              QStringLiteral(R"(INSERT INTO "Zaci" ("Prijmeni", "Trida") VALUES ('X', 'Y'))")}) {
+              QStringLiteral(R"(INSERT INTO "Zaci" ("Prijmeni", "Trida") VALUES ('X', 'Y'))"),
+              // the checked function is the only door
+              QStringLiteral(R"(INSERT INTO "Prehled " ("Prijmeni", "Trida") VALUES ('Novák', )"
+                             R"('3A'))")}) {
             QSqlQuery query(db);
             QVERIFY2(!query.exec(sql), qPrintable(sql));
             QCOMPARE(query.lastError().nativeErrorCode(), QStringLiteral("42501"));
@@ -226,14 +241,105 @@ void SchoolServerTest::olderServerIsUpgradedByTheAdministrator()
                 .isEmpty());
     const DatabaseLocation teacher = testserver::location(database_, QStringLiteral("ucitel"));
     const QString refused = failureOf([&] { (void)TeacherDatabase::open(teacher); });
-    QVERIFY2(refused.contains(QStringLiteral("upgrade-postgresql.sql")), qPrintable(refused));
+    QVERIFY2(refused.contains(QStringLiteral("schema-postgresql.sql")), qPrintable(refused));
     for (int run = 0; run < 2; ++run) { // the script may run twice
         QCOMPARE(testserver::psql(
                      database_,
-                     QStringLiteral(TESILKA_DATABASE_SOURCE_DIR "/upgrade-postgresql.sql"), true),
+                     QStringLiteral(TESILKA_DATABASE_SOURCE_DIR "/schema-postgresql.sql"), true),
                  QString());
     }
     QCOMPARE(failureOf([&] { (void)TeacherDatabase::open(teacher); }), QString());
+}
+
+void SchoolServerTest::onePupilCannotLockOutOrPoisonTheSchool()
+{
+    // A login of its own: the other suites share "zak" and run meanwhile.
+    QVERIFY(testserver::psql(database_,
+                             QStringLiteral("DO $$ BEGIN IF NOT EXISTS (SELECT FROM pg_roles "
+                                            "WHERE rolname = 'zak_zly') THEN CREATE ROLE zak_zly "
+                                            "LOGIN IN ROLE tesilka_zak; END IF; END $$; "
+                                            "ALTER ROLE zak_zly RESET ALL; "
+                                            "ALTER ROLE zak_zly CONNECTION LIMIT -1"))
+                .isEmpty());
+    const DatabaseLocation pupil = testserver::location(database_, QStringLiteral("zak_zly"));
+    const SchoolDatabase school(pupil.path);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("zly"));
+    db.setConnectOptions(QStringLiteral("host=%1;dbname=%2;user=zak_zly")
+                             .arg(testserver::socketDirectory(), database_));
+    QVERIFY2(db.open(), qPrintable(db.lastError().text()));
+    const auto refusedWith = [&](const QString &sql) {
+        QSqlQuery query(db);
+        return query.exec(sql) ? QStringLiteral("taken") : query.lastError().nativeErrorCode();
+    };
+
+    // Defaults the login may set for itself change nothing for the next run.
+    for (const char *setting :
+         {"default_transaction_read_only = on", "statement_timeout = 1", "lock_timeout = 1",
+          "search_path = pg_temp", "TimeZone = 'Pacific/Kiritimati'",
+          "default_transaction_isolation = serializable"}) {
+        QCOMPARE(refusedWith(
+                     QStringLiteral("ALTER ROLE zak_zly SET %1").arg(QString::fromUtf8(setting))),
+                 QStringLiteral("taken"));
+    }
+    QCOMPARE(school.recordRunResult(novaksRun(), QDateTime::currentDateTime()).totalCorrect, 5);
+
+    // Absurd runs through the door are refused, each with its own cause.
+    const QString now = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+    const QString start = QTime::currentTime().addSecs(-600).toString(QStringLiteral("HH:mm:ss"));
+    const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    const auto call = [&](const QString &surname, int right, int wrong, const QString &end,
+                          const QString &day, int kind) {
+        return refusedWith(QStringLiteral(R"(SELECT * FROM "tesilka_zapis"('%1', '3A', %2, %3, )"
+                                          R"('%4', '%5', '%6', 'zak', %7))")
+                               .arg(surname)
+                               .arg(right)
+                               .arg(wrong)
+                               .arg(start, end, day)
+                               .arg(kind));
+    };
+    QCOMPARE(call(QStringLiteral("Nikdo"), 1, 0, now, today, 1), QStringLiteral("TS001"));
+    QCOMPARE(call(QStringLiteral("Novák"), 1, 0, now, today, 99), QStringLiteral("TS002"));
+    QCOMPARE(call(QStringLiteral("Novák"), -5, 0, now, today, 1), QStringLiteral("TS003"));
+    QCOMPARE(call(QStringLiteral("Novák"), 700, 0, now, today, 1), QStringLiteral("TS003"));
+    QCOMPARE(call(QStringLiteral("Novák"), 1, 0, QStringLiteral("99:99:99"), today, 1),
+             QStringLiteral("TS004"));
+    QCOMPARE(call(QStringLiteral("Novák"), 1, 0, now, QStringLiteral("2099-01-01"), 1),
+             QStringLiteral("TS005"));
+    SchoolRun stranger = novaksRun();
+    stranger.surname = QString(10000, u'x');
+    const QString refused =
+        failureOf([&] { (void)school.recordRunResult(stranger, QDateTime::currentDateTime()); });
+    QVERIFY2(refused.contains(QStringLiteral("není v seznamu žáků")), qPrintable(refused));
+    // No login writes such a row, a teacher's neither.
+    const auto teacher = TeacherDatabase::open(testserver::location(database_, "ucitel"));
+    QSqlQuery direct(teacher->connection());
+    QVERIFY(!direct.exec(QStringLiteral(R"(INSERT INTO "Prehled " ("Prijmeni", "Spravne", )"
+                                        R"("Datum") VALUES ('Novák', 2147483647, '2099-99-99'))")));
+    QCOMPARE(direct.lastError().nativeErrorCode(), QStringLiteral("23514"));
+
+    // A total past 32 bits (a row from before the checks) is shown capped, and the run stays.
+    QVERIFY(testserver::psql(database_, QStringLiteral(R"(ALTER TABLE "Prehled " DROP )"
+                                                       R"(CONSTRAINT "PrehledPocty"; )"
+                                                       R"(INSERT INTO "Prehled " ("Prijmeni", )"
+                                                       R"("Spravne") VALUES ('Novák', )"
+                                                       R"(2147483647))"))
+                .isEmpty());
+    const RunTotals capped = school.recordRunResult(novaksRun(), QDateTime::currentDateTime());
+    QVERIFY(capped.capped);
+    QCOMPARE(capped.totalCorrect, std::numeric_limits<std::int32_t>::max());
+    QCOMPARE(count(database_, QStringLiteral("Prehled ")), 5);
+
+    // A login that holds every slot it may have: the next one is told the server is full.
+    QVERIFY(testserver::psql(database_, QStringLiteral("ALTER ROLE zak_zly CONNECTION LIMIT 1"))
+                .isEmpty());
+    const QString full = failureOf([&] { (void)school.loadPupilList(); });
+    QVERIFY2(full.contains(QStringLiteral("přetížený")), qPrintable(full));
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("zly"));
+    QVERIFY(testserver::psql(database_, QStringLiteral("ALTER ROLE zak_zly RESET ALL; "
+                                                       "ALTER ROLE zak_zly CONNECTION LIMIT -1"))
+                .isEmpty());
 }
 
 QTEST_MAIN(SchoolServerTest)
