@@ -5,8 +5,8 @@
 #include "app/checkedmath.h"
 #include "app/sharedstate.h"
 #include "app/windowstyle.h"
-#include "results/reportencoder.h"
 #include "database/schooldatabase.h"
+#include "results/reportencoder.h"
 #include "results/teacherreport.h"
 
 #include <QCloseEvent>
@@ -131,10 +131,12 @@ bool SummaryWindow::storeInSchoolDatabase(const QString &databasePath, const QDa
                                                .wrong = state_.wrongCount},
                                               now);
             }
+            // Totals past the program's counters come capped from a server: said so.
+            const QString over = totals.capped ? tr(" přes") : QString();
             total_[0]->setText(
-                formatCountLabel(checkedAdd(totals.totalCorrect, totals.totalWrong)));
-            total_[1]->setText(formatCountLabel(totals.totalCorrect));
-            total_[2]->setText(formatCountLabel(totals.totalWrong));
+                over + formatCountLabel(checkedAdd(totals.totalCorrect, totals.totalWrong)));
+            total_[1]->setText(over + formatCountLabel(totals.totalCorrect));
+            total_[2]->setText(over + formatCountLabel(totals.totalWrong));
             return true;
         } catch (const DatabaseError &error) {
             QMessageBox box(QMessageBox::Warning, tr("Souhrn"),

@@ -18,20 +18,42 @@
 // one database per test, made with the shipped schema, and logins of each role.
 namespace testserver {
 
-inline QString socketDirectory()
+// Line `line` of the state file that testserver.sh wrote.
+inline QString stateLine(int line)
 {
     QFile state(QStringLiteral(TESILKA_TEST_SERVER_STATE));
     if (!state.open(QIODevice::ReadOnly)) {
         return {};
     }
-    return QString::fromUtf8(state.readLine()).trimmed();
+    QString text;
+    for (int i = 0; i <= line && !state.atEnd(); ++i) {
+        text = QString::fromUtf8(state.readLine()).trimmed();
+    }
+    return text;
+}
+
+inline QString socketDirectory()
+{
+    return stateLine(0);
+}
+
+// The port of the socket and of TLS on 127.0.0.1.
+inline QString port()
+{
+    return stateLine(2);
+}
+
+// The folder of the school's certificates: skola-ca.crt, zak_cert.crt and zak_cert.key.
+inline QString certificateFolder()
+{
+    return stateLine(3);
 }
 
 // A login of the server: "postgres" (the administrator), "zak" or "ucitel".
 inline DatabaseLocation location(const QString &database, const QString &user)
 {
-    return DatabaseLocation::server(
-        QStringLiteral("postgresql:///%1?host=%2&user=%3").arg(database, socketDirectory(), user));
+    return DatabaseLocation::server(QStringLiteral("postgresql:///%1?host=%2&port=%3&user=%4")
+                                        .arg(database, socketDirectory(), port(), user));
 }
 
 // Runs SQL (or with `file`, a script) with psql as the administrator; the error text, or empty.
@@ -41,7 +63,8 @@ inline QString psql(const QString &database, const QString &sql, bool file = fal
     process.start(QStringLiteral("psql"),
                   {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-v"),
                    QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-h"), socketDirectory(),
-                   QStringLiteral("-U"), QStringLiteral("postgres"), QStringLiteral("-d"), database,
+                   QStringLiteral("-p"), port(), QStringLiteral("-U"), QStringLiteral("postgres"),
+                   QStringLiteral("-d"), database,
                    file ? QStringLiteral("-f") : QStringLiteral("-c"), sql});
     if (!process.waitForFinished(60000)) {
         return QStringLiteral("psql did not finish");
