@@ -68,8 +68,61 @@ bool openSqlite(QSqlDatabase &db, const DatabaseLocation &location,
     return true;
 }
 
-// The pupil's session settings, given with the connection so that they cost no round trip
-// and override whatever ALTER ROLE … SET put on the login.
+bool openPostgresql(QSqlDatabase &db, const DatabaseLocation &location, DatabaseFailure &failure)
+{
+    QString invalid;
+    const QString options = postgresqlConnectOptions(location.path, invalid);
+    if (options.isEmpty()) {
+        failure = {tr("adresa serveru není platná"), tr("(PostgreSQL: %1)").arg(invalid)};
+        return false;
+    }
+    db.setConnectOptions(options);
+    if (!db.open()) {
+        failure = describeFailure(db.lastError(), location);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool openDatabaseConnection(const QString &name, const DatabaseLocation &location,
+                            std::chrono::milliseconds busyTimeout, DatabaseFailure &failure)
+{
+    if (location.path.trimmed().isEmpty()) {
+        failure = {location.isServer() ? tr("adresa serveru je prázdná")
+                                       : tr("cesta k souboru je prázdná"),
+                   {}};
+        return false;
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(
+        location.isServer() ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), name);
+    if (!db.isValid()) {
+        failure = {location.isServer()
+                       ? tr("chybí ovladač PostgreSQL pro Qt (balíček libqt6sql6-psql)")
+                       : tr("chybí ovladač SQLite"),
+                   {}};
+        return false;
+    }
+    return location.isServer() ? openPostgresql(db, location, failure)
+                               : openSqlite(db, location, busyTimeout, failure);
+}
+
+DatabaseFailure describeFailure(const QSqlError &error, const DatabaseLocation &location)
+{
+    QString detail = error.databaseText().trimmed();
+    if (location.isServer()) {
+        // The server's first line says it; the rest points into the statement.
+        detail = detail.section(u'\n', 0, 0).trimmed();
+        return {postgresqlCause(error, location.path),
+                detail.isEmpty() ? QString() : tr("(PostgreSQL: %1)").arg(detail)};
+    }
+    return {sqliteCause(error, location.path),
+            detail.isEmpty() ? QString() : tr("(SQLite: %1)").arg(detail)};
+}
+
+// Given with the connection, they cost no round trip and override whatever ALTER ROLE … SET
+// put on the login.
 QString pupilSessionSettings()
 {
     QStringList settings{
@@ -93,60 +146,4 @@ QString pupilSessionSettings()
         options += QStringLiteral(" -c ") + setting;
     }
     return options.trimmed();
-}
-
-bool openPostgresql(QSqlDatabase &db, const DatabaseLocation &location, SessionKind kind,
-                    DatabaseFailure &failure)
-{
-    QString invalid;
-    const QString options = postgresqlConnectOptions(
-        location.path, invalid, kind == SessionKind::Pupil ? pupilSessionSettings() : QString());
-    if (options.isEmpty()) {
-        failure = {tr("adresa serveru není platná"), tr("(PostgreSQL: %1)").arg(invalid)};
-        return false;
-    }
-    db.setConnectOptions(options);
-    if (!db.open()) {
-        failure = describeFailure(db.lastError(), location);
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
-bool openDatabaseConnection(const QString &name, const DatabaseLocation &location,
-                            std::chrono::milliseconds busyTimeout, DatabaseFailure &failure,
-                            SessionKind kind)
-{
-    if (location.path.trimmed().isEmpty()) {
-        failure = {location.isServer() ? tr("adresa serveru je prázdná")
-                                       : tr("cesta k souboru je prázdná"),
-                   {}};
-        return false;
-    }
-    QSqlDatabase db = QSqlDatabase::addDatabase(
-        location.isServer() ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), name);
-    if (!db.isValid()) {
-        failure = {location.isServer()
-                       ? tr("chybí ovladač PostgreSQL pro Qt (balíček libqt6sql6-psql)")
-                       : tr("chybí ovladač SQLite"),
-                   {}};
-        return false;
-    }
-    return location.isServer() ? openPostgresql(db, location, kind, failure)
-                               : openSqlite(db, location, busyTimeout, failure);
-}
-
-DatabaseFailure describeFailure(const QSqlError &error, const DatabaseLocation &location)
-{
-    QString detail = error.databaseText().trimmed();
-    if (location.isServer()) {
-        // The server's first line says it; the rest points into the statement.
-        detail = detail.section(u'\n', 0, 0).trimmed();
-        return {postgresqlCause(error, location.path),
-                detail.isEmpty() ? QString() : tr("(PostgreSQL: %1)").arg(detail)};
-    }
-    return {sqliteCause(error, location.path),
-            detail.isEmpty() ? QString() : tr("(SQLite: %1)").arg(detail)};
 }

@@ -22,17 +22,13 @@ struct DatabaseFailure
 // be opened; `failure` then says why and the caller removes the connection. On SQLite a busy
 // file is waited for up to `busyTimeout` in short, even steps, so that a classroom finishing
 // at once is served in turn instead of by SQLite's growing back-off.
-// Whose session it is. On a server, a pupil's session sets at its start what the pupil's
-// program relies on (read-write transactions, its own timeouts, the search path, the machine's
-// time zone), so that defaults a pupil set for the pupils' shared login have no effect.
-enum class SessionKind
-{
-    Teacher,
-    Pupil
-};
 bool openDatabaseConnection(const QString &name, const DatabaseLocation &location,
-                            std::chrono::milliseconds busyTimeout, DatabaseFailure &failure,
-                            SessionKind kind = SessionKind::Teacher);
+                            std::chrono::milliseconds busyTimeout, DatabaseFailure &failure);
+
+// What a pupil's session on a server sets at its start, as libpq's "options" ("-c name=value
+// …"): read-write transactions, its own timeouts, the search path and the machine's time zone,
+// so that defaults a pupil set for the pupils' shared login have no effect.
+QString pupilSessionSettings();
 
 // The cause of a failed statement or connection on the location's engine.
 DatabaseFailure describeFailure(const QSqlError &error, const DatabaseLocation &location);

@@ -37,46 +37,10 @@ Options parsed(const QString &connection, QString *error)
     return options;
 }
 
-// The connection's keywords and values, with a timeout added, for libpq's own calls.
-struct Parameters
-{
-    std::vector<QByteArray> storage;
-    std::vector<const char *> keywords;
-    std::vector<const char *> values;
-};
-
-Parameters parametersOf(const QString &connection)
-{
-    Parameters parameters;
-    const Options options = parsed(connection, nullptr);
-    bool timeout = false;
-    if (options) {
-        for (const PQconninfoOption *option = options.get(); option->keyword != nullptr; ++option) {
-            if (option->val == nullptr) {
-                continue;
-            }
-            timeout = timeout || qstrcmp(option->keyword, "connect_timeout") == 0;
-            parameters.storage.emplace_back(option->keyword);
-            parameters.storage.emplace_back(option->val);
-        }
-    }
-    if (!timeout) {
-        parameters.storage.emplace_back("connect_timeout");
-        parameters.storage.emplace_back(connectTimeoutSeconds);
-    }
-    for (std::size_t i = 0; i + 1 < parameters.storage.size(); i += 2) {
-        parameters.keywords.push_back(parameters.storage[i].constData());
-        parameters.values.push_back(parameters.storage[i + 1].constData());
-    }
-    parameters.keywords.push_back(nullptr);
-    parameters.values.push_back(nullptr);
-    return parameters;
-}
-
 // Why a connection cannot be made, found by trying again with libpq itself.
 QString connectionCause(const QString &connection)
 {
-    const Parameters parameters = parametersOf(connection);
+    const PostgresqlParameters parameters = postgresqlParameters(connection);
     switch (PQpingParams(parameters.keywords.data(), parameters.values.data(), 0)) {
     case PQPING_NO_RESPONSE:
         return tr("server neodpovídá (není spuštěný, nebo k němu nevede spojení)");
@@ -123,6 +87,46 @@ QString quotedNameIn(const QString &text)
 
 } // namespace
 
+PostgresqlParameters
+postgresqlParameters(const QString &connection, const QString &serverOptions,
+                     const std::vector<std::pair<QByteArray, QByteArray>> &defaults)
+{
+    PostgresqlParameters parameters;
+    const Options options = parsed(connection, nullptr);
+    std::vector<std::pair<QByteArray, QByteArray>> missing = defaults;
+    missing.emplace_back("connect_timeout", connectTimeoutSeconds);
+    bool withServerOptions = serverOptions.isEmpty();
+    if (options) {
+        for (const PQconninfoOption *option = options.get(); option->keyword != nullptr; ++option) {
+            const bool extra = !withServerOptions && qstrcmp(option->keyword, "options") == 0;
+            if (option->val == nullptr && !extra) {
+                continue;
+            }
+            std::erase_if(missing, [&](const auto &given) {
+                return given.first == QByteArrayView(option->keyword);
+            });
+            parameters.storage.emplace_back(option->keyword);
+            QByteArray value(option->val != nullptr ? option->val : "");
+            if (extra) {
+                value = (value + ' ' + serverOptions.toUtf8()).trimmed();
+                withServerOptions = true;
+            }
+            parameters.storage.push_back(value);
+        }
+    }
+    for (const auto &[keyword, value] : missing) {
+        parameters.storage.push_back(keyword);
+        parameters.storage.push_back(value);
+    }
+    for (std::size_t i = 0; i + 1 < parameters.storage.size(); i += 2) {
+        parameters.keywords.push_back(parameters.storage[i].constData());
+        parameters.values.push_back(parameters.storage[i + 1].constData());
+    }
+    parameters.keywords.push_back(nullptr);
+    parameters.values.push_back(nullptr);
+    return parameters;
+}
+
 QString postgresqlCause(const QSqlError &error, const QString &connection)
 {
     const QString state = error.nativeErrorCode();
@@ -153,7 +157,8 @@ QString postgresqlCause(const QSqlError &error, const QString &connection)
                                : tr("chybí v ní pole %1").arg(quotedName(field));
     }
     if (state == QLatin1String("42883")) {
-        return tr("chybí v ní funkce pro součty žáků");
+        return tr("chybí v ní funkce pro zápis nebo součty žáků (správce serveru ji doplní "
+                  "souborem schema-postgresql.sql)");
     }
     if (state == QLatin1String("3D000")) {
         return tr("databáze na serveru neexistuje");
@@ -211,8 +216,7 @@ QString postgresqlCause(const QSqlError &error, const QString &connection)
     return tr("server ohlásil chybu");
 }
 
-QString postgresqlConnectOptions(const QString &connection, QString &error,
-                                 const QString &serverOptions)
+QString postgresqlConnectOptions(const QString &connection, QString &error)
 {
     const Options options = parsed(connection, &error);
     if (!options) {
@@ -223,17 +227,12 @@ QString postgresqlConnectOptions(const QString &connection, QString &error,
     }
     QStringList pairs;
     bool timeout = false;
-    bool withServerOptions = serverOptions.isEmpty();
     for (const PQconninfoOption *option = options.get(); option->keyword != nullptr; ++option) {
-        const QString keyword = QString::fromUtf8(option->keyword);
-        if (option->val == nullptr && (withServerOptions || keyword != QLatin1String("options"))) {
+        if (option->val == nullptr) {
             continue;
         }
+        const QString keyword = QString::fromUtf8(option->keyword);
         QString value = QString::fromUtf8(option->val);
-        if (keyword == QLatin1String("options") && !withServerOptions) {
-            value = (value + u' ' + serverOptions).trimmed();
-            withServerOptions = true;
-        }
         if (value.contains(u';')) {
             // Qt's driver takes ";" between options: such a value would be cut.
             error = tr("hodnota %1 obsahuje středník").arg(quotedName(keyword));

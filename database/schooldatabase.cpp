@@ -4,6 +4,7 @@
 #include "database/ansicodepage.h"
 #include "database/databaseconnection.h"
 #include "database/namebuffer.h"
+#include "database/pupilserversession.h"
 #include "database/schoolqueries.h"
 #include "database/sqliteerror.h"
 #include "databasepath.h"
@@ -21,6 +22,8 @@
 #include <atomic>
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 #include <cerrno>
@@ -71,11 +74,11 @@ class Connection
 {
 public:
     Connection(const DatabaseLocation &location, std::chrono::milliseconds busyTimeout,
-               Operation operation, SessionKind kind = SessionKind::Pupil)
+               Operation operation)
         : name_(QStringLiteral("tesilka-school-%1").arg(nextNumber_++))
     {
         DatabaseFailure failure;
-        if (!openDatabaseConnection(name_, location, busyTimeout, failure, kind)) {
+        if (!openDatabaseConnection(name_, location, busyTimeout, failure)) {
             QSqlDatabase::removeDatabase(name_);
             fail(operation, location, failure.cause, failure.detail);
         }
@@ -182,11 +185,11 @@ std::int32_t totalFrom(const QVariant &value, const QString &field, const QStrin
 
 // The server's 64-bit totals as the program's counters hold them: a Null total is 0, and
 // totals beyond 32 bits (or whose sum is) are cut to the largest that fit, and said so.
-RunTotals cappedTotals(const QVariant &correct, const QVariant &wrong, const QString &surname,
+RunTotals cappedTotals(const QString &correct, const QString &wrong, const QString &surname,
                        const DatabaseLocation &path)
 {
     constexpr qint64 high = std::numeric_limits<std::int32_t>::max();
-    const auto read = [&](const QVariant &value, const QString &field) {
+    const auto read = [&](const QString &value, const QString &field) {
         if (value.isNull()) {
             return qint64{0};
         }
@@ -217,6 +220,42 @@ bool isLostSession(const QSqlError &error)
            (state.isEmpty() && error.type() == QSqlError::ConnectionError);
 }
 
+// The pupil's program serves one pupil: the session opened at sign-in waits, idle and holding
+// no lock, for the summary, so that storing the run is one round trip on a warm session
+// instead of a new connection, a TLS handshake and a new server process.
+struct KeptSession
+{
+    std::mutex guard;
+    QString location;
+    std::unique_ptr<PupilServerSession> session;
+};
+
+KeptSession &keptSession()
+{
+    static KeptSession kept;
+    return kept;
+}
+
+void keepSession(const DatabaseLocation &location, std::unique_ptr<PupilServerSession> session)
+{
+    KeptSession &kept = keptSession();
+    const std::scoped_lock lock(kept.guard);
+    kept.location = location.path;
+    kept.session = std::move(session);
+}
+
+// The kept session of this location when it is still connected, else nullptr.
+std::unique_ptr<PupilServerSession> takeSession(const DatabaseLocation &location)
+{
+    KeptSession &kept = keptSession();
+    const std::scoped_lock lock(kept.guard);
+    if (kept.location != location.path || kept.session == nullptr || !kept.session->isOpen()) {
+        kept.session.reset();
+        return nullptr;
+    }
+    return std::move(kept.session);
+}
+
 QVariant timeText(const QTime &time)
 {
     if (!time.isValid()) {
@@ -240,6 +279,9 @@ SchoolDatabase::SchoolDatabase(QString path)
 PupilList SchoolDatabase::loadPupilList() const
 {
     constexpr Operation operation = Operation::ReadPupils;
+    if (schoolsql::statementsFor(location_.engine).recordRun != nullptr) {
+        return loadFromServer();
+    }
     const Connection connection(location_, busyTimeout_, operation);
     const QSqlDatabase db = connection.database();
     const schoolsql::Statements &sql = schoolsql::statementsFor(location_.engine);
@@ -265,18 +307,8 @@ PupilList SchoolDatabase::loadPupilList() const
     }
     // The results table is needed only at the end of the run; finding it missing now lets the
     // pupil practise in e-mail mode instead of losing the result.
-    if (sql.recordRun != nullptr) {
-        // A pupil's login may not see the table: the totals function reads it.
-        prepared(db, sql.recordRun, operation, location_);
-        QSqlQuery totals = prepared(db, sql.selectTotals, operation, location_);
-        totals.addBindValue(QString());
-        if (!totals.exec()) {
-            failWith(operation, location_, totals.lastError());
-        }
-    } else {
-        prepared(db, sql.insertRun, operation, location_);
-        prepared(db, sql.selectTotals, operation, location_);
-    }
+    prepared(db, sql.insertRun, operation, location_);
+    prepared(db, sql.selectTotals, operation, location_);
     return list;
 }
 
@@ -338,26 +370,71 @@ RunTotals SchoolDatabase::recordRunResult(const SchoolRun &run, const QDateTime 
     return totals;
 }
 
+PupilList SchoolDatabase::loadFromServer() const
+{
+    constexpr Operation operation = Operation::ReadPupils;
+    const schoolsql::Statements &sql = schoolsql::statementsFor(location_.engine);
+    auto fresh = std::make_unique<PupilServerSession>();
+    PupilServerSession &session = *fresh;
+    DatabaseFailure failure;
+    if (!session.open(location_, failure)) {
+        fail(operation, location_, failure.cause, failure.detail);
+    }
+    // The list and the checks of what the end of the run needs, in one round trip; finding a
+    // missing part now lets the pupil practise in e-mail mode instead of losing the result.
+    const QByteArray statements =
+        QByteArray(sql.selectPupils) + QByteArrayLiteral("; ") + QByteArray(sql.serverChecks);
+    const QList<PupilServerSession::Result> results = session.runAll(statements.constData());
+    for (const PupilServerSession::Result &result : results) {
+        if (!result.ok()) {
+            failWith(operation, location_, result.error);
+        }
+    }
+    if (results.isEmpty()) {
+        fail(operation, location_, tr("server neodpověděl"));
+    }
+    PupilList list;
+    for (const QStringList &row : results.first().rows) {
+        if (row.value(0).isNull()) {
+            ++list.withoutSurname;
+            continue;
+        }
+        list.pupils.append({row.value(0), row.value(1)});
+    }
+    keepSession(location_, std::move(fresh));
+    return list;
+}
+
 RunTotals SchoolDatabase::recordOnServer(const QVariantList &values, const QString &surname) const
 {
     constexpr Operation operation = Operation::RecordRun;
     const schoolsql::Statements &sql = schoolsql::statementsFor(location_.engine);
+    QList<QByteArray> parameters;
+    for (const QVariant &value : values) {
+        parameters << (value.isNull() ? QByteArray() : value.toString().toUtf8());
+    }
     // One statement, one transaction: it stores its row and reads the totals, or neither. A
     // session the server ended before it answered (another login of the pupils may end their
     // sessions) is tried once more on a new one.
     for (int attempt = 0;; ++attempt) {
-        const Connection connection(location_, busyTimeout_, operation, SessionKind::Pupil);
-        QSqlQuery record = prepared(connection.database(), sql.recordRun, operation, location_);
-        for (const QVariant &value : values) {
-            record.addBindValue(value);
+        std::unique_ptr<PupilServerSession> session = takeSession(location_);
+        if (session == nullptr) {
+            session = std::make_unique<PupilServerSession>();
+            DatabaseFailure failure;
+            if (!session->open(location_, failure)) {
+                fail(operation, location_, failure.cause, failure.detail);
+            }
         }
-        if (record.exec() && record.next()) {
-            return cappedTotals(record.value(0), record.value(1), surname, location_);
+        const PupilServerSession::Result result = session->run(sql.recordRun, parameters);
+        if (result.ok() && !result.rows.isEmpty()) {
+            keepSession(location_, std::move(session));
+            return cappedTotals(result.rows.first().value(0), result.rows.first().value(1), surname,
+                                location_);
         }
-        if (attempt == 0 && isLostSession(record.lastError())) {
+        if (attempt == 0 && isLostSession(result.error)) {
             continue;
         }
-        failWith(operation, location_, record.lastError());
+        failWith(operation, location_, result.error);
     }
 }
 

@@ -59,7 +59,8 @@ public:
 
 // The shared school database with the tables "Zaci" and "Prehled ": an SQLite file, or a
 // PostgreSQL server when the path is a libpq URI or connection string (DatabaseLocation).
-// Every operation opens its own connection and closes it before returning.
+// On a file every operation opens its own connection and closes it before returning. On a
+// server the connection of the sign-in is kept, idle, for the summary (one per process).
 class SchoolDatabase
 {
 public:
@@ -82,6 +83,8 @@ public:
     void setBusyTimeout(std::chrono::milliseconds timeout) { busyTimeout_ = timeout; }
 
 private:
+    // A server is reached straight through libpq: one connection, one round trip.
+    [[nodiscard]] PupilList loadFromServer() const;
     [[nodiscard]] RunTotals recordOnServer(const QVariantList &values,
                                            const QString &surname) const;
 

@@ -30,8 +30,12 @@ struct Statements
     const char *insertRun;    // a pupil's run appended by a teacher's login (the copy to a server)
     const char *selectTotals; // one bound value: the surname
     // Where the engine has it: the run appended and the totals read in one call, with the
-    // values of insertRun; nullptr where insertRun and selectTotals run in one transaction.
+    // values of insertRun as $1 … $9; nullptr where insertRun and selectTotals run in one
+    // transaction.
     const char *recordRun;
+    // With recordRun: statements without parameters that fail when the server lacks what
+    // recordRun and the totals need, sent with the list at sign-in.
+    const char *serverChecks;
 };
 
 inline constexpr Statements sqliteStatements{
@@ -40,6 +44,7 @@ inline constexpr Statements sqliteStatements{
     .insertRun = insertRun,
     .selectTotals = selectTotals,
     .recordRun = nullptr,
+    .serverChecks = nullptr,
 };
 
 // On the server a pupil's login may neither read nor write "Prehled ": a function that runs
@@ -52,7 +57,12 @@ inline constexpr Statements postgresqlStatements{
     .insertRun = insertRun,
     .selectTotals = R"(SELECT "Spravne", "Chybne" FROM "public"."tesilka_soucty"(?))",
     .recordRun = R"(SELECT "Spravne", "Chybne" FROM "public"."tesilka_zapis")"
-                 R"((?, ?, ?, ?, ?, ?, ?, ?, ?))",
+                 R"(($1, $2, $3, $4, $5, $6, $7, $8, $9))",
+    // The function exists (a missing one is 42883), and the totals read the results table (a
+    // pupil's login may not see it, so a missing table shows here as 42P01).
+    .serverChecks = R"(SELECT CAST('"public"."tesilka_zapis"(text, text, integer, integer, )"
+                    R"(text, text, text, text, integer)' AS regprocedure); )"
+                    R"(SELECT "Spravne" FROM "public"."tesilka_soucty"(''))",
 };
 
 inline const Statements &statementsFor(DatabaseLocation::Engine engine)

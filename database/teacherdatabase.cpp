@@ -247,10 +247,10 @@ void TeacherDatabase::checkAndUpgrade()
     check(pupilSql.selectTotals);
     const QString olderServer = tr("databáze na serveru je starší verze: správce serveru ji "
                                    "doplní tím, že na ni znovu spustí schema-postgresql.sql");
-    if (pupilSql.recordRun != nullptr) {
+    if (pupilSql.serverChecks != nullptr) {
         // The pupils' checked append: without it no pupil can store a run.
         QSqlQuery door(db);
-        if (!door.prepare(QString::fromUtf8(pupilSql.recordRun))) {
+        if (!door.exec(QString::fromUtf8(pupilSql.serverChecks))) {
             fail(Action::Open, path, olderServer);
         }
     }

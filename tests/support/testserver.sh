@@ -4,13 +4,18 @@
 # directory, reached through a Unix socket in that directory (any login, no password) and, for
 # the logins that sign in with a client certificate as a school's pupils do, over TLS on
 # 127.0.0.1 at a free port; parallel runs and a school's own server are never touched.
-#   testserver.sh start STATEFILE   writes the socket directory, the server's programs, the
-#                                   port and the folder of the certificates into STATEFILE
+#   testserver.sh start STATEFILE [durable]
+#                                   writes the socket directory, the server's programs, the
+#                                   port and the folder of the certificates into STATEFILE;
+#                                   "durable" keeps fsync on, as a school's server runs (the
+#                                   tests do without it: their rows need not survive a crash)
 #   testserver.sh stop STATEFILE    stops that server and removes its directory
 set -euo pipefail
 
 action=${1:?start or stop}
 state=${2:?state file}
+durability="-c fsync=off"
+[ "${3:-}" = "durable" ] && durability="-c fsync=on -c synchronous_commit=on"
 
 bindir=""
 for candidate in $(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V -r); do
@@ -71,7 +76,7 @@ start)
   done
   [ -n "$port" ] || { echo "No free port on 127.0.0.1 for the test server." >&2; exit 1; }
   as_server "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -s \
-    -o "-c listen_addresses=127.0.0.1 -p $port -k $dir -c fsync=off -c max_connections=200 \
+    -o "-c listen_addresses=127.0.0.1 -p $port -k $dir $durability -c max_connections=200 \
         -c ssl=on -c ssl_ca_file=root.crt" start ||
     { cat "$dir/server.log" >&2; exit 1; }
   printf '%s\n%s\n%s\n%s\n' "$dir" "$bindir" "$port" "$dir/certs" >"$state"
