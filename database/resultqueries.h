@@ -8,7 +8,8 @@
 // for every engine. Each piece is an expression over one row of its table.
 //
 // Dates and periods come back as text 'YYYY-MM-DD' on every engine (a week as the date of its
-// Monday), times as 'HH:MM' or 'HH:MM:SS': the program reads them the same way from each.
+// Monday), times as 'HH:MM:SS': a report gives its times to the minute and gets ':00', so that
+// one column (and the CSV a spreadsheet reads as times) has one form and sorts as time.
 // Date filters compare a run's day with bound QDate values (>= from, < the day after to).
 namespace resultsql {
 
@@ -52,8 +53,9 @@ inline constexpr Statements sqlite{
     .mailDay = R"(substr(COALESCE("Zpravy"."Do", "Zpravy"."Od"), 1, 10))",
     .mailWeek = R"(date(substr(COALESCE("Zpravy"."Do", "Zpravy"."Od"), 1, 10), 'weekday 0', )"
                 R"('-6 days'))",
-    .mailStart = R"(substr("Zpravy"."Od", 12))",
-    .mailEnd = R"(substr("Zpravy"."Do", 12))",
+    // 'HH:MM' becomes 'HH:MM:00', 'HH:MM:SS' stays; no time stays NULL.
+    .mailStart = R"(substr(NULLIF(substr("Zpravy"."Od", 12), '') || ':00', 1, 8))",
+    .mailEnd = R"(substr(NULLIF(substr("Zpravy"."Do", 12), '') || ':00', 1, 8))",
     .schoolKey = R"(CAST("Prehled "."rowid" AS TEXT))",
     // Registered on the teacher's connection (resultsdatabase.cpp): SQLite has no Czech order.
     .czechOrder = R"(COLLATE "tesilka_cs")",

@@ -615,6 +615,9 @@ qint64 TeacherDatabase::addPupil(const QString &surname, const QString &classNam
     if (surname.trimmed().isEmpty()) {
         fail(action, path, tr("příjmení chybí"));
     }
+    if (className.trimmed().isEmpty()) {
+        fail(action, path, tr("třída chybí"));
+    }
     for (const PupilRecord &pupil : pupils()) {
         if (pupil.surname == surname && pupil.className == className) {
             fail(action, path, alreadyThere(surname, className));
@@ -641,6 +644,9 @@ void TeacherDatabase::updatePupil(const PupilRecord &pupil) const
     const DatabaseLocation &path = location_;
     if (pupil.surname.trimmed().isEmpty()) {
         fail(action, path, tr("příjmení chybí"));
+    }
+    if (pupil.className.trimmed().isEmpty()) {
+        fail(action, path, tr("třída chybí"));
     }
     std::optional<PupilRecord> old;
     for (const PupilRecord &other : pupils()) {
@@ -724,6 +730,12 @@ PupilImportResult TeacherDatabase::importPupils(const QList<NewPupil> &rows) con
 {
     constexpr Action action = Action::ImportPupils;
     const DatabaseLocation &path = location_;
+    // "Zaci" takes no pupil without a class: refused whole, before anything is written.
+    for (const NewPupil &row : rows) {
+        if (row.className.trimmed().isEmpty()) {
+            fail(action, path, tr("na řádku %1 chybí třída").arg(row.line));
+        }
+    }
     const QSqlDatabase db = connection();
     PupilImportResult result;
     // Read under the write lock, so that the duplicates found are the ones really there.

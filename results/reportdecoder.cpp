@@ -5,8 +5,10 @@
 #include "results/reportkey.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -312,12 +314,14 @@ void parseReport(DecodedReport &report)
 {
     using Status = DecodedReport::Status;
     const QString &text = report.text;
-    if (!text.endsWith(QStringLiteral("\r\n"))) {
+    // What the pupil did not copy: the lines up to the cut are sound, the rest is missing.
+    const auto incomplete = [&] {
         fail(report, Status::NotAReport,
-             tr("Text v bloku není zpráva z programu Tesilka: nekončí celým řádkem."));
-        return;
-    }
-    const QList<QStringView> lines = QStringView(text).chopped(2).split(QStringLiteral("\r\n"));
+             tr("blok je neúplný: chybí jeho konec (žák zkopíroval jen část?)"));
+    };
+    // Whole lines, and what stands after the last line break (a line cut in the middle).
+    QList<QStringView> lines = QStringView(text).split(QStringLiteral("\r\n"));
+    const QStringView tail = lines.takeLast();
     const auto notAReport = [&](int line, const QString &expected) {
         fail(report, Status::NotAReport,
              tr("Text v bloku není zpráva z programu Tesilka: řádek %1 zprávy neodpovídá „%2“.")
@@ -332,13 +336,19 @@ void parseReport(DecodedReport &report)
                                           QStringLiteral("Do: "),
                                           QStringLiteral("Celkem odpovědí: ")};
     for (std::size_t i = 0; i < prefixes.size(); ++i) {
+        const QString &prefix = prefixes.at(i);
         if (static_cast<qsizetype>(i) >= lines.size()) {
-            fail(report, Status::NotAReport,
-                 tr("Text v bloku není zpráva z programu Tesilka: zpráva je neúplná."));
+            // A cut line still has to begin as its line does, else this is other text.
+            if (static_cast<qsizetype>(i) == lines.size() && !tail.isEmpty() &&
+                !prefix.startsWith(tail) && !tail.startsWith(prefix)) {
+                notAReport(static_cast<int>(i) + 1, prefix.trimmed() + u'…');
+                return;
+            }
+            incomplete();
             return;
         }
-        if (!lines.at(static_cast<qsizetype>(i)).startsWith(prefixes.at(i))) {
-            notAReport(static_cast<int>(i) + 1, prefixes.at(i).trimmed() + u'…');
+        if (!lines.at(static_cast<qsizetype>(i)).startsWith(prefix)) {
+            notAReport(static_cast<int>(i) + 1, prefix.trimmed() + u'…');
             return;
         }
     }
@@ -370,17 +380,23 @@ void parseReport(DecodedReport &report)
 
     int correct = 0;
     int wrong = 0;
-    if (lines.size() == 6 && answers > 0) {
-        fail(report, Status::InconsistentCounts,
-             tr("Zpráva uvádí odpovědi, ale chybí v ní počty dobrých a špatných."));
+    // Eight lines with answers, six without; a report of no answers that has the counts all
+    // the same is told below.
+    if (lines.size() > 8 || (lines.size() == 8 && !tail.isEmpty()) ||
+        (answers == 0 && lines.size() < 8 && (lines.size() > 6 || !tail.isEmpty()))) {
+        fail(report, Status::NotAReport,
+             tr("Text v bloku není zpráva z programu Tesilka: má nečekaný počet řádků."));
+        return;
+    }
+    if (lines.size() == 7 && !lines.at(6).startsWith(u"Z toho dobře: ")) {
+        notAReport(7, QStringLiteral("Z toho dobře: N (P%)"));
+        return;
+    }
+    if (answers > 0 && lines.size() < 8) {
+        incomplete();
         return;
     }
     if (lines.size() > 6) {
-        if (lines.size() != 8) {
-            fail(report, Status::NotAReport,
-                 tr("Text v bloku není zpráva z programu Tesilka: má nečekaný počet řádků."));
-            return;
-        }
         QStringView correctText;
         QStringView correctShare;
         QStringView wrongText;
@@ -627,6 +643,191 @@ private:
     QList<DecodedReport> &out_;
     std::vector<std::size_t> starts_;
 };
+// Where a word of a decoded text stood in the text as it was given: its line there.
+class LineMap
+{
+public:
+    // From `position` of the decoded text on, the words stood on `line`.
+    void mark(qsizetype position, int line)
+    {
+        if (!points_.empty() && points_.back().first == position) {
+            points_.back().second = line;
+        } else {
+            points_.emplace_back(position, line);
+        }
+    }
+    [[nodiscard]] int lineAt(qsizetype position) const
+    {
+        auto after =
+            std::upper_bound(points_.begin(), points_.end(), position,
+                             [](qsizetype p, const auto &point) { return p < point.first; });
+        return after == points_.begin() ? 1 : std::prev(after)->second;
+    }
+
+private:
+    std::vector<std::pair<qsizetype, int>> points_;
+};
+
+bool isLineBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r';
+}
+
+// Mail programs cut quoted-printable lines near 76 characters; a short line that ends in "="
+// is a pupil's "U =", not a soft line break.
+constexpr qsizetype shortestSoftBrokenLine = 40;
+
+// Where an "=" at `at` is a soft line break ("=" and perhaps blanks a relay added before the
+// line break, on a line of the length such lines have), the position of that line break;
+// else -1.
+qsizetype softBreakAt(QStringView text, qsizetype at)
+{
+    qsizetype j = at + 1;
+    while (j < text.size() && (text.at(j) == u' ' || text.at(j) == u'\t')) {
+        ++j;
+    }
+    if (j >= text.size() || !isLineBreak(text.at(j))) {
+        return -1;
+    }
+    qsizetype lineStart = at;
+    while (lineStart > 0 && !isLineBreak(text.at(lineStart - 1)) &&
+           at - lineStart < shortestSoftBrokenLine) {
+        --lineStart;
+    }
+    return at - lineStart >= shortestSoftBrokenLine ? j : -1;
+}
+
+// The byte of an "=XX" escape at `at`, or -1.
+int escapedByte(QStringView text, qsizetype at)
+{
+    if (at + 2 >= text.size()) {
+        return -1;
+    }
+    const int high = hexValue(text.at(at + 1).unicode());
+    const int low = high >= 0 ? hexValue(text.at(at + 2).unicode()) : -1;
+    return low >= 0 ? high * 16 + low : -1;
+}
+
+// A text as a mail program sends it in quoted-printable, read from the source of a message:
+// soft line breaks, and "=20", "=3D" or "=0D=0A" in place of blanks, "=" and line breaks.
+// Only such signs let it be decoded at all; ordinary text has no reason to hold them.
+bool mayBeQuotedPrintable(QStringView text)
+{
+    qsizetype at = text.indexOf(u'=');
+    while (at >= 0) {
+        if (softBreakAt(text, at) >= 0 || escapedByte(text, at) >= 0) {
+            return true;
+        }
+        at = text.indexOf(u'=', at + 1);
+    }
+    return false;
+}
+
+// Decodes the escapes (a run of them is UTF-8 when it reads as UTF-8, else Windows-1250, the
+// two charsets Czech mail comes in) and drops the soft line breaks; `lines` says on which line
+// of `text` each decoded line began.
+QString fromQuotedPrintable(QStringView text, LineMap &lines)
+{
+    QString out;
+    out.reserve(text.size());
+    int line = 1;
+    lines.mark(0, 1);
+    QByteArray bytes;
+    const auto flushBytes = [&] {
+        if (bytes.isEmpty()) {
+            return;
+        }
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        QString decoded = utf8.decode(bytes);
+        if (utf8.hasError()) {
+            decoded = fromWindows1250(bytes);
+        }
+        for (const QChar c : decoded) {
+            out += c;
+            if (isLineBreak(c)) {
+                lines.mark(out.size(), line);
+            }
+        }
+        bytes.clear();
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'=') {
+            const qsizetype soft = softBreakAt(text, i);
+            if (soft >= 0) {
+                i = text.at(soft) == u'\r' && soft + 1 < text.size() && text.at(soft + 1) == u'\n'
+                        ? soft + 1
+                        : soft;
+                ++line;
+                lines.mark(out.size(), line);
+                continue;
+            }
+            const int byte = escapedByte(text, i);
+            if (byte >= 0) {
+                bytes += static_cast<char>(byte);
+                i += 2;
+                continue;
+            }
+        }
+        flushBytes();
+        out += c;
+        if (isLineBreak(c)) {
+            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
+                out += u'\n';
+                ++i;
+            }
+            ++line;
+            lines.mark(out.size(), line);
+        }
+    }
+    flushBytes();
+    return out;
+}
+
+QList<DecodedReport> findBlocks(QStringView text, const LineMap *lines)
+{
+    QList<DecodedReport> reports;
+    RunSplitter splitter(text, reports);
+    std::vector<Group> run;
+    std::vector<Group> pending; // damaged-looking words, kept only if groups follow them
+    const auto endRun = [&] {
+        if (!run.empty()) {
+            splitter.split(run);
+        }
+        run.clear();
+        pending.clear();
+    };
+
+    WordScanner scanner(text);
+    Group word;
+    while (scanner.next(word)) {
+        if (lines != nullptr) {
+            word.line = lines->lineAt(word.begin);
+        }
+        switch (classify(text.sliced(word.begin, word.end - word.begin), word.value)) {
+        case WordKind::Group:
+            run.insert(run.end(), pending.begin(), pending.end());
+            pending.clear();
+            run.push_back(word);
+            break;
+        case WordKind::Damaged:
+            if (run.empty()) {
+                // Before a run only the word right before it may be its damaged first group.
+                pending.assign(1, word);
+            } else if (pending.size() < damagedGroupsInARow) {
+                pending.push_back(word);
+            } else {
+                endRun();
+            }
+            break;
+        case WordKind::Prose:
+            endRun();
+            break;
+        }
+    }
+    endRun();
+    return reports;
+}
 } // namespace
 
 DecodedReport decodeReportBlock(const QString &block)
@@ -655,42 +856,33 @@ DecodedReport decodeReportBlock(const QString &block)
 
 QList<DecodedReport> findReportBlocks(const QString &text)
 {
-    QList<DecodedReport> reports;
-    RunSplitter splitter(text, reports);
-    std::vector<Group> run;
-    std::vector<Group> pending; // damaged-looking words, kept only if groups follow them
-    const auto endRun = [&] {
-        if (!run.empty()) {
-            splitter.split(run);
-        }
-        run.clear();
-        pending.clear();
-    };
-
-    WordScanner scanner(text);
-    Group word;
-    while (scanner.next(word)) {
-        switch (classify(QStringView(text).sliced(word.begin, word.end - word.begin), word.value)) {
-        case WordKind::Group:
-            run.insert(run.end(), pending.begin(), pending.end());
-            pending.clear();
-            run.push_back(word);
-            break;
-        case WordKind::Damaged:
-            if (run.empty()) {
-                // Before a run only the word right before it may be its damaged first group.
-                pending.assign(1, word);
-            } else if (pending.size() < damagedGroupsInARow) {
-                pending.push_back(word);
-            } else {
-                endRun();
-            }
-            break;
-        case WordKind::Prose:
-            endRun();
-            break;
-        }
+    QList<DecodedReport> reports = findBlocks(text, nullptr);
+    if (!mayBeQuotedPrintable(text)) {
+        return reports;
     }
-    endRun();
-    return reports;
+    // Read both ways: decoding must never lose a report that the text as it stands gives.
+    LineMap lines;
+    const QString decoded = fromQuotedPrintable(text, lines);
+    QList<DecodedReport> fromDecoded = findBlocks(decoded, &lines);
+    const auto good = [](const QList<DecodedReport> &list) {
+        return std::count_if(list.begin(), list.end(), [](const auto &r) { return r.isOk(); });
+    };
+    const auto goodBefore = good(reports);
+    const auto goodAfter = good(fromDecoded);
+    // As many good reports or more: the decoded text also tells why a block is bad (cut off,
+    // say) where the text as it stands shows only fragments, or nothing.
+    return goodAfter >= goodBefore ? fromDecoded : reports;
+}
+
+bool BlockRepeats::isRepeat(const DecodedReport &report)
+{
+    const QByteArray key = QCryptographicHash::hash(
+        QByteArrayView(reinterpret_cast<const char *>(report.canonicalBlock.constData()),
+                       report.canonicalBlock.size() * qsizetype(sizeof(QChar))),
+        QCryptographicHash::Sha1);
+    if (seen_.contains(key)) {
+        return true;
+    }
+    seen_.insert(key);
+    return false;
 }

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <cstdint>
@@ -49,5 +50,18 @@ struct DecodedReport
 DecodedReport decodeReportBlock(const QString &block);
 // Every block in arbitrary text (a whole e-mail), in order. Prose around and between blocks is
 // skipped; a run of groups that looks like a block but is not a good report is returned with
-// its reason.
+// its reason. Text still in quoted-printable (a message's source saved as it was sent) is
+// read as well, its lines counted as they stand in `text`.
 QList<DecodedReport> findReportBlocks(const QString &text);
+
+// The blocks seen so far in one text or file: a block quoted twice in one reply, or sent again
+// in a later mail of the same mailbox, is one report, not two rows.
+class BlockRepeats
+{
+public:
+    // True when this block was seen before; remembers it otherwise.
+    bool isRepeat(const DecodedReport &report);
+
+private:
+    QSet<QByteArray> seen_; // a digest of each canonical block, not the block itself
+};

@@ -9,10 +9,14 @@ packages=(
   # a school database on a server: Qt's driver, libpq and SQLite's headers, and the server that
   # the tests start for themselves
   libqt6sql6-psql libpq-dev libsqlite3-dev postgresql
+  # the school's certificates for the server's pupils (the tests' server uses them too)
+  openssl
   fonts-liberation sqlite3 qt6-translations-l10n locales
   # the teacher's results: the progress chart (Qt Charts needs Qt's OpenGL module to build
   # against), and a check of the printed PDF
   qt6-charts-dev libqt6opengl6-dev poppler-utils
+  # class lists from spreadsheets and results saved for them (XLSX and ODS are zip files)
+  libquazip1-qt6-dev
   # the icons, the Debian packages and their checks
   librsvg2-bin dpkg-dev desktop-file-utils appstream xvfb xdotool
 )

@@ -20,11 +20,28 @@
 
 #include <algorithm>
 
+namespace {
+ClassListSource textSource(QByteArray data)
+{
+    ClassListSource source;
+    source.text = std::move(data);
+    return source;
+}
+} // namespace
+
 ClassListImportDialog::ClassListImportDialog(QByteArray data, const QString &fileName,
                                              const TeacherDatabase &database, QWidget *parent)
-    : QDialog(parent), data_(std::move(data)), database_(database), encoding_(new QComboBox(this)),
-      separator_(new QComboBox(this)),
+    : ClassListImportDialog(textSource(std::move(data)), fileName, database, parent)
+{
+}
+
+ClassListImportDialog::ClassListImportDialog(ClassListSource source, const QString &fileName,
+                                             const TeacherDatabase &database, QWidget *parent)
+    : QDialog(parent), source_(std::move(source)), database_(database),
+      encoding_(new QComboBox(this)), separator_(new QComboBox(this)),
       header_(new QCheckBox(tr("&První řádek je záhlaví (názvy sloupců)"), this)),
+      joinFirstNames_(new QCheckBox(
+          tr("K příjmení připojit &jméno („Novák Petr“), aby se jmenovci rozlišili"), this)),
       summary_(new QLabel(this)), preview_(new ClassListPreviewModel(this)),
       issues_(new QStringListModel(this)), import_(nullptr)
 {
@@ -43,11 +60,16 @@ ClassListImportDialog::ClassListImportDialog(QByteArray data, const QString &fil
     separator_->addItem(tr("tabulátor"), QChar(u'\t'));
     header_->setObjectName(QStringLiteral("header"));
     header_->setAccessibleName(tr("První řádek je záhlaví"));
+    joinFirstNames_->setObjectName(QStringLiteral("joinFirstNames"));
+    joinFirstNames_->setAccessibleName(tr("K příjmení připojit jméno"));
 
-    const ClassListOptions guess = guessClassListOptions(data_);
+    // On by default only when the file has namesakes: otherwise the list stays as the
+    // surnames already stored are.
+    const ClassListOptions guess = guessClassListOptions(source_);
     encoding_->setCurrentIndex(encoding_->findData(static_cast<int>(guess.encoding)));
     separator_->setCurrentIndex(qMax(0, separator_->findData(guess.separator)));
     header_->setChecked(guess.hasHeader);
+    joinFirstNames_->setChecked(guess.joinFirstNames);
 
     auto *previewView = new QTableView(this);
     previewView->setObjectName(QStringLiteral("preview"));
@@ -64,6 +86,10 @@ ClassListImportDialog::ClassListImportDialog(QByteArray data, const QString &fil
     issuesView->setAccessibleName(tr("Řádky, které nebudou importovány"));
     issuesView->setModel(issues_);
     issuesView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A reason may be a sentence: read whole, not scrolled to.
+    issuesView->setWordWrap(true);
+    issuesView->setResizeMode(QListView::Adjust);
+    issuesView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *buttons = new QDialogButtonBox(this);
     import_ = buttons->addButton(tr("&Importovat"), QDialogButtonBox::AcceptRole);
@@ -75,13 +101,23 @@ ClassListImportDialog::ClassListImportDialog(QByteArray data, const QString &fil
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *form = new QFormLayout;
+    form_ = form;
     auto *encodingLabel = new QLabel(tr("&Kódování:"), this);
     encodingLabel->setBuddy(encoding_);
     auto *separatorLabel = new QLabel(tr("&Oddělovač:"), this);
     separatorLabel->setBuddy(separator_);
     form->addRow(encodingLabel, encoding_);
     form->addRow(separatorLabel, separator_);
+    if (source_.isSpreadsheet()) {
+        // A workbook's cells are already texts.
+        form->setRowVisible(encoding_, false);
+        form->setRowVisible(separator_, false);
+        auto *sheet = new QLabel(tr("Sešit %1: první list.").arg(source_.spreadsheetFormat), this);
+        sheet->setObjectName(QStringLiteral("sheet"));
+        form->insertRow(0, sheet);
+    }
     form->addRow(header_);
+    form->addRow(joinFirstNames_);
     auto *previewLabel = new QLabel(tr("Ná&hled:"), this);
     previewLabel->setBuddy(previewView);
     auto *issuesLabel = new QLabel(tr("Řádky, které se &neimportují:"), this);
@@ -100,6 +136,7 @@ ClassListImportDialog::ClassListImportDialog(QByteArray data, const QString &fil
     connect(encoding_, &QComboBox::currentIndexChanged, this, &ClassListImportDialog::reparse);
     connect(separator_, &QComboBox::currentIndexChanged, this, &ClassListImportDialog::reparse);
     connect(header_, &QCheckBox::toggled, this, &ClassListImportDialog::reparse);
+    connect(joinFirstNames_, &QCheckBox::toggled, this, &ClassListImportDialog::reparse);
     reparse();
 }
 
@@ -109,12 +146,14 @@ ClassListOptions ClassListImportDialog::options() const
     options.encoding = static_cast<ClassListOptions::Encoding>(encoding_->currentData().toInt());
     options.separator = separator_->currentData().value<QChar>();
     options.hasHeader = header_->isChecked();
+    options.joinFirstNames = joinFirstNames_->isChecked();
     return options;
 }
 
 void ClassListImportDialog::reparse()
 {
-    const ClassList list = parseClassList(data_, options());
+    const ClassList list = parseClassList(source_, options());
+    form_->setRowVisible(joinFirstNames_, list.hasFirstNames);
     QList<ClassListIssue> issues = list.issues;
     QList<ClassListRow> rows = list.rows;
     try {

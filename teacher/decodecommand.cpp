@@ -3,13 +3,15 @@
 
 #include "results/reportdecoder.h"
 #include "teacher/files/csvwriter.h"
-#include "teacher/files/mailtext.h"
 #include "teacher/reportformat.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QIODevice>
+
+#include <cstdio>
 
 namespace {
 
@@ -25,6 +27,30 @@ void writeLine(QIODevice &device, const QString &text)
 
 } // namespace
 
+MailReading readCommandLineSource(const QString &argument)
+{
+    if (argument == QLatin1String("-")) {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly)) {
+            MailReading failed;
+            failed.path = argument;
+            failed.error = tr("standardní vstup nelze číst");
+            return failed;
+        }
+        return readMailSource(&in, argument);
+    }
+    return readMailSource(argument);
+}
+
+QString commandLinePlace(const MailReading &reading, const QString &shown, const FoundReport &found)
+{
+    const QString line = QString::number(found.report.firstLine);
+    if (reading.kind == MailSourceReader::Kind::Message) {
+        return tr("%1:%2").arg(shown, line);
+    }
+    return tr("%1: e-mail %2, ř. %3").arg(shown, QString::number(found.message), line);
+}
+
 int runDecodeCommand(const QStringList &files, QIODevice &out, QIODevice &err)
 {
     if (files.isEmpty()) {
@@ -32,37 +58,55 @@ int runDecodeCommand(const QStringList &files, QIODevice &out, QIODevice &err)
         return 2;
     }
     CsvWriter csv;
-    csv.addRow(QStringList{tr("Soubor"), tr("Řádek")} + reportColumnTitles());
+    csv.addRow(QStringList{tr("Soubor"), tr("E-mail"), tr("Řádek")} + reportColumnTitles());
     int status = 0;
+    const QDateTime now = QDateTime::currentDateTime();
     for (const QString &fileName : files) {
         const QString shown = QDir::toNativeSeparators(fileName);
-        QFile file(fileName);
-        if (!file.open(QIODevice::ReadOnly)) {
-            writeLine(err, tr("%1: soubor nelze přečíst: %2").arg(shown, file.errorString()));
+        const MailReading reading = readCommandLineSource(fileName);
+        if (!reading.error.isEmpty()) {
+            writeLine(err, tr("%1: %2").arg(shown, reading.error));
             status = 2;
-            continue;
+            if (reading.messages == 0) {
+                continue;
+            }
         }
-        const QList<DecodedReport> reports = findReportBlocks(readableMailText(file.readAll()));
-        if (reports.isEmpty()) {
-            writeLine(err, tr("%1: v souboru není žádná zpráva").arg(shown));
+        if (reading.unreadableMessages > 0) {
+            writeLine(err, tr("%1: e-mailů, které nelze přečíst: %2")
+                               .arg(shown, QString::number(reading.unreadableMessages)));
+            status = 2;
+        }
+        if (reading.reports.isEmpty()) {
+            writeLine(err, reading.kind == MailSourceReader::Kind::Maildir
+                               ? tr("%1: ve složce není žádná zpráva").arg(shown)
+                               : tr("%1: v souboru není žádná zpráva").arg(shown));
             status = qMax(status, 1);
         }
-        for (const DecodedReport &report : reports) {
-            if (report.isOk()) {
-                csv.addRow(QStringList{shown, QString::number(report.firstLine)} +
-                           reportFields(report));
-            } else {
-                writeLine(err, tr("%1:%2: %3").arg(shown).arg(report.firstLine).arg(report.reason));
+        const bool numbered = reading.kind != MailSourceReader::Kind::Message;
+        for (const FoundReport &found : reading.reports) {
+            const DecodedReport &report = found.report;
+            if (!report.isOk()) {
+                writeLine(err,
+                          tr("%1: %2").arg(commandLinePlace(reading, shown, found), report.reason));
                 status = qMax(status, 1);
+                continue;
+            }
+            // A Maildir's message is a file of its own: the one to open.
+            const QString where = reading.kind == MailSourceReader::Kind::Maildir
+                                      ? QDir::toNativeSeparators(found.messagePath)
+                                      : shown;
+            csv.addRow(QStringList{where, numbered ? QString::number(found.message) : QString(),
+                                   QString::number(report.firstLine)} +
+                       reportFields(report));
+            if (endsInTheFuture(report, now)) {
+                writeLine(err, tr("%1: upozornění: konec práce (Do) %2 je v budoucnosti")
+                                   .arg(commandLinePlace(reading, shown, found),
+                                        reportFields(report).value(3)));
             }
         }
     }
-    // Without the BOM, which belongs to files that a spreadsheet opens, not to a pipe.
-    QByteArray bytes = csv.toUtf8WithBom();
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        bytes.remove(0, 3);
-    }
-    out.write(bytes);
+    // With the BOM, as the window exports: a spreadsheet opens it with its Czech letters.
+    out.write(csv.toUtf8WithBom());
     return status;
 }
 
@@ -76,21 +120,28 @@ QString commandLineHelp(const QString &programName)
               "       %1 [--database DATABÁZE] --export-summary VÝSTUP.csv [--class TŘÍDA]\n"
               "          [--pupil PŘÍJMENÍ] [--source skola|email] [--from RRRR-MM-DD]\n"
               "          [--to RRRR-MM-DD] [--threshold N]\n"
+              "       %1 [--database DATABÁZE] --import-pupils SOUBOR\n"
               "\n"
               "Program učitele k Tesilce: školní databáze, žáci a zprávy žáků z e-mailu.\n"
               "Bez voleb otevře okno programu.\n"
               "\n"
               "Volby:\n"
-              "  --decode SOUBOR...  přečte zprávy žáků ze souborů (.txt nebo .eml) a vypíše je\n"
-              "                      jako CSV na standardní výstup (UTF-8, oddělovač „;“);\n"
-              "                      důvod u každého vadného bloku vypíše na chybový výstup\n"
-              "                      se jménem souboru a číslem řádku\n"
-              "  --store SOUBOR...   uloží dobré zprávy ze souborů (.txt nebo .eml) do databáze\n"
+              "  --decode SOUBOR...  přečte zprávy žáků ze souborů a vypíše je jako CSV\n"
+              "                      na standardní výstup (UTF-8 s BOM jako export okna,\n"
+              "                      oddělovač „;“, sloupce Soubor, E-mail, Řádek a údaje\n"
+              "                      zprávy); SOUBOR je e-mail (.eml), text (.txt), schránka\n"
+              "                      mbox, složka pošty Maildir (i její cur nebo new), nebo „-“\n"
+              "                      pro standardní vstup; tentýž blok v jednom souboru dvakrát\n"
+              "                      je jedna zpráva; důvod u každého vadného bloku a upozornění\n"
+              "                      na zprávu s koncem práce v budoucnosti vypíše na chybový\n"
+              "                      výstup se jménem souboru, číslem e-mailu a řádku\n"
+              "  --store SOUBOR...   uloží dobré zprávy ze souborů (jako u --decode) do databáze\n"
               "                      v jedné transakci a přiřadí je žákům ze seznamu jako okno\n"
               "                      programu; vypíše, kolik zpráv bylo nových, už uložených,\n"
               "                      přiřazených žákovi, nepřiřazených a vadných; důvod u každého\n"
-              "                      vadného bloku vypíše na chybový výstup se jménem souboru\n"
-              "                      a číslem řádku\n"
+              "                      vadného bloku vypíše na chybový výstup se jménem souboru,\n"
+              "                      číslem e-mailu a řádku; zprávu s koncem práce v budoucnosti\n"
+              "                      uloží a upozorní na ni\n"
               "  --export-results VÝSTUP.csv\n"
               "                      zapíše tabulku výsledků (běhy ve škole i zprávy z e-mailu)\n"
               "                      do souboru CSV pro tabulkový procesor, jako ji exportuje\n"
@@ -98,6 +149,11 @@ QString commandLineHelp(const QString &programName)
               "  --export-summary VÝSTUP.csv\n"
               "                      zapíše souhrn po žácích, jak ho ukazují Souhrny: každého\n"
               "                      žáka ze seznamu, i bez běhu, a řádky nepřiřazených zpráv\n"
+              "                      (obojí jako sešit, končí-li jméno výstupu na .xlsx)\n"
+              "  --import-pupils SOUBOR\n"
+              "                      přidá do seznamu žáků seznam třídy (CSV, XLSX nebo ODS)\n"
+              "                      jako náhled v okně; vynechané řádky vypíše s důvodem na\n"
+              "                      chybový výstup\n"
               "  --class TŘÍDA       omezí export na třídu\n"
               "  --pupil PŘÍJMENÍ    omezí export na žáka; bez --class musí být příjmení jen\n"
               "                      v jedné třídě\n"
@@ -118,6 +174,8 @@ QString commandLineHelp(const QString &programName)
               "nebo databáze selhala (pak se neuloží nic), 2 soubor nelze přečíst (pak se\n"
               "neuloží nic) nebo chybné volby.\n"
               "U --export-results a --export-summary: 0 zapsáno, 1 databázi nelze otevřít\n"
-              "nebo soubor zapsat, nebo třída či žák v databázi není, 2 chybné volby.\n")
+              "nebo soubor zapsat, nebo třída či žák v databázi není, 2 chybné volby.\n"
+              "U --import-pupils: 0 importováni všichni, 1 některý řádek byl vynechán nebo\n"
+              "databáze selhala, 2 soubor nelze přečíst nebo chybné volby.\n")
         .arg(programName);
 }

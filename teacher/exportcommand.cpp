@@ -3,6 +3,7 @@
 
 #include "database/resultsdatabase.h"
 #include "database/teacherdatabase.h"
+#include "teacher/files/xlsxexport.h"
 #include "teacher/filesave.h"
 #include "teacher/resultformat.h"
 #include "teacher/summarymodels.h"
@@ -116,7 +117,8 @@ int parseOptions(const QStringList &arguments, ExportKind kind, ExportOptions &o
         }
     }
     if (options.outPath.isEmpty()) {
-        writeLine(err, tr("Chybí soubor: %1 SOUBOR.csv").arg(exportOption(kind)));
+        writeLine(err,
+                  tr("Chybí soubor: %1 SOUBOR.csv (nebo SOUBOR.xlsx)").arg(exportOption(kind)));
         return 2;
     }
     const ResultFilter &filter = options.filter;
@@ -167,9 +169,15 @@ QString resolveFilter(const ResultsDatabase &results, ExportOptions &options)
     return {};
 }
 
-// The per-pupil table of "Souhrny", as its CSV export writes it. Returns the failure, or an
-// empty text with the number of rows in `rows`.
-QString exportSummaryCsv(const ResultsDatabase &results, const ExportOptions &options, qint64 &rows)
+// A workbook for a spreadsheet rather than CSV, by the name the teacher gave.
+bool wantsXlsx(const QString &path)
+{
+    return path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive);
+}
+
+// The per-pupil table of "Souhrny", as its export writes it. Returns the failure, or an empty
+// text with the number of rows in `rows`.
+QString exportSummary(const ResultsDatabase &results, const ExportOptions &options, qint64 &rows)
 {
     QList<QVariantList> values;
     for (const PupilSummary &pupil : results.pupilSummaries(options.filter, options.threshold)) {
@@ -178,7 +186,8 @@ QString exportSummaryCsv(const ResultsDatabase &results, const ExportOptions &op
     rows = values.size();
     ValueTableModel model(pupilSummaryTitles());
     model.setRows(std::move(values));
-    return saveWholeFile(options.outPath, modelCsv(model));
+    return wantsXlsx(options.outPath) ? modelXlsx(model, options.outPath, tr("Souhrn"))
+                                      : saveWholeFile(options.outPath, modelCsv(model));
 }
 
 int runExport(const QStringList &arguments, const QString &defaultDatabase, ExportKind kind,
@@ -200,8 +209,7 @@ int runExport(const QStringList &arguments, const QString &defaultDatabase, Expo
         const QString shown = QDir::toNativeSeparators(options.outPath);
         if (kind == ExportKind::Summary) {
             qint64 rows = 0;
-            if (const QString failure = exportSummaryCsv(results, options, rows);
-                !failure.isEmpty()) {
+            if (const QString failure = exportSummary(results, options, rows); !failure.isEmpty()) {
                 writeLine(err, failure);
                 return 1;
             }
@@ -210,7 +218,9 @@ int runExport(const QStringList &arguments, const QString &defaultDatabase, Expo
             return 0;
         }
         const ExportOutcome outcome =
-            exportResultsCsv(results, options.filter, ResultSort{}, options.outPath);
+            wantsXlsx(options.outPath)
+                ? exportResultsXlsx(results, options.filter, ResultSort{}, options.outPath)
+                : exportResultsCsv(results, options.filter, ResultSort{}, options.outPath);
         if (!outcome.failure.isEmpty()) {
             writeLine(err, outcome.failure);
             return 1;

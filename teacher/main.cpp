@@ -3,14 +3,13 @@
 #include "teacher/copycommand.h"
 #include "teacher/decodecommand.h"
 #include "teacher/exportcommand.h"
+#include "teacher/importcommand.h"
 #include "teacher/mainwindow.h"
+#include "teacher/qttexts.h"
 #include "teacher/storecommand.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -51,6 +50,9 @@ int runCommandLine(int argc, char *argv[])
         return runDecodeCommand(arguments.mid(1), out, err);
     }
     // Before --database, which also starts the copy to a server.
+    if (arguments.contains(QLatin1String("--import-pupils"))) {
+        return runImportCommand(arguments, schoolDatabasePath(), out, err);
+    }
     if (arguments.contains(QLatin1String("--store"))) {
         return runStoreCommand(arguments, schoolDatabasePath(), out, err);
     }
@@ -91,11 +93,7 @@ int main(int argc, char *argv[])
     setIdentity();
 
     // The whole interface is Czech, Qt's own dialogs and buttons included.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(&qtTexts);
-    }
+    installCzechQtTexts(app);
 
     MainWindow window;
     window.show();

@@ -5,9 +5,11 @@
 #include "database/resultsdatabase.h"
 #include "database/teacherdatabase.h"
 #include "teacher/czechtext.h"
+#include "teacher/helpwindow.h"
 #include "teacher/messages.h"
 #include "teacher/progresspage.h"
 #include "teacher/pupilspage.h"
+#include "teacher/recentfolder.h"
 #include "teacher/reportspage.h"
 #include "teacher/reportstore.h"
 #include "teacher/reporttablemodel.h"
@@ -31,7 +33,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -44,13 +45,26 @@ const QString databaseKey = QStringLiteral("databaze");
 const QString geometryKey = QStringLiteral("okno/geometrie");
 const QString stateKey = QStringLiteral("okno/stav");
 constexpr int statusTimeoutMs = 0; // the last message stays until the next one
+
+// The folder a dialog starts in. A new account may have no documents folder yet: given one
+// that does not exist, the dialog would start elsewhere and offer its name as the file's.
+QString existingFolder(const QString &folder)
+{
+    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+QString suggestedPath(FileKind kind, const QString &fileName)
+{
+    return QDir(existingFolder(QFileInfo(recentFilePath(kind, fileName)).absolutePath()))
+        .filePath(fileName);
+}
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), tabs_(new QTabWidget(this)), reportsPage_(new ReportsPage(tabs_)),
       pupilsPage_(new PupilsPage(tabs_)), resultsPage_(new ResultsPage(tabs_)),
       summaryPage_(new SummaryPage(tabs_)), progressPage_(new ProgressPage(tabs_)),
-      exportResults_(new QAction(tr("E&xportovat do CSV…"), this)),
+      exportResults_(new QAction(tr("E&xportovat tabulku…"), this)),
       print_(new QAction(tr("&Tisk…"), this)),
       exportPdf_(new QAction(tr("Exportovat do PD&F…"), this)), databaseLabel_(new QLabel(this))
 {
@@ -61,7 +75,8 @@ MainWindow::MainWindow(QWidget *parent)
     tabs_->addTab(reportsPage_, tr("&Zprávy z e-mailu"));
     tabs_->addTab(pupilsPage_, tr("Žá&ci"));
     tabs_->addTab(resultsPage_, tr("Výsled&ky"));
-    tabs_->addTab(summaryPage_, tr("S&ouhrny"));
+    // Alt+O and Alt+D are the results filter's "Od" and "Do".
+    tabs_->addTab(summaryPage_, tr("Sou&hrny"));
     tabs_->addTab(progressPage_, tr("Vývo&j"));
     // One filter for the three results pages: a change on one is shown on the others.
     const QList<ResultPage *> resultPages{resultsPage_, summaryPage_, progressPage_};
@@ -132,7 +147,7 @@ void MainWindow::createMenus()
     quit->setMenuRole(QAction::QuitRole);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
-    exportResults_->setStatusTip(tr("Uloží zobrazenou tabulku výsledků do souboru CSV"));
+    exportResults_->setStatusTip(tr("Uloží zobrazenou tabulku do souboru CSV nebo do sešitu XLSX"));
     connect(exportResults_, &QAction::triggered, this, &MainWindow::chooseResultsExport);
     print_->setShortcut(QKeySequence::Print);
     print_->setStatusTip(tr("Vytiskne souhrn nebo vývoj žáka s grafem"));
@@ -147,6 +162,7 @@ void MainWindow::createMenus()
     file->addAction(copyToServer);
     file->addSeparator();
     file->addAction(reportsPage_->openFilesAction());
+    file->addAction(reportsPage_->openFolderAction());
     file->addAction(reportsPage_->storeAction());
     file->addSeparator();
     file->addAction(pupilsPage_->importAction());
@@ -170,6 +186,11 @@ void MainWindow::createMenus()
     edit->addAction(pupilsPage_->deletePupilAction());
 
     QMenu *help = menuBar()->addMenu(tr("&Nápověda"));
+    auto *contents = help->addAction(tr("&Obsah nápovědy"), this, &MainWindow::showHelp);
+    contents->setObjectName(QStringLiteral("helpContents"));
+    contents->setShortcut(QKeySequence::HelpContents);
+    contents->setStatusTip(tr("Vysvětlí karty programu, přiřazování zpráv a příkazový řádek"));
+    help->addSeparator();
     auto *about = help->addAction(tr("&O programu…"), this, &MainWindow::showAbout);
     about->setMenuRole(QAction::AboutRole);
     auto *aboutQt = help->addAction(tr("O &Qt…"), qApp, &QApplication::aboutQt);
@@ -183,6 +204,7 @@ void MainWindow::createMenus()
     tools->addSeparator();
     tools->addAction(reportsPage_->pasteAction());
     tools->addAction(reportsPage_->openFilesAction());
+    tools->addAction(reportsPage_->openFolderAction());
     tools->addAction(reportsPage_->storeAction());
     tools->addSeparator();
     tools->addAction(pupilsPage_->importAction());
@@ -327,6 +349,10 @@ void MainWindow::useDatabase(std::unique_ptr<TeacherDatabase> database, const QS
     }
     updateResultActions();
     QSettings().setValue(databaseKey, database_->location().settingsValue());
+    // The next database is looked for beside this one.
+    if (!database_->location().isServer()) {
+        rememberFolder(FileKind::Database, database_->location().path);
+    }
     updateTitle();
     showStatus(status);
 }
@@ -335,9 +361,7 @@ void MainWindow::chooseNewDatabase()
 {
     // The dialog itself asks before it lets an existing file be chosen.
     const QString path = QFileDialog::getSaveFileName(
-        this, tr("Nová databáze"),
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(QStringLiteral("tesilka.db")),
+        this, tr("Nová databáze"), suggestedPath(FileKind::Database, QStringLiteral("tesilka.db")),
         tr("Databáze Tesilky (*.db);;Všechny soubory (*)"));
     if (!path.isEmpty()) {
         createDatabase(path, true);
@@ -346,11 +370,9 @@ void MainWindow::chooseNewDatabase()
 
 void MainWindow::chooseDatabase()
 {
-    const QString start = database_ != nullptr && !database_->location().isServer()
-                              ? QFileInfo(database_->location().path).absolutePath()
-                              : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = QFileDialog::getOpenFileName(
-        this, tr("Otevřít databázi"), start, tr("Databáze Tesilky (*.db);;Všechny soubory (*)"));
+        this, tr("Otevřít databázi"), existingFolder(recentFolder(FileKind::Database)),
+        tr("Databáze Tesilky (*.db);;Všechny soubory (*)"));
     if (!path.isEmpty()) {
         openDatabase(DatabaseLocation::sqliteFile(path));
     }
@@ -393,6 +415,17 @@ void MainWindow::showAbout()
     box.setObjectName(QStringLiteral("about"));
     box.setIconPixmap(teacherIcon().pixmap(32, 32));
     box.exec();
+}
+
+void MainWindow::showHelp()
+{
+    // One window, left open beside the main one while the teacher works.
+    if (help_ == nullptr) {
+        help_ = new HelpWindow(this);
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 void MainWindow::showStatus(const QString &text)
@@ -446,14 +479,20 @@ void MainWindow::chooseResultsExport()
     if (page == nullptr || results_ == nullptr) {
         return;
     }
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Exportovat do CSV"),
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(page->exportFileName()),
-        tr("Soubory CSV (*.csv)"));
+    const QString csv = tr("Soubory CSV (*.csv)");
+    const QString workbook = tr("Sešit Excelu (*.xlsx)");
+    QString chosen = csv;
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Exportovat"), suggestedPath(FileKind::Export, page->exportFileName()),
+        csv + QStringLiteral(";;") + workbook, &chosen);
     if (path.isEmpty()) {
         return;
     }
+    // The kind chosen in the dialog decides when the name was typed without its ending.
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += chosen == workbook ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
+    }
+    rememberFolder(FileKind::Export, path);
     if (const QString status = page->exportCsv(path); !status.isEmpty()) {
         showStatus(status);
     }
@@ -483,11 +522,11 @@ void MainWindow::chooseResultsPdf()
     }
     const QString path = QFileDialog::getSaveFileName(
         this, tr("Exportovat do PDF"),
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(QFileInfo(page->exportFileName()).completeBaseName() +
-                      QStringLiteral(".pdf")),
+        suggestedPath(FileKind::Export, QFileInfo(page->exportFileName()).completeBaseName() +
+                                            QStringLiteral(".pdf")),
         tr("Soubory PDF (*.pdf)"));
     if (!path.isEmpty()) {
+        rememberFolder(FileKind::Export, path);
         exportResultsPdf(path);
     }
 }

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class HelpWindow;
 class ProgressPage;
 class PupilsPage;
 class QAction;
@@ -47,6 +48,8 @@ public:
     [[nodiscard]] QAction *printAction() const { return print_; }
     [[nodiscard]] QAction *exportPdfAction() const { return exportPdf_; }
     [[nodiscard]] QTabWidget *tabs() const { return tabs_; }
+    // The help window once it has been opened, else nullptr.
+    [[nodiscard]] HelpWindow *helpWindow() const { return help_; }
 
 public slots:
     void chooseNewDatabase();
@@ -55,6 +58,8 @@ public slots:
     void chooseServer();
     void chooseCopyToServer();
     void showAbout();
+    // "Obsah nápovědy" (F1), beside the main window.
+    void showHelp();
     void showStatus(const QString &text);
     // The results page shown: its table to a CSV file, its page to the printer or a PDF file.
     void chooseResultsExport();
@@ -91,4 +96,5 @@ private:
     QAction *print_;
     QAction *exportPdf_;
     QLabel *databaseLabel_;
+    HelpWindow *help_ = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "teacher/progresspage.h"
 
 #include "teacher/czechtext.h"
+#include "teacher/files/xlsxexport.h"
 #include "teacher/filesave.h"
 #include "teacher/messages.h"
 #include "teacher/progresschart.h"
@@ -41,11 +42,14 @@ ProgressPage::ProgressPage(QWidget *parent)
     chartView_->setAccessibleName(tr("Graf vývoje úspěšnosti a počtu odpovědí"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setMinimumSize(360, 260);
+    // Nothing to do in it by keyboard: its numbers are in the table beside it.
+    chartView_->setFocusPolicy(Qt::NoFocus);
 
     table_->setObjectName(QStringLiteral("progressTable"));
     table_->setAccessibleName(tr("Čísla grafu"));
     table_->setModel(model_);
     table_->setAlternatingRowColors(true);
+    table_->setTabKeyNavigation(false);
     table_->verticalHeader()->setVisible(false);
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
 
@@ -55,6 +59,9 @@ ProgressPage::ProgressPage(QWidget *parent)
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 0);
     splitter->setSizes({540, 420});
+
+    QWidget::setTabOrder(filterBar()->sourceBox(), grouping_);
+    QWidget::setTabOrder(grouping_, table_);
 
     auto *options = new QHBoxLayout;
     options->addWidget(groupingLabel);
@@ -109,7 +116,9 @@ QString ProgressPage::exportFileName() const
 
 QString ProgressPage::exportCsv(const QString &path)
 {
-    if (const QString failure = saveWholeFile(path, modelCsv(*model_)); !failure.isEmpty()) {
+    if (const QString failure = isWorkbookPath(path) ? modelXlsx(*model_, path)
+                                                     : saveWholeFile(path, modelCsv(*model_));
+        !failure.isEmpty()) {
         showWarning(this, failure);
         return {};
     }

@@ -25,8 +25,13 @@ PupilDialog::PupilDialog(const QString &title, const QString &surname, const QSt
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Zrušit"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    const auto update = [this, ok] { ok->setEnabled(!surname_->text().trimmed().isEmpty()); };
+    // Every pupil of "Zaci" has a class: the sign-in list is by class.
+    const auto update = [this, ok] {
+        ok->setEnabled(!surname_->text().trimmed().isEmpty() &&
+                       !className_->text().trimmed().isEmpty());
+    };
     connect(surname_, &QLineEdit::textChanged, this, update);
+    connect(className_, &QLineEdit::textChanged, this, update);
     update();
 
     auto *form = new QFormLayout(this);

@@ -6,7 +6,7 @@
 class QLineEdit;
 class QPushButton;
 
-// Surname and class of one pupil, for adding or editing; OK only with a surname.
+// Surname and class of one pupil, for adding or editing; OK only with both.
 class PupilDialog : public QDialog
 {
     Q_OBJECT

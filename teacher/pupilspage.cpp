@@ -10,11 +10,11 @@
 #include "teacher/messages.h"
 #include "teacher/pupildialog.h"
 #include "teacher/pupiltablemodel.h"
+#include "teacher/recentfolder.h"
 #include "teacher/reportstore.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -22,7 +22,6 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -31,7 +30,7 @@ PupilsPage::PupilsPage(QWidget *parent)
       notice_(new QLabel(this)), addAction_(new QAction(tr("Při&dat žáka…"), this)),
       editAction_(new QAction(tr("&Upravit žáka…"), this)),
       deleteAction_(new QAction(tr("S&mazat žáka"), this)),
-      importAction_(new QAction(tr("&Importovat z CSV…"), this)),
+      importAction_(new QAction(tr("&Importovat seznam třídy…"), this)),
       exportAction_(new QAction(tr("&Exportovat do CSV…"), this))
 {
     setObjectName(QStringLiteral("pupilsPage"));
@@ -43,7 +42,7 @@ PupilsPage::PupilsPage(QWidget *parent)
     deleteAction_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(addAction_);
     addAction(deleteAction_);
-    importAction_->setStatusTip(tr("Přidá žáky ze seznamu třídy v CSV, po náhledu"));
+    importAction_->setStatusTip(tr("Přidá žáky ze seznamu třídy v CSV, XLSX nebo ODS, po náhledu"));
     exportAction_->setStatusTip(tr("Uloží seznam žáků do souboru CSV"));
     connect(addAction_, &QAction::triggered, this, &PupilsPage::addPupil);
     connect(editAction_, &QAction::triggered, this, &PupilsPage::editPupil);
@@ -202,10 +201,10 @@ void PupilsPage::deletePupil()
 void PupilsPage::chooseClassList()
 {
     const QString path = QFileDialog::getOpenFileName(
-        this, tr("Importovat žáky z CSV"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        tr("Seznamy žáků (*.csv *.txt);;Všechny soubory (*)"));
+        this, tr("Importovat seznam třídy"), recentFolder(FileKind::ClassList),
+        tr("Seznamy žáků (*.csv *.txt *.xlsx *.ods);;Všechny soubory (*)"));
     if (!path.isEmpty()) {
+        rememberFolder(FileKind::ClassList, path);
         importClassList(path);
     }
 }
@@ -215,13 +214,12 @@ void PupilsPage::importClassList(const QString &path)
     if (database_ == nullptr) {
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showWarning(this, tr("Soubor „%1“ nelze přečíst: %2.")
-                              .arg(QDir::toNativeSeparators(path), file.errorString()));
+    ClassListSource source;
+    if (const QString failure = readClassListFile(path, source); !failure.isEmpty()) {
+        showWarning(this, failure);
         return;
     }
-    ClassListImportDialog dialog(file.readAll(), QFileInfo(path).fileName(), *database_, this);
+    ClassListImportDialog dialog(std::move(source), QFileInfo(path).fileName(), *database_, this);
     if (dialog.exec() != QDialog::Accepted) {
         emit statusMessage(tr("Import zrušen, nic nebylo změněno."));
         return;
@@ -262,11 +260,10 @@ void PupilsPage::listChanged(const QString &status)
 void PupilsPage::chooseExportFile()
 {
     const QString path = QFileDialog::getSaveFileName(
-        this, tr("Exportovat žáky do CSV"),
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(tr("zaci.csv")),
+        this, tr("Exportovat žáky do CSV"), recentFilePath(FileKind::Export, tr("zaci.csv")),
         tr("Soubory CSV (*.csv)"));
     if (!path.isEmpty()) {
+        rememberFolder(FileKind::Export, path);
         exportClassList(path);
     }
 }

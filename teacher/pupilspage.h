@@ -9,8 +9,8 @@ class QLabel;
 class QTableView;
 class TeacherDatabase;
 
-// "Žáci": the pupils of the open database in Czech order; adding, editing, deleting, and
-// class lists in CSV both ways.
+// "Žáci": the pupils of the open database in Czech order; adding, editing, deleting, class
+// lists in from CSV, XLSX or ODS and out to CSV.
 class PupilsPage : public QWidget
 {
     Q_OBJECT

@@ -32,7 +32,9 @@ QString recentFolder(FileKind kind)
     if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
         return folder;
     }
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A desktop without a documents folder: the dialog would offer its name as a file name.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 QString recentFilePath(FileKind kind, const QString &fileName)
@@ -46,6 +48,5 @@ void rememberFolder(FileKind kind, const QString &path)
         return;
     }
     const QFileInfo info(path);
-    QSettings().setValue(keyOf(kind),
-                         info.isDir() ? info.absoluteFilePath() : info.absolutePath());
+    QSettings().setValue(keyOf(kind), info.isDir() ? info.absoluteFilePath() : info.absolutePath());
 }

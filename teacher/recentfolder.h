@@ -13,7 +13,7 @@ enum class FileKind
     Export
 };
 
-// The folder the last file of this kind was in, else the documents folder.
+// The folder the last file of this kind was in, else the documents folder, else home.
 QString recentFolder(FileKind kind);
 // In that folder, a file of this name (the suggested name of a save dialog).
 QString recentFilePath(FileKind kind, const QString &fileName);

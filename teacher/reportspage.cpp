@@ -5,9 +5,10 @@
 #include "results/reportdecoder.h"
 #include "teacher/actionbutton.h"
 #include "teacher/czechtext.h"
-#include "teacher/files/mailtext.h"
+#include "teacher/files/mailbox.h"
 #include "teacher/messages.h"
 #include "teacher/pupilchooser.h"
+#include "teacher/recentfolder.h"
 #include "teacher/reportstore.h"
 #include "teacher/reporttablemodel.h"
 
@@ -25,9 +26,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSet>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -38,6 +39,7 @@ ReportsPage::ReportsPage(QWidget *parent)
     : QWidget(parent), model_(new ReportTableModel(this)), table_(new QTableView(this)),
       summary_(new QLabel(this)), pasteAction_(new QAction(tr("&Vložit text"), this)),
       openFilesAction_(new QAction(tr("Otevřít sou&bory se zprávami…"), this)),
+      openFolderAction_(new QAction(tr("Ot&evřít složku s poštou…"), this)),
       storeAction_(new QAction(tr("U&ložit do databáze"), this)),
       clearAction_(new QAction(tr("V&yprázdnit seznam"), this)),
       assignAction_(new QAction(tr("Přiř&adit žákovi…"), this)),
@@ -54,12 +56,16 @@ ReportsPage::ReportsPage(QWidget *parent)
     pasteAction_->setStatusTip(tr("Najde zprávy žáků v textu ze schránky"));
     addAction(pasteAction_);
     openFilesAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    openFilesAction_->setStatusTip(tr("Najde zprávy žáků v souborech .txt a .eml"));
+    openFilesAction_->setStatusTip(
+        tr("Najde zprávy žáků v souborech .txt a .eml a ve schránkách mbox"));
+    openFolderAction_->setStatusTip(
+        tr("Najde zprávy žáků ve všech e-mailech složky pošty ve formátu Maildir"));
     storeAction_->setShortcut(QKeySequence::Save);
     storeAction_->setStatusTip(tr("Uloží přečtené zprávy do otevřené databáze"));
     clearAction_->setStatusTip(tr("Odebere všechny řádky ze seznamu; databáze se nemění"));
     connect(pasteAction_, &QAction::triggered, this, &ReportsPage::paste);
     connect(openFilesAction_, &QAction::triggered, this, &ReportsPage::chooseFiles);
+    connect(openFolderAction_, &QAction::triggered, this, &ReportsPage::chooseFolder);
     connect(storeAction_, &QAction::triggered, this, &ReportsPage::store);
     connect(clearAction_, &QAction::triggered, this, &ReportsPage::clearList);
     assignAction_->setStatusTip(tr("Přiřadí vybrané zprávy žákovi ze seznamu"));
@@ -74,8 +80,9 @@ ReportsPage::ReportsPage(QWidget *parent)
     connect(loadUnassignedAction_, &QAction::triggered, this, &ReportsPage::loadUnassigned);
 
     auto *hint = new QLabel(
-        tr("Vložte text e-mailu se zprávou (Ctrl+V), otevřete soubory .txt nebo .eml, nebo je "
-           "sem přetáhněte. Každý blok se zprávou bude mít v tabulce svůj řádek."),
+        tr("Vložte text e-mailu se zprávou (Ctrl+V), otevřete soubory .txt nebo .eml, schránku "
+           "mbox nebo složku pošty, nebo je sem přetáhněte. Každý blok se zprávou bude mít "
+           "v tabulce svůj řádek."),
         this);
     hint->setWordWrap(true);
 
@@ -85,16 +92,20 @@ ReportsPage::ReportsPage(QWidget *parent)
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setAlternatingRowColors(true);
     table_->setWordWrap(false);
+    // A long file name keeps its end, and so the message and the line, in sight.
+    table_->setTextElideMode(Qt::ElideMiddle);
     table_->verticalHeader()->setVisible(false);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     const QFontMetrics metrics(table_->font());
     const QList<std::pair<int, QString>> widths{
-        {ReportTableModel::SourceColumn, QStringLiteral("schránka, ř. 1234")},
+        {ReportTableModel::SourceColumn,
+         QStringLiteral("vysledky-8B-prosinec.mbox, e-mail 123, ř. 12")},
         {ReportTableModel::FirstFieldColumn, QStringLiteral("Kateřina Novotná")},
         {ReportTableModel::FirstFieldColumn + 1, QStringLiteral("Třída")},
         {ReportTableModel::FirstFieldColumn + 2, QStringLiteral("30.12.2026 23:59")},
-        {ReportTableModel::FirstFieldColumn + 3, QStringLiteral("30.12.2026 23:59")},
+        // The end may carry the mark of a report from the future.
+        {ReportTableModel::FirstFieldColumn + 3, QStringLiteral("⚠ 30.12.2026 23:59")},
         {ReportTableModel::FirstFieldColumn + 4, QStringLiteral("Odpovědí")},
         {ReportTableModel::FirstFieldColumn + 5, QStringLiteral("Dobře")},
         {ReportTableModel::FirstFieldColumn + 6, QStringLiteral("Špatně")},
@@ -122,7 +133,8 @@ ReportsPage::ReportsPage(QWidget *parent)
     summary_->setAccessibleName(tr("Souhrn seznamu"));
 
     auto *buttons = new QHBoxLayout;
-    for (QAction *action : {pasteAction_, openFilesAction_, storeAction_, clearAction_}) {
+    for (QAction *action :
+         {pasteAction_, openFilesAction_, openFolderAction_, storeAction_, clearAction_}) {
         buttons->addWidget(buttonFor(action, this));
     }
     buttons->addStretch();
@@ -181,6 +193,16 @@ QString ReportsPage::foundText(int good, int bad) const
     return text;
 }
 
+QString ReportsPage::futureText(int future) const
+{
+    if (future <= 0) {
+        return {};
+    }
+    return tr(", ") + czechCount(future, tr("%1 s koncem práce v budoucnosti"),
+                                 tr("%1 s koncem práce v budoucnosti"),
+                                 tr("%1 s koncem práce v budoucnosti"));
+}
+
 QString ReportsPage::storedText(int stored) const
 {
     if (stored <= 0 || database_ == nullptr) {
@@ -194,7 +216,13 @@ QString ReportsPage::storedText(int stored) const
 
 void ReportsPage::addText(const QString &source, const QString &text)
 {
-    const QList<DecodedReport> reports = findReportBlocks(text);
+    QList<DecodedReport> reports;
+    BlockRepeats repeats;
+    for (DecodedReport &report : findReportBlocks(text)) {
+        if (!repeats.isRepeat(report)) {
+            reports.append(std::move(report));
+        }
+    }
     if (reports.isEmpty()) {
         emit statusMessage(tr("%1: žádná zpráva žáka v textu není.").arg(source));
         return;
@@ -202,49 +230,137 @@ void ReportsPage::addText(const QString &source, const QString &text)
     const auto bad = static_cast<int>(
         std::count_if(reports.begin(), reports.end(), [](const auto &r) { return !r.isOk(); }));
     const int unstoredBefore = model_->unstoredGoodCount();
-    model_->appendReports(source, reports);
+    const int future = model_->appendReports(source, reports);
     refreshOwners();
     table_->scrollToBottom();
     const int good = static_cast<int>(reports.size()) - bad;
-    emit statusMessage(tr("%1: %2%3.")
-                           .arg(source, foundText(good, bad),
+    emit statusMessage(tr("%1: %2%3%4.")
+                           .arg(source, foundText(good, bad), futureText(future),
                                 storedText(good - (model_->unstoredGoodCount() - unstoredBefore))));
 }
 
 void ReportsPage::addFiles(const QStringList &paths)
 {
+    if (paths.isEmpty()) {
+        return;
+    }
+    // Shown only when reading takes a while: a whole mailbox, a large folder.
+    constexpr int progressSteps = 1000;
+    QProgressDialog progress(tr("Čtu poštu…"), tr("Zrušit"), 0, progressSteps, this);
+    progress.setObjectName(QStringLiteral("mailProgress"));
+    progress.setWindowTitle(tr("Čtení pošty"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setValue(0);
+
+    QList<MailReading> readings;
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString &path = paths.at(i);
+        progress.setLabelText(tr("Čtu %1…").arg(QDir::toNativeSeparators(path)));
+        readings.append(readMailSource(path, [&](qint64 done, qint64 total) {
+            const double share =
+                total > 0 ? std::min(1.0, static_cast<double>(done) / static_cast<double>(total))
+                          : 0.0;
+            const auto value = static_cast<int>((static_cast<double>(i) + share) * progressSteps /
+                                                static_cast<double>(paths.size()));
+            if (value != progress.value()) {
+                progress.setValue(value);
+            }
+            return !progress.wasCanceled();
+        }));
+        if (readings.back().cancelled) {
+            emit statusMessage(tr("Čtení pošty bylo zrušeno; do seznamu nebylo nic přidáno."));
+            return;
+        }
+    }
+    progress.close();
+
     QStringList unreadable;
+    QStringList empty;
+    QList<std::pair<ReportTableModel::Origin, DecodedReport>> rows;
+    int files = 0;
+    int folders = 0;
+    int messages = 0;
     int found = 0;
     int bad = 0;
-    QStringList empty;
-    for (const QString &path : paths) {
-        QFile file(path);
-        const QString name = QFileInfo(path).fileName();
-        if (!file.open(QIODevice::ReadOnly)) {
-            unreadable.append(
-                tr("%1 (%2)").arg(QDir::toNativeSeparators(path), file.errorString()));
-            continue;
+    int repeated = 0;
+    bool mailboxes = false;
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        MailReading &reading = readings[i];
+        const QString shownPath = QDir::toNativeSeparators(paths.at(i));
+        if (!reading.error.isEmpty()) {
+            unreadable.append(reading.messages > 0
+                                  ? tr("%1 (%2; přečteno jen %3)")
+                                        .arg(shownPath, reading.error,
+                                             czechCount(reading.messages, tr("%1 e-mail"),
+                                                        tr("%1 e-maily"), tr("%1 e-mailů")))
+                                  : tr("%1 (%2)").arg(shownPath, reading.error));
+            if (reading.messages == 0) {
+                continue;
+            }
         }
-        const QList<DecodedReport> reports = findReportBlocks(readableMailText(file.readAll()));
-        if (reports.isEmpty()) {
+        if (reading.unreadableMessages > 0) {
+            unreadable.append(tr("%1 (%2)").arg(
+                shownPath,
+                czechCount(reading.unreadableMessages, tr("%1 e-mail nelze přečíst"),
+                           tr("%1 e-maily nelze přečíst"), tr("%1 e-mailů nelze přečíst"))));
+        }
+        const bool isFolder = reading.kind == MailSourceReader::Kind::Maildir;
+        (isFolder ? folders : files) += 1;
+        mailboxes = mailboxes || reading.kind != MailSourceReader::Kind::Message;
+        messages += reading.messages;
+        found += reading.good;
+        bad += reading.refused;
+        repeated += reading.repeated;
+        const QString name = QFileInfo(reading.path).fileName();
+        if (reading.reports.isEmpty()) {
             empty.append(name);
         }
-        for (const DecodedReport &report : reports) {
-            (report.isOk() ? found : bad) += 1;
+        // The message's number only where there is more than one to tell apart.
+        const bool numbered = reading.messages > 1;
+        for (FoundReport &report : reading.reports) {
+            ReportTableModel::Origin origin{
+                name, QDir::toNativeSeparators(isFolder ? report.messagePath : reading.path)};
+            if (numbered) {
+                origin.shown = tr("%1, e-mail %2").arg(origin.shown).arg(report.message);
+                origin.full = tr("%1, e-mail %2").arg(origin.full).arg(report.message);
+            }
+            rows.append({std::move(origin), std::move(report.report)});
         }
-        model_->appendReports(name, reports);
     }
-    const int unstoredBefore = model_->unstoredGoodCount() - found;
-    refreshOwners();
-    table_->scrollToBottom();
-    QString message = czechCount(static_cast<int>(paths.size()), tr("Přečten %1 soubor"),
-                                 tr("Přečteny %1 soubory"), tr("Přečteno %1 souborů")) +
-                      tr(": ") + foundText(found, bad) +
-                      storedText(found - (model_->unstoredGoodCount() - unstoredBefore)) + u'.';
-    if (!empty.isEmpty()) {
-        message += u' ' + tr("Bez zprávy: %1.").arg(empty.join(tr(", ")));
+    if (files + folders > 0) {
+        const int future = model_->appendReports(rows);
+        const int unstoredBefore = model_->unstoredGoodCount() - found;
+        refreshOwners();
+        table_->scrollToBottom();
+        QString message = files > 0
+                              ? czechCount(files, tr("Přečten %1 soubor"),
+                                           tr("Přečteny %1 soubory"), tr("Přečteno %1 souborů"))
+                              : czechCount(folders, tr("Přečtena %1 složka"),
+                                           tr("Přečteny %1 složky"), tr("Přečteno %1 složek"));
+        if (files > 0 && folders > 0) {
+            message +=
+                tr(" a ") + czechCount(folders, tr("%1 složka"), tr("%1 složky"), tr("%1 složek"));
+        }
+        if (mailboxes) {
+            message += tr(" (") +
+                       czechCount(messages, tr("%1 e-mail"), tr("%1 e-maily"), tr("%1 e-mailů")) +
+                       u')';
+        }
+        message += tr(": ") + foundText(found, bad) + futureText(future) +
+                   storedText(found - (model_->unstoredGoodCount() - unstoredBefore)) + u'.';
+        if (repeated > 0) {
+            message += u' ' + czechCount(repeated, tr("%1 opakovaný blok vynechán."),
+                                         tr("%1 opakované bloky vynechány."),
+                                         tr("%1 opakovaných bloků vynecháno."));
+        }
+        if (!empty.isEmpty()) {
+            message += u' ' + tr("Bez zprávy: %1.").arg(empty.join(tr(", ")));
+        }
+        emit statusMessage(message);
     }
-    emit statusMessage(message);
     if (!unreadable.isEmpty()) {
         showWarning(this, tr("Tyto soubory nelze přečíst:\n%1").arg(unreadable.join(u'\n')));
     }
@@ -262,12 +378,25 @@ void ReportsPage::paste()
 
 void ReportsPage::chooseFiles()
 {
+    // Local folders of a mail program are mbox files without any extension: hence "*".
     const QStringList paths = QFileDialog::getOpenFileNames(
-        this, tr("Otevřít soubory se zprávami"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        tr("E-maily a texty (*.eml *.txt);;Všechny soubory (*)"));
+        this, tr("Otevřít soubory se zprávami"), recentFolder(FileKind::Mail),
+        tr("E-maily, texty a schránky (*.eml *.txt *.mbox *.mbx);;E-maily a texty (*.eml *.txt);;"
+           "Schránky mbox (*.mbox *.mbx);;Všechny soubory (*)"));
     if (!paths.isEmpty()) {
+        rememberFolder(FileKind::Mail, paths.first());
         addFiles(paths);
+    }
+}
+
+void ReportsPage::chooseFolder()
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, tr("Otevřít složku s poštou (Maildir)"), recentFolder(FileKind::Mail));
+    if (!folder.isEmpty()) {
+        // The folder that holds the mailboxes, not the inside of this one.
+        rememberFolder(FileKind::Mail, QFileInfo(folder).absolutePath());
+        addFiles({folder});
     }
 }
 

@@ -24,6 +24,7 @@ public:
 
     [[nodiscard]] QAction *pasteAction() const { return pasteAction_; }
     [[nodiscard]] QAction *openFilesAction() const { return openFilesAction_; }
+    [[nodiscard]] QAction *openFolderAction() const { return openFolderAction_; }
     [[nodiscard]] QAction *storeAction() const { return storeAction_; }
     [[nodiscard]] QAction *clearAction() const { return clearAction_; }
     [[nodiscard]] QAction *assignAction() const { return assignAction_; }
@@ -34,7 +35,8 @@ public:
 
     // Finds the blocks of a text (pasted or dropped) and adds a row for each.
     void addText(const QString &source, const QString &text);
-    // Reads .txt and .eml files, MIME and all, and adds their blocks.
+    // Reads .txt and .eml files, MIME and all, mbox files and Maildir folders, and adds their
+    // blocks: all of them, or, when the teacher cancels the progress dialog, none.
     void addFiles(const QStringList &paths);
 
     // Stores the good rows not yet stored (all of them, or of `rows`); false when the database
@@ -51,6 +53,8 @@ public:
 public slots:
     void paste();
     void chooseFiles();
+    // A Maildir folder of a mail program.
+    void chooseFolder();
     void store();
     void clearList();
     // Asks whom the selected reports belong to.
@@ -73,6 +77,8 @@ protected:
 private:
     void updateActions();
     [[nodiscard]] QString foundText(int good, int bad) const;
+    // ", 1 s koncem práce v budoucnosti"; empty for none.
+    [[nodiscard]] QString futureText(int future) const;
     // " (2 už jsou v databázi)" for blocks just read that the database holds already.
     [[nodiscard]] QString storedText(int stored) const;
 
@@ -82,6 +88,7 @@ private:
     QLabel *summary_;
     QAction *pasteAction_;
     QAction *openFilesAction_;
+    QAction *openFolderAction_;
     QAction *storeAction_;
     QAction *clearAction_;
     QAction *assignAction_;

@@ -1,30 +1,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/reporttablemodel.h"
 
+#include "teacher/files/mailbox.h"
 #include "teacher/reportformat.h"
 
 #include <QBrush>
 #include <QColor>
+#include <QDateTime>
 #include <QFont>
 
 ReportTableModel::ReportTableModel(QObject *parent) : QAbstractTableModel(parent) {}
 
-void ReportTableModel::appendReports(const QString &source, const QList<DecodedReport> &reports)
+namespace {
+// The column of the report's end (Do) among its fields.
+constexpr int endField = 3;
+} // namespace
+
+int ReportTableModel::appendReports(const QString &source, const QList<DecodedReport> &reports)
+{
+    QList<std::pair<Origin, DecodedReport>> rows;
+    rows.reserve(reports.size());
+    for (const DecodedReport &report : reports) {
+        rows.append({{source, source}, report});
+    }
+    return appendReports(rows);
+}
+
+int ReportTableModel::appendReports(const QList<std::pair<Origin, DecodedReport>> &reports)
 {
     if (reports.isEmpty()) {
-        return;
+        return 0;
     }
+    const QDateTime now = QDateTime::currentDateTime();
     const auto first = static_cast<int>(rows_.size());
+    int future = 0;
     beginInsertRows({}, first, first + static_cast<int>(reports.size()) - 1);
     rows_.reserve(rows_.size() + reports.size());
-    for (const DecodedReport &report : reports) {
-        const QString where = tr("%1, ř. %2").arg(source).arg(report.firstLine);
-        rows_.append(
-            {where, report, report.isOk() ? reportFields(report) : QStringList(), false, {}});
+    for (const auto &[origin, report] : reports) {
+        const QString line = QString::number(report.firstLine);
+        Row row{tr("%1, ř. %2").arg(origin.shown, line),
+                tr("%1, ř. %2").arg(origin.full, line),
+                report,
+                report.isOk() ? reportFields(report) : QStringList(),
+                false,
+                {},
+                endsInTheFuture(report, now)};
+        future += row.future ? 1 : 0;
+        rows_.append(std::move(row));
         goodCount_ += report.isOk() ? 1 : 0;
         unstoredGood_ += report.isOk() ? 1 : 0;
     }
+    futureCount_ += future;
     endInsertRows();
+    return future;
 }
 
 void ReportTableModel::clear()
@@ -32,6 +60,7 @@ void ReportTableModel::clear()
     beginResetModel();
     rows_.clear();
     goodCount_ = 0;
+    futureCount_ = 0;
     unstoredGood_ = 0;
     endResetModel();
 }
@@ -125,8 +154,9 @@ QVariant ReportTableModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
         if (column == SourceColumn) {
-            if (role == Qt::ToolTipRole && row.stored && !bad) {
-                return tr("%1, uloženo v databázi").arg(row.source);
+            if (role == Qt::ToolTipRole) {
+                return row.stored && !bad ? tr("%1, uloženo v databázi").arg(row.sourceTip)
+                                          : row.sourceTip;
             }
             return row.source;
         }
@@ -150,6 +180,14 @@ QVariant ReportTableModel::data(const QModelIndex &index, int role) const
             return column == FirstFieldColumn || role == Qt::ToolTipRole ? row.report.reason
                                                                          : QString();
         }
+        if (role == Qt::ToolTipRole && row.future) {
+            return tr("Konec práce (Do) %1 je v budoucnosti: hodiny žákova počítače jdou "
+                      "špatně, nebo byl blok změněn. Zprávu lze přesto uložit.")
+                .arg(row.fields.value(endField));
+        }
+        if (row.future && column == FirstFieldColumn + endField) {
+            return tr("⚠ %1").arg(row.fields.value(endField));
+        }
         return row.fields.value(column - FirstFieldColumn);
     case Qt::TextAlignmentRole:
         if (!bad && column >= FirstFieldColumn + 4) {
@@ -157,10 +195,16 @@ QVariant ReportTableModel::data(const QModelIndex &index, int role) const
         }
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::BackgroundRole:
-        return bad ? QBrush(QColor(255, 224, 224)) : QVariant();
+        if (bad) {
+            return QBrush(QColor(255, 224, 224));
+        }
+        return row.future ? QBrush(QColor(255, 236, 179)) : QVariant();
     case Qt::ForegroundRole:
         if (bad) {
             return QBrush(QColor(140, 0, 0));
+        }
+        if (row.future) {
+            return QBrush(QColor(110, 60, 0));
         }
         return row.stored ? QBrush(QColor(90, 90, 90)) : QVariant();
     case Qt::FontRole:

@@ -10,10 +10,12 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
 
 // One row per block found in pasted text or opened files: the report's fields, or for a bad
 // block the Czech reason, marked in colour; and the pupil a good report belongs to (stored), or
-// would belong to when stored (in italics).
+// would belong to when stored (in italics). A report whose work ends later than now is marked
+// too: the pupil's clock was wrong, or the block was changed. It can still be stored.
 class ReportTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -27,10 +29,21 @@ public:
         ColumnCount = FirstFieldColumn + 8
     };
 
+    // Where a row's block was found: a file's name and the message in it for the column, the
+    // whole path in the tooltip. The line of the block follows both.
+    struct Origin
+    {
+        QString shown;
+        QString full;
+    };
+
     explicit ReportTableModel(QObject *parent = nullptr);
 
     // Adds the blocks of one text; `source` names where it came from (a file, the clipboard).
-    void appendReports(const QString &source, const QList<DecodedReport> &reports);
+    // Returns how many of them end in the future.
+    int appendReports(const QString &source, const QList<DecodedReport> &reports);
+    // Adds blocks each with its own origin; returns how many of them end in the future.
+    int appendReports(const QList<std::pair<Origin, DecodedReport>> &reports);
     void clear();
 
     // The rows not yet in the database, good and bad; of `rows` only, when given.
@@ -49,6 +62,9 @@ public:
     [[nodiscard]] int goodCount() const;
     [[nodiscard]] int badCount() const { return static_cast<int>(rows_.size()) - goodCount(); }
     [[nodiscard]] bool isBad(int row) const { return !rows_.at(row).report.isOk(); }
+    // A good report whose end (Do) lies later than now, by more than a clock may be off.
+    [[nodiscard]] bool endsInFuture(int row) const { return rows_.at(row).future; }
+    [[nodiscard]] int futureCount() const { return futureCount_; }
 
     [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex &parent = {}) const override;
@@ -60,13 +76,16 @@ private:
     struct Row
     {
         QString source;
+        QString sourceTip;
         DecodedReport report;
         QStringList fields; // formatted once, not at every paint
         bool stored = false;
         ReportAssignment owner;
+        bool future = false;
     };
 
     QList<Row> rows_;
     int goodCount_ = 0;
+    int futureCount_ = 0;
     int unstoredGood_ = 0;
 };

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/resultfilterbar.h"
 
+#include "teacher/czechdateedit.h"
 #include "teacher/messages.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -25,8 +27,8 @@ QLabel *labelFor(const QString &text, QWidget *buddy, QWidget *parent)
 
 ResultFilterBar::ResultFilterBar(QWidget *parent)
     : QWidget(parent), today_(QDate::currentDate()), class_(new QComboBox(this)),
-      pupil_(new QComboBox(this)), period_(new QComboBox(this)), from_(new QDateEdit(this)),
-      to_(new QDateEdit(this)), source_(new QComboBox(this))
+      pupil_(new QComboBox(this)), period_(new QComboBox(this)), from_(new CzechDateEdit(this)),
+      to_(new CzechDateEdit(this)), source_(new QComboBox(this)), rangeNote_(new QLabel(this))
 {
     setObjectName(QStringLiteral("resultFilter"));
     class_->setObjectName(QStringLiteral("filterClass"));
@@ -46,29 +48,46 @@ ResultFilterBar::ResultFilterBar(QWidget *parent)
     period_->addItem(tr("tento školní rok"), static_cast<int>(DatePeriod::SchoolYear));
     period_->addItem(tr("vlastní"), static_cast<int>(DatePeriod::Range));
     for (QDateEdit *edit : {from_, to_}) {
-        edit->setCalendarPopup(true);
-        edit->setDisplayFormat(QStringLiteral("d. M. yyyy"));
         edit->setDate(today_);
     }
     source_->addItem(tr("škola i e-mail"), static_cast<int>(ResultFilter::Sources::Both));
     source_->addItem(tr("jen škola"), static_cast<int>(ResultFilter::Sources::School));
     source_->addItem(tr("jen e-mail"), static_cast<int>(ResultFilter::Sources::Mail));
 
-    auto *layout = new QHBoxLayout(this);
+    rangeNote_->setObjectName(QStringLiteral("filterRangeNote"));
+    rangeNote_->setText(tr("Období je prázdné: „Od“ je po „Do“."));
+    // Bold as well as dark red: it reads on a grey screen too.
+    QPalette notePalette = rangeNote_->palette();
+    notePalette.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    rangeNote_->setPalette(notePalette);
+    QFont noteFont = rangeNote_->font();
+    noteFont.setBold(true);
+    rangeNote_->setFont(noteFont);
+    rangeNote_->setVisible(false);
+
+    // The pupil's key is his first letter, "Ž" (key 6 of the Czech keyboard): the "k" belongs to
+    // the tab "Výsledky". The note goes on a line of its own under the bar, so that the bar is no
+    // wider for it on a small screen.
+    auto *line = new QHBoxLayout;
+    line->addWidget(labelFor(tr("&Třída:"), class_, this));
+    line->addWidget(class_);
+    line->addWidget(labelFor(tr("&Žák:"), pupil_, this));
+    line->addWidget(pupil_);
+    line->addWidget(labelFor(tr("Obdo&bí:"), period_, this));
+    line->addWidget(period_);
+    fromLabel_ = labelFor(tr("&Od:"), from_, this);
+    toLabel_ = labelFor(tr("&Do:"), to_, this);
+    line->addWidget(fromLabel_);
+    line->addWidget(from_);
+    line->addWidget(toLabel_);
+    line->addWidget(to_);
+    line->addWidget(labelFor(tr("Zd&roj:"), source_, this));
+    line->addWidget(source_);
+    line->addStretch();
+    auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(labelFor(tr("&Třída:"), class_, this));
-    layout->addWidget(class_);
-    layout->addWidget(labelFor(tr("Žák:"), pupil_, this));
-    layout->addWidget(pupil_);
-    layout->addWidget(labelFor(tr("Obdo&bí:"), period_, this));
-    layout->addWidget(period_);
-    layout->addWidget(labelFor(tr("O&d:"), from_, this));
-    layout->addWidget(from_);
-    layout->addWidget(labelFor(tr("Do:"), to_, this));
-    layout->addWidget(to_);
-    layout->addWidget(labelFor(tr("Zd&roj:"), source_, this));
-    layout->addWidget(source_);
-    layout->addStretch();
+    layout->addLayout(line);
+    layout->addWidget(rangeNote_);
 
     connect(class_, &QComboBox::currentIndexChanged, this, [this] {
         fillPupils();
@@ -146,12 +165,12 @@ void ResultFilterBar::periodChosen()
         quiet_ = true;
         from_->setDate(first.isValid() ? first : today_);
         to_->setDate(last.isValid() ? last : today_);
-        from_->setVisible(chosen != DatePeriod::All);
-        to_->setVisible(chosen != DatePeriod::All);
         quiet_ = wasQuiet;
-    } else {
-        from_->setVisible(true);
-        to_->setVisible(true);
+    }
+    // "vše" has no days to show, nor their titles.
+    for (QWidget *shown : {static_cast<QWidget *>(from_), static_cast<QWidget *>(to_),
+                           static_cast<QWidget *>(fromLabel_), static_cast<QWidget *>(toLabel_)}) {
+        shown->setVisible(chosen != DatePeriod::All);
     }
     announce();
 }
@@ -202,10 +221,17 @@ void ResultFilterBar::setFilter(const ResultFilter &filter, DatePeriod period)
     }
     source_->setCurrentIndex(qMax(0, source_->findData(static_cast<int>(filter.sources))));
     quiet_ = wasQuiet;
+    updateRangeNote();
+}
+
+void ResultFilterBar::updateRangeNote()
+{
+    rangeNote_->setVisible(period() == DatePeriod::Range && from_->date() > to_->date());
 }
 
 void ResultFilterBar::announce()
 {
+    updateRangeNote();
     if (!quiet_) {
         emit filterChanged(filter(), period());
     }

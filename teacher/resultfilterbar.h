@@ -8,11 +8,12 @@
 
 class QComboBox;
 class QDateEdit;
+class QLabel;
 
-// The filters above each results page: class, pupil, period and source. The pupil and the
-// last day have no access key of their own (the letters are taken by the tabs and menus): each
-// follows its neighbour in the Tab order. The pages share one
-// filter: the main window hands a change on to the other bars with setFilter().
+// The filters above each results page: class, pupil, period and source, each with its own
+// access key. The pages share one filter: the main window hands a change on to the other bars
+// with setFilter(). Own dates the wrong way round are said so under the bar: swapping them
+// behind the teacher's back would spoil a range typed first day first.
 class ResultFilterBar : public QWidget
 {
     Q_OBJECT
@@ -33,6 +34,8 @@ public:
     [[nodiscard]] QDateEdit *fromEdit() const { return from_; }
     [[nodiscard]] QDateEdit *toEdit() const { return to_; }
     [[nodiscard]] QComboBox *sourceBox() const { return source_; }
+    // "Období je prázdné…", shown while "Od" is after "Do".
+    [[nodiscard]] QLabel *rangeNote() const { return rangeNote_; }
 
     // Today as the periods count it; a test may fix it.
     void setToday(const QDate &today);
@@ -44,6 +47,7 @@ private:
     void fillPupils();
     void periodChosen();
     void announce();
+    void updateRangeNote();
 
     const ResultsDatabase *database_ = nullptr;
     QDate today_;
@@ -54,4 +58,7 @@ private:
     QDateEdit *from_;
     QDateEdit *to_;
     QComboBox *source_;
+    QLabel *rangeNote_;
+    QLabel *fromLabel_ = nullptr;
+    QLabel *toLabel_ = nullptr;
 };

@@ -4,9 +4,11 @@
 #include "database/teacherdatabase.h"
 #include "teacher/actionbutton.h"
 #include "teacher/czechtext.h"
+#include "teacher/files/xlsxexport.h"
 #include "teacher/messages.h"
 #include "teacher/pupilchooser.h"
 #include "teacher/resultfilterbar.h"
+#include "teacher/resultformat.h"
 #include "teacher/resulttablemodel.h"
 
 #include <QAction>
@@ -19,6 +21,7 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -41,6 +44,8 @@ ResultsPage::ResultsPage(QWidget *parent)
     table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setAlternatingRowColors(true);
+    // Tab leaves the table for the next control; the arrow keys move in it.
+    table_->setTabKeyNavigation(false);
     table_->verticalHeader()->setVisible(false);
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     table_->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
@@ -49,18 +54,7 @@ ResultsPage::ResultsPage(QWidget *parent)
     // Sorted by the database: a click on a header asks it again.
     connect(table_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, model_,
             &ResultTableModel::sort);
-    const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    // Room for "12:22:00" and for every title.
-    for (int column = 0; column < resultColumnCount; ++column) {
-        const int title = table_->horizontalHeader()->fontMetrics().horizontalAdvance(
-            model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
-        const auto kind = static_cast<ResultColumn>(column);
-        const int content = kind == ResultColumn::Name || kind == ResultColumn::ReportedName
-                                ? 14 * em
-                            : kind == ResultColumn::Date ? 8 * em
-                                                         : 6 * em;
-        table_->setColumnWidth(column, std::max(title + 3 * em, content));
-    }
+    setColumnWidths();
     table_->horizontalHeader()->setStretchLastSection(true);
     // A failed read is told once the painting is over, not from inside it.
     connect(
@@ -107,10 +101,20 @@ ResultsPage::ResultsPage(QWidget *parent)
             &ResultsPage::updateActions);
     connect(model_, &QAbstractItemModel::modelReset, this, &ResultsPage::updateActions);
 
+    QPushButton *deleteButton = buttonFor(deleteAction_, this);
+    QPushButton *assignButton = buttonFor(assignAction_, this);
+    // Tab goes as the page reads: the filter, the buttons and the order above the table, then
+    // the table.
+    QWidget::setTabOrder(filterBar()->sourceBox(), deleteButton);
+    QWidget::setTabOrder(deleteButton, assignButton);
+    QWidget::setTabOrder(assignButton, sortColumn_);
+    QWidget::setTabOrder(sortColumn_, descending_);
+    QWidget::setTabOrder(descending_, table_);
+
     auto *line = new QHBoxLayout;
     line->addWidget(count_);
-    line->addWidget(buttonFor(deleteAction_, this));
-    line->addWidget(buttonFor(assignAction_, this));
+    line->addWidget(deleteButton);
+    line->addWidget(assignButton);
     line->addStretch();
     line->addWidget(sortLabel);
     line->addWidget(sortColumn_);
@@ -119,6 +123,64 @@ ResultsPage::ResultsPage(QWidget *parent)
     layout->addWidget(filterBar());
     layout->addLayout(line);
     layout->addWidget(table_, 1);
+}
+
+void ResultsPage::setColumnWidths()
+{
+    // Measured on the widest text a column can hold, where it is known ("30. 12. 2026",
+    // "23:59:59", "100,00 %"), else on a number of letters; never narrower than its title with
+    // the sort mark.
+    const QFontMetrics cells = table_->fontMetrics();
+    const QFontMetrics titles = table_->horizontalHeader()->fontMetrics();
+    QStyle *style = table_->style();
+    const int cellMargin =
+        2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1) +
+        cells.horizontalAdvance(QStringLiteral("  "));
+    const int titleMargin = 2 * style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, table_) +
+                            style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, table_) +
+                            titles.horizontalAdvance(QStringLiteral("  "));
+    const int em = cells.horizontalAdvance(QLatin1Char('M'));
+    const auto widest = [&cells](const QStringList &texts) {
+        int width = 0;
+        for (const QString &text : texts) {
+            width = std::max(width, cells.horizontalAdvance(text));
+        }
+        return width;
+    };
+    for (int column = 0; column < resultColumnCount; ++column) {
+        int content = 0;
+        switch (static_cast<ResultColumn>(column)) {
+        case ResultColumn::Date:
+            content = widest({dayText(QDate(2026, 12, 30)), dayText(QDate(2026, 11, 28))});
+            break;
+        case ResultColumn::Start:
+        case ResultColumn::End:
+            content = widest({QStringLiteral("23:59:59"), QStringLiteral("00:00:00")});
+            break;
+        case ResultColumn::Answers:
+        case ResultColumn::Right:
+        case ResultColumn::Wrong:
+            content = widest({QStringLiteral("9999")});
+            break;
+        case ResultColumn::Success:
+            content = widest({percentText(100)});
+            break;
+        case ResultColumn::Source:
+            content = widest({sourceText(ResultSource::School), sourceText(ResultSource::Mail)});
+            break;
+        case ResultColumn::Name:
+        case ResultColumn::ReportedName:
+            content = 14 * em;
+            break;
+        case ResultColumn::Class:
+        case ResultColumn::ReportedClass:
+            content = 5 * em;
+            break;
+        }
+        const int title = titles.horizontalAdvance(
+            model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+        table_->setColumnWidth(column, std::max(title + titleMargin, content + cellMargin));
+    }
 }
 
 void ResultsPage::refresh()
@@ -281,12 +343,15 @@ QString ResultsPage::exportCsv(const QString &path)
     progress.setWindowTitle(tr("Tesilka – učitel"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
-    const ExportOutcome outcome = exportResultsCsv(
-        *results(), model_->filter(), model_->resultSort(), path, [&progress](qint64 rows) {
-            progress.setValue(static_cast<int>(rows));
-            QCoreApplication::processEvents();
-            return !progress.wasCanceled();
-        });
+    const auto step = [&progress](qint64 rows) {
+        progress.setValue(static_cast<int>(rows));
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    };
+    const ExportOutcome outcome =
+        isWorkbookPath(path)
+            ? exportResultsXlsx(*results(), model_->filter(), model_->resultSort(), path, step)
+            : exportResultsCsv(*results(), model_->filter(), model_->resultSort(), path, step);
     progress.reset();
     if (outcome.cancelled) {
         return tr("Export zrušen, soubor nebyl zapsán.");

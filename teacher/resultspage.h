@@ -44,6 +44,7 @@ protected:
 
 private:
     void updateActions();
+    void setColumnWidths();
 
     ResultTableModel *model_;
     QTableView *table_;

@@ -3,7 +3,9 @@
 
 #include "database/teacherdatabase.h"
 #include "results/reportdecoder.h"
-#include "teacher/files/mailtext.h"
+#include "teacher/decodecommand.h"
+#include "teacher/files/mailbox.h"
+#include "teacher/reportformat.h"
 #include "teacher/reportstore.h"
 
 #include <QCoreApplication>
@@ -58,17 +60,20 @@ int runStoreCommand(const QStringList &arguments, const QString &defaultDatabase
 
     // Every file is read before the database is touched: a file that cannot be read stores
     // nothing, so that the teacher can run the same command again once it is fixed.
-    QList<std::pair<QString, QByteArray>> contents;
+    QList<std::pair<QString, MailReading>> readings;
     bool unreadable = false;
     for (const QString &fileName : files) {
         const QString shown = QDir::toNativeSeparators(fileName);
-        QFile file(fileName);
-        if (!file.open(QIODevice::ReadOnly)) {
-            writeLine(err, tr("%1: soubor nelze přečíst: %2").arg(shown, file.errorString()));
+        MailReading reading = readCommandLineSource(fileName);
+        if (!reading.error.isEmpty()) {
+            writeLine(err, tr("%1: %2").arg(shown, reading.error));
             unreadable = true;
-            continue;
+        } else if (reading.unreadableMessages > 0) {
+            writeLine(err, tr("%1: e-mailů, které nelze přečíst: %2")
+                               .arg(shown, QString::number(reading.unreadableMessages)));
+            unreadable = true;
         }
-        contents.append({shown, file.readAll()});
+        readings.append({shown, std::move(reading)});
     }
     if (unreadable) {
         writeLine(err, tr("Nic nebylo uloženo."));
@@ -77,21 +82,27 @@ int runStoreCommand(const QStringList &arguments, const QString &defaultDatabase
 
     int status = 0;
     QList<DecodedReport> reports;
-    for (const auto &[shown, bytes] : contents) {
-        const QList<DecodedReport> found = findReportBlocks(readableMailText(bytes));
-        if (found.isEmpty()) {
-            writeLine(err, tr("%1: v souboru není žádná zpráva").arg(shown));
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const auto &[shown, reading] : readings) {
+        if (reading.reports.isEmpty()) {
+            writeLine(err, reading.kind == MailSourceReader::Kind::Maildir
+                               ? tr("%1: ve složce není žádná zpráva").arg(shown)
+                               : tr("%1: v souboru není žádná zpráva").arg(shown));
             status = 1;
         }
-        for (const DecodedReport &report : found) {
-            if (!report.isOk()) {
-                writeLine(
-                    err,
-                    tr("%1:%2: %3").arg(shown, QString::number(report.firstLine), report.reason));
+        for (const FoundReport &found : reading.reports) {
+            if (!found.report.isOk()) {
+                writeLine(err, tr("%1: %2").arg(commandLinePlace(reading, shown, found),
+                                                found.report.reason));
                 status = 1;
+            } else if (endsInTheFuture(found.report, now)) {
+                writeLine(err, tr("%1: upozornění: konec práce (Do) %2 je v budoucnosti; "
+                                  "zpráva se přesto ukládá")
+                                   .arg(commandLinePlace(reading, shown, found),
+                                        reportFields(found.report).value(3)));
             }
+            reports.append(found.report);
         }
-        reports.append(found);
     }
 
     try {

@@ -104,13 +104,13 @@ QVariantList pupilSummaryValues(const PupilSummary &pupil)
 {
     QStringList notes;
     if (pupil.unassignedReports) {
-        notes << tr("zprávy nepřiřazené žádnému žákovi");
+        notes << tr("nepřiřazené");
     } else {
         if (pupil.withoutRuns()) {
             notes << tr("bez běhu");
         }
         if (!pupil.onList) {
-            notes << tr("není v seznamu žáků");
+            notes << tr("mimo seznam");
         }
     }
     return {pupil.unassignedReports ? tr("(nepřiřazené zprávy)") : pupil.name,

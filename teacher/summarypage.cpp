@@ -2,6 +2,7 @@
 #include "teacher/summarypage.h"
 
 #include "teacher/czechtext.h"
+#include "teacher/files/xlsxexport.h"
 #include "teacher/filesave.h"
 #include "teacher/messages.h"
 #include "teacher/resultfilterbar.h"
@@ -34,6 +35,7 @@ QTableView *newTable(QAbstractItemModel *model, const QString &name, const QStri
     table->setModel(model);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setAlternatingRowColors(true);
+    table->setTabKeyNavigation(false);
     table->verticalHeader()->setVisible(false);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     table->horizontalHeader()->setStretchLastSection(true);
@@ -74,7 +76,8 @@ SummaryPage::SummaryPage(QWidget *parent)
     threshold_->setDecimals(0);
     threshold_->setSuffix(QStringLiteral(" %"));
     threshold_->setValue(savedThreshold());
-    auto *thresholdLabel = new QLabel(tr("&Hranice:"), this);
+    // "h" is the tab "Souhrny"'s key.
+    auto *thresholdLabel = new QLabel(tr("Hr&anice:"), this);
     thresholdLabel->setBuddy(threshold_);
     markedOnly_->setObjectName(QStringLiteral("markedOnly"));
     markedOnly_->setAccessibleName(tr("Jen žáci pod hranicí"));
@@ -87,6 +90,12 @@ SummaryPage::SummaryPage(QWidget *parent)
         markStale();
     });
     connect(markedOnly_, &QCheckBox::toggled, this, &SummaryPage::markStale);
+
+    QWidget::setTabOrder(filterBar()->sourceBox(), view_);
+    QWidget::setTabOrder(view_, threshold_);
+    QWidget::setTabOrder(threshold_, markedOnly_);
+    QWidget::setTabOrder(markedOnly_, pupilTable_);
+    QWidget::setTabOrder(pupilTable_, classTable_);
 
     auto *options = new QHBoxLayout;
     options->addWidget(viewLabel);
@@ -144,7 +153,9 @@ QString SummaryPage::exportFileName() const
 QString SummaryPage::exportCsv(const QString &path)
 {
     const QAbstractItemModel &model = *shownTable()->model();
-    if (const QString failure = saveWholeFile(path, modelCsv(model)); !failure.isEmpty()) {
+    if (const QString failure =
+            isWorkbookPath(path) ? modelXlsx(model, path) : saveWholeFile(path, modelCsv(model));
+        !failure.isEmpty()) {
         showWarning(this, failure);
         return {};
     }

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/files/classlistcsv.h"
 
+#include "teacher/files/spreadsheetreader.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QStringDecoder>
 
@@ -11,6 +16,8 @@
 namespace {
 // Lines looked at to guess the separator: enough for a pattern, few for a big file.
 constexpr int linesToGuessFrom = 50;
+// Larger files are not read: no class list is near it, and a wrong file stays out of memory.
+constexpr qint64 maxFileSize = 64 * 1024 * 1024;
 
 const QByteArray utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
@@ -122,22 +129,35 @@ QString plainWord(const QString &text)
     return plain;
 }
 
-const std::array<QString, 6> surnameWords{
-    QStringLiteral("prijmeni"), QStringLiteral("surname"),     QStringLiteral("last name"),
-    QStringLiteral("lastname"), QStringLiteral("family name"), QStringLiteral("prijmeni zaka")};
-const std::array<QString, 5> nameWords{QStringLiteral("jmeno"), QStringLiteral("name"),
-                                       QStringLiteral("zak"), QStringLiteral("student"),
-                                       QStringLiteral("jmeno zaka")};
-const std::array<QString, 3> classWords{QStringLiteral("trida"), QStringLiteral("class"),
-                                        QStringLiteral("skupina")};
+// Column names as school systems and teachers write them, in Czech, Slovak and English.
+const std::array<QString, 9> surnameWords{
+    QStringLiteral("prijmeni"),      QStringLiteral("priezvisko"),
+    QStringLiteral("surname"),       QStringLiteral("last name"),
+    QStringLiteral("lastname"),      QStringLiteral("family name"),
+    QStringLiteral("prijmeni zaka"), QStringLiteral("priezvisko ziaka"),
+    QStringLiteral("prijmeni ziaka")};
+// A whole name: the surname column of a list without one.
+const std::array<QString, 9> nameWords{
+    QStringLiteral("jmeno"), QStringLiteral("meno"),       QStringLiteral("name"),
+    QStringLiteral("zak"),   QStringLiteral("ziak"),       QStringLiteral("student"),
+    QStringLiteral("pupil"), QStringLiteral("jmeno zaka"), QStringLiteral("meno ziaka")};
+// Beside a surname column: the first name.
+const std::array<QString, 10> firstNameWords{
+    QStringLiteral("jmeno"),       QStringLiteral("meno"),       QStringLiteral("krestni jmeno"),
+    QStringLiteral("krstne meno"), QStringLiteral("first name"), QStringLiteral("firstname"),
+    QStringLiteral("given name"),  QStringLiteral("name"),       QStringLiteral("jmeno zaka"),
+    QStringLiteral("meno ziaka")};
+const std::array<QString, 4> classWords{QStringLiteral("trida"), QStringLiteral("trieda"),
+                                        QStringLiteral("class"), QStringLiteral("skupina")};
 
 template <std::size_t N>
-qsizetype columnNamed(const QStringList &header, const std::array<QString, N> &words)
+qsizetype columnNamed(const QStringList &header, const std::array<QString, N> &words,
+                      qsizetype except = -1)
 {
     for (qsizetype i = 0; i < header.size(); ++i) {
         const QString word = plainWord(header.at(i));
         for (const QString &known : words) {
-            if (word == known) {
+            if (word == known && i != except) {
                 return i;
             }
         }
@@ -148,7 +168,125 @@ qsizetype columnNamed(const QStringList &header, const std::array<QString, N> &w
 bool looksLikeHeader(const QStringList &fields)
 {
     return columnNamed(fields, surnameWords) >= 0 || columnNamed(fields, nameWords) >= 0 ||
-           columnNamed(fields, classWords) >= 0;
+           columnNamed(fields, firstNameWords) >= 0 || columnNamed(fields, classWords) >= 0;
+}
+
+struct Columns
+{
+    qsizetype surname = 0;
+    qsizetype className = 1; // -1: the list has no classes
+    qsizetype firstName = -1;
+};
+
+Columns columnsOf(const QStringList &header)
+{
+    Columns columns;
+    qsizetype surname = columnNamed(header, surnameWords);
+    const qsizetype className = columnNamed(header, classWords);
+    if (surname >= 0) {
+        columns.firstName = columnNamed(header, firstNameWords, surname);
+    } else {
+        surname = columnNamed(header, nameWords);
+    }
+    if (surname >= 0 || className >= 0) {
+        columns.surname = surname >= 0 ? surname : (className == 0 ? 1 : 0);
+        columns.className = className;
+    }
+    return columns;
+}
+
+// One pupil of the file as first met: its line and first name.
+struct Earlier
+{
+    int line = 0;
+    QString firstName;
+};
+
+ClassList parseRecords(const QList<Record> &records, bool hasHeader, bool joinFirstNames)
+{
+    ClassList list;
+    Columns columns;
+    qsizetype first = 0;
+    if (hasHeader && !records.isEmpty()) {
+        columns = columnsOf(records.front().fields);
+        first = 1;
+    }
+    list.hasFirstNames = columns.firstName >= 0;
+    const bool join = joinFirstNames && list.hasFirstNames;
+
+    // By what is stored, and by surname and class alone: namesakes are told apart only by
+    // their first names.
+    QHash<QPair<QString, QString>, Earlier> seen;
+    QHash<QPair<QString, QString>, Earlier> seenSurnames;
+    for (qsizetype r = first; r < records.size(); ++r) {
+        const Record &record = records.at(r);
+        if (record.unterminated) {
+            list.issues.append({record.line, tr("uvozovky nejsou uzavřené až do konce souboru")});
+            continue;
+        }
+        if (isBlank(record)) {
+            list.issues.append({record.line, tr("prázdný řádek")});
+            continue;
+        }
+        const QString surname = record.fields.value(columns.surname).trimmed();
+        const QString className =
+            columns.className >= 0 ? record.fields.value(columns.className).trimmed() : QString();
+        const QString firstName =
+            list.hasFirstNames ? record.fields.value(columns.firstName).trimmed() : QString();
+        if (surname.isEmpty() || className.isEmpty()) {
+            list.issues.append({record.line, surname.isEmpty() && className.isEmpty()
+                                                 ? tr("chybí příjmení a třída")
+                                             : surname.isEmpty() ? tr("chybí příjmení")
+                                                                 : tr("chybí třída")});
+            continue;
+        }
+        const auto bySurname = qMakePair(surname, className);
+        const auto namesake = seenSurnames.constFind(bySurname);
+        const bool differentFirstNames =
+            namesake != seenSurnames.constEnd() &&
+            namesake->firstName.compare(firstName, Qt::CaseInsensitive) != 0;
+        list.hasNamesakes = list.hasNamesakes || differentFirstNames;
+        if (namesake == seenSurnames.constEnd()) {
+            seenSurnames.insert(bySurname, {record.line, firstName});
+        }
+
+        const QString stored = join && !firstName.isEmpty() ? surname + u' ' + firstName : surname;
+        const auto key = qMakePair(stored, className);
+        const auto earlier = seen.constFind(key);
+        if (earlier != seen.constEnd()) {
+            QString reason = tr("žák je v souboru už na řádku %1").arg(earlier->line);
+            if (!join && differentFirstNames) {
+                reason =
+                    tr("žák „%1“ ve třídě %2 je v souboru už na řádku %3 (%4, zde %5): "
+                       "připojte jména k příjmení, jinak je nelze rozlišit")
+                        .arg(surname, className)
+                        .arg(earlier->line)
+                        .arg(earlier->firstName.isEmpty() ? tr("bez jména") : earlier->firstName,
+                             firstName.isEmpty() ? tr("bez jména") : firstName);
+            } else if (!list.hasFirstNames) {
+                reason = tr("žák „%1“ ve třídě %2 je v souboru už na řádku %3: jsou-li to dva "
+                            "žáci, přidejte sloupec Jméno, jinak je nelze rozlišit")
+                             .arg(surname, className)
+                             .arg(earlier->line);
+            }
+            list.issues.append({record.line, reason});
+            continue;
+        }
+        seen.insert(key, {record.line, firstName});
+        list.rows.append({record.line, stored, className});
+    }
+    return list;
+}
+
+QList<Record> tableRecords(const QList<QStringList> &rows)
+{
+    QList<Record> records;
+    records.reserve(rows.size());
+    int line = 0;
+    for (const QStringList &row : rows) {
+        records.append({++line, row, false});
+    }
+    return records;
 }
 } // namespace
 
@@ -201,60 +339,90 @@ ClassListOptions guessClassListOptions(const QByteArray &data)
     const QList<Record> first = splitRecords(
         QStringView(text).first(qMin<qsizetype>(text.size(), 4096)), options.separator);
     options.hasHeader = !first.isEmpty() && looksLikeHeader(first.front().fields);
+    options.joinFirstNames = parseClassList(data, options).hasNamesakes;
+    return options;
+}
+
+ClassListOptions guessClassListOptions(const ClassListSource &source)
+{
+    if (!source.isSpreadsheet()) {
+        return guessClassListOptions(source.text);
+    }
+    ClassListOptions options;
+    options.hasHeader = !source.cells.isEmpty() && looksLikeHeader(source.cells.front());
+    options.joinFirstNames = parseClassListTable(source.cells, options.hasHeader).hasNamesakes;
     return options;
 }
 
 ClassList parseClassList(const QByteArray &data, const ClassListOptions &options)
 {
-    ClassList list;
-    const QString text = decode(data, options.encoding);
-    const QList<Record> records = splitRecords(text, options.separator);
+    return parseRecords(splitRecords(decode(data, options.encoding), options.separator),
+                        options.hasHeader, options.joinFirstNames);
+}
 
-    qsizetype surnameColumn = 0;
-    qsizetype classColumn = 1;
-    qsizetype first = 0;
-    if (options.hasHeader && !records.isEmpty()) {
-        const QStringList &header = records.front().fields;
-        qsizetype surname = columnNamed(header, surnameWords);
-        if (surname < 0) {
-            surname = columnNamed(header, nameWords);
-        }
-        const qsizetype className = columnNamed(header, classWords);
-        if (surname >= 0 || className >= 0) {
-            surnameColumn = surname >= 0 ? surname : (className == 0 ? 1 : 0);
-            // A header without a class column: the list has no classes.
-            classColumn = className;
-        }
-        first = 1;
-    }
+ClassList parseClassListTable(const QList<QStringList> &rows, bool hasHeader, bool joinFirstNames)
+{
+    return parseRecords(tableRecords(rows), hasHeader, joinFirstNames);
+}
 
-    QHash<QPair<QString, QString>, int> seen;
-    for (qsizetype r = first; r < records.size(); ++r) {
-        const Record &record = records.at(r);
-        if (record.unterminated) {
-            list.issues.append({record.line, tr("uvozovky nejsou uzavřené až do konce souboru")});
-            continue;
+ClassList parseClassList(const ClassListSource &source, const ClassListOptions &options)
+{
+    return source.isSpreadsheet()
+               ? parseClassListTable(source.cells, options.hasHeader, options.joinFirstNames)
+               : parseClassList(source.text, options);
+}
+
+QString classListSource(const QByteArray &data, const QString &fileName, ClassListSource &source)
+{
+    source = ClassListSource();
+    const FileContent content = fileContent(data);
+    switch (content) {
+    case FileContent::Text:
+        // UTF-16 ("Unicode text" of a spreadsheet) as UTF-8 with its mark, which the rest
+        // reads.
+        if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF")) {
+            QStringDecoder utf16(data.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
+                                                             : QStringDecoder::Utf16BE);
+            source.text = utf8Bom + QString(utf16.decode(QByteArrayView(data).sliced(2))).toUtf8();
+        } else {
+            source.text = data;
         }
-        if (isBlank(record)) {
-            list.issues.append({record.line, tr("prázdný řádek")});
-            continue;
+        return {};
+    case FileContent::Xlsx:
+    case FileContent::Ods: {
+        SpreadsheetTable table = readSpreadsheet(data, fileName);
+        if (!table.failure.isEmpty()) {
+            return table.failure;
         }
-        const QString surname = record.fields.value(surnameColumn).trimmed();
-        const QString className =
-            classColumn >= 0 ? record.fields.value(classColumn).trimmed() : QString();
-        if (surname.isEmpty()) {
-            list.issues.append({record.line, tr("chybí příjmení")});
-            continue;
-        }
-        const auto key = qMakePair(surname, className);
-        const auto earlier = seen.constFind(key);
-        if (earlier != seen.constEnd()) {
-            list.issues.append(
-                {record.line, tr("žák je v souboru už na řádku %1").arg(earlier.value())});
-            continue;
-        }
-        seen.insert(key, record.line);
-        list.rows.append({record.line, surname, className});
+        source.cells = std::move(table.rows);
+        source.spreadsheetFormat =
+            content == FileContent::Xlsx ? QStringLiteral("XLSX") : QStringLiteral("ODS");
+        return {};
     }
-    return list;
+    case FileContent::Other:
+        break;
+    }
+    return refusedFileText(data, fileName);
+}
+
+QString readClassListFile(const QString &path, ClassListSource &source)
+{
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return tr("Soubor „%1“ nelze přečíst: %2.")
+            .arg(QDir::toNativeSeparators(path), file.errorString());
+    }
+    if (file.size() > maxFileSize) {
+        return tr("Soubor „%1“ je na seznam třídy příliš velký (%2 MiB). Vyberte soubor se "
+                  "seznamem žáků.")
+            .arg(name)
+            .arg(file.size() / (1024 * 1024));
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return tr("Soubor „%1“ nelze přečíst: %2.")
+            .arg(QDir::toNativeSeparators(path), file.errorString());
+    }
+    return classListSource(data, name, source);
 }

@@ -30,12 +30,6 @@ struct ContentType
     QHash<QByteArray, QByteArray> parameters; // lowercase name -> value without quotes
 };
 
-struct Collected
-{
-    QStringList plain;
-    QStringList html;
-};
-
 qsizetype lineEnd(QByteArrayView data, qsizetype from, qsizetype &next)
 {
     const qsizetype lf = data.indexOf('\n', from);
@@ -324,21 +318,41 @@ QList<QByteArrayView> multipartParts(QByteArrayView body, const QByteArray &boun
     return parts;
 }
 
-bool isTextFileName(const Entity &entity)
+// What an attachment is by the name it was sent with: some mail programs send every file as
+// application/octet-stream.
+enum class NamedAs
+{
+    Other,
+    Text,
+    Html,
+    Message
+};
+
+NamedAs attachmentName(const Entity &entity)
 {
     for (const QByteArray &field :
          {QByteArray("content-disposition"), QByteArray("content-type")}) {
         const ContentType parsed = parseContentType(entity.fields.value(field));
         for (const QByteArray &name : {QByteArray("filename"), QByteArray("name")}) {
-            if (parsed.parameters.value(name).toLower().endsWith(".txt")) {
-                return true;
+            const QByteArray file = parsed.parameters.value(name).toLower();
+            if (file.endsWith(".txt")) {
+                return NamedAs::Text;
+            }
+            if (file.endsWith(".htm") || file.endsWith(".html")) {
+                return NamedAs::Html;
+            }
+            if (file.endsWith(".eml")) {
+                return NamedAs::Message;
             }
         }
     }
-    return false;
+    return NamedAs::Other;
 }
 
-void collect(const Entity &entity, Collected &out, int depth)
+// Every text of the message in order: plain and HTML parts alike (the plain form of a
+// multipart/alternative may be a stub while the HTML form holds the block), text and HTML
+// attachments, forwarded messages. A block found twice in them is one report for the caller.
+void collect(const Entity &entity, QStringList &out, int depth)
 {
     if (depth > deepestPart) {
         return;
@@ -348,42 +362,24 @@ void collect(const Entity &entity, Collected &out, int depth)
     if (type.startsWith("multipart/")) {
         const QByteArray boundary = contentType.parameters.value("boundary");
         if (boundary.isEmpty()) {
-            out.plain.append(decodeUndeclared(entity.body));
+            out.append(decodeUndeclared(entity.body));
             return;
         }
-        QList<Entity> parts;
         for (const QByteArrayView part : multipartParts(entity.body, boundary)) {
-            parts.append(parseEntity(part));
-        }
-        if (type == "multipart/alternative") {
-            // The same text twice: take the plain form when there is one.
-            for (const Entity &part : parts) {
-                const QByteArray partType =
-                    parseContentType(part.fields.value("content-type")).type;
-                if (partType == "text/plain") {
-                    collect(part, out, depth + 1);
-                    return;
-                }
-            }
-            if (!parts.isEmpty()) {
-                collect(parts.back(), out, depth + 1);
-            }
-            return;
-        }
-        for (const Entity &part : parts) {
-            collect(part, out, depth + 1);
+            collect(parseEntity(part), out, depth + 1);
         }
         return;
     }
-    if (type == "message/rfc822") {
+    const NamedAs named = attachmentName(entity);
+    if (type == "message/rfc822" || type == "message/global" || named == NamedAs::Message) {
         collect(parseEntity(decodeTransfer(entity)), out, depth + 1);
         return;
     }
     const QByteArray charset = contentType.parameters.value("charset");
-    if (type == "text/plain" || isTextFileName(entity)) {
-        out.plain.append(decodeCharset(charset, decodeTransfer(entity)));
-    } else if (type == "text/html") {
-        out.html.append(htmlToText(decodeCharset(charset, decodeTransfer(entity))));
+    if (type == "text/html" || named == NamedAs::Html) {
+        out.append(htmlToText(decodeCharset(charset, decodeTransfer(entity))));
+    } else if (type.startsWith("text/") || named == NamedAs::Text) {
+        out.append(decodeCharset(charset, decodeTransfer(entity)));
     }
 }
 
@@ -407,8 +403,7 @@ QString readableMailText(const QByteArray &raw)
     if (!looksLikeMessage(entity)) {
         return decodeUndeclared(raw);
     }
-    Collected collected;
-    collect(entity, collected, 0);
-    return (collected.plain.isEmpty() ? collected.html : collected.plain)
-        .join(QStringLiteral("\n\n"));
+    QStringList texts;
+    collect(entity, texts, 0);
+    return texts.join(QStringLiteral("\n\n"));
 }

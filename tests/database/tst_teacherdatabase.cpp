@@ -28,6 +28,7 @@ private slots:
     void olderReportsGetTheirPupilsWhenOpened();
     void keepsPupilsInCzechOrder();
     void importSkipsPupilsAlreadyStoredAndRollsBackOnFailure();
+    void refusesPupilsWithoutAClass();
     void cleanup();
 
 private:
@@ -310,7 +311,9 @@ void TeacherDatabaseTest::keepsPupilsInCzechOrder()
                                  "Nováková 4B"}));
     database->deletePupil(key);
     QCOMPARE(database->pupils().size(), 5);
-    const QString gone = failureOf([&] { database->updatePupil({key, QStringLiteral("X"), {}}); });
+    const QString gone = failureOf([&] {
+        database->updatePupil({key, QStringLiteral("X"), QStringLiteral("4B")});
+    });
     QVERIFY2(gone.contains(QStringLiteral("už v databázi není")), qPrintable(gone));
 }
 
@@ -344,6 +347,27 @@ void TeacherDatabaseTest::importSkipsPupilsAlreadyStoredAndRollsBackOnFailure()
     });
     QVERIFY2(failure.contains(QStringLiteral("Databáze zůstala beze změny")), qPrintable(failure));
     QCOMPARE(database->pupils().size(), 3);
+}
+
+void TeacherDatabaseTest::refusesPupilsWithoutAClass()
+{
+    const auto database = TeacherDatabase::create(at(path(QStringLiteral("class.db"))), false);
+    const qint64 key = database->addPupil(QStringLiteral("Novák"), QStringLiteral("3A"));
+    const QString added =
+        failureOf([&] { database->addPupil(QStringLiteral("Černá"), QStringLiteral(" ")); });
+    QVERIFY2(added.contains(QStringLiteral("třída chybí")), qPrintable(added));
+    const QString changed = failureOf([&] {
+        database->updatePupil({key, QStringLiteral("Novák"), QString()});
+    });
+    QVERIFY2(changed.contains(QStringLiteral("třída chybí")), qPrintable(changed));
+    // One row without a class refuses the whole list, in words, not in SQL.
+    const QString imported = failureOf([&] {
+        database->importPupils({{2, QStringLiteral("Malá"), QStringLiteral("1A")},
+                                {3, QStringLiteral("Velká"), QString()}});
+    });
+    QVERIFY2(imported.contains(QStringLiteral("na řádku 3 chybí třída")), qPrintable(imported));
+    QCOMPARE(database->pupils().size(), 1);
+    QCOMPARE(database->pupils().at(0).className, QStringLiteral("3A"));
 }
 
 QTEST_GUILESS_MAIN(TeacherDatabaseTest)

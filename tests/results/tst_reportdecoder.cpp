@@ -22,6 +22,8 @@ private slots:
     void badBlocksSayWhy_data();
     void badBlocksSayWhy();
     void damagedBlockAmongGoodOnesKeepsItsPlace();
+    void readsQuotedPrintableAsSent_data();
+    void readsQuotedPrintableAsSent();
 };
 
 namespace {
@@ -203,7 +205,14 @@ void ReportDecoderTest::badBlocksSayWhy_data()
     QTest::newRow("marker alone") << QStringLiteral("4b") << S::NotAReport << QString();
     QTest::newRow("other text") << encode(QStringLiteral("Ahoj, tohle není zpráva.\r\n"), 3)
                                 << S::NotAReport << QStringLiteral("řádek 1");
-    QTest::newRow("cut short") << encode(good.left(60), 3) << S::NotAReport << QString();
+    const QString incomplete =
+        QStringLiteral("blok je neúplný: chybí jeho konec (žák zkopíroval jen část?)");
+    QTest::newRow("cut short") << encode(good.left(60), 3) << S::NotAReport << incomplete;
+    QTest::newRow("cut after its sixth line")
+        << encode(good.left(good.indexOf(QStringLiteral("Z toho"))), 3) << S::NotAReport
+        << incomplete;
+    QTest::newRow("cut in its last line")
+        << encode(good.chopped(5), 3) << S::NotAReport << incomplete;
     QTest::newRow("third line") << changed("Tesilka: 1", "Tesilka: 2") << S::NotAReport
                                 << QStringLiteral("řádek 3");
     QTest::newRow("no such date") << changed("Od: 05.12", "Od: 31.02") << S::NotAReport
@@ -230,6 +239,9 @@ void ReportDecoderTest::badBlocksSayWhy()
     const DecodedReport report = decodeReportBlock(block);
     QCOMPARE(report.status, status);
     QVERIFY(!report.reason.isEmpty());
+    if (reason.startsWith(QStringLiteral("blok je"))) {
+        QCOMPARE(report.reason, reason);
+    }
     QVERIFY2(report.reason.contains(reason), qPrintable(report.reason));
     QVERIFY(report.student.isEmpty());
 }
@@ -256,6 +268,90 @@ void ReportDecoderTest::damagedBlockAmongGoodOnesKeepsItsPlace()
     QCOMPARE(found.at(1).originalText, second.trimmed());
     QVERIFY(found.at(2).isOk());
     QCOMPARE(found.at(2).canonicalBlock, third);
+}
+
+namespace {
+// As a mail program sends text: "=" and non-ASCII bytes (UTF-8) escaped, a blank before a line
+// break as =20, lines longer than `width` cut by soft breaks; with `binary` the line breaks
+// themselves are escaped, as for a part sent as binary data.
+QString quotedPrintable(const QString &text, int width, bool binary = false)
+{
+    QString out;
+    int column = 0;
+    const QByteArray bytes = text.toUtf8();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        const bool lineBreak = c == '\r' || c == '\n';
+        if (lineBreak && !binary) {
+            out += QLatin1Char(c);
+            column = 0;
+            continue;
+        }
+        const bool blankAtEnd = (c == ' ' || c == '\t') && i + 1 < bytes.size() &&
+                                (bytes.at(i + 1) == '\r' || bytes.at(i + 1) == '\n') && !binary;
+        const QString piece =
+            (static_cast<unsigned char>(c) >= 0x80 || c == '=' || lineBreak || blankAtEnd)
+                ? QStringLiteral("=%1")
+                      .arg(static_cast<unsigned char>(c), 2, 16, QLatin1Char('0'))
+                      .toUpper()
+                : QString(QLatin1Char(c));
+        if (column + piece.size() > width) {
+            out += QStringLiteral("=\r\n");
+            column = 0;
+        }
+        out += piece;
+        column += static_cast<int>(piece.size());
+    }
+    return out;
+}
+} // namespace
+
+void ReportDecoderTest::readsQuotedPrintableAsSent_data()
+{
+    QTest::addColumn<QString>("mail");
+    QTest::addColumn<QStringList>("blocks");
+    QTest::addColumn<QList<int>>("lines");
+    QRandomGenerator random(3);
+    const QLocale czech(QLocale::Czech, QLocale::Czechia);
+    const QString first = sample(random, czech).block;
+    const QString second = sample(random, czech).block;
+    const QString hello = QStringLiteral("Dobrý den, U = R · I, tedy R=20 Ω:\r\n\r\n");
+    // A line of prose ending in "=" is no soft break of a block.
+    QTest::newRow("=20 at the ends of its lines")
+        << quotedPrintable(hello + first, 76) << QStringList{first} << QList<int>{3};
+    QTest::newRow("joined and cut by soft breaks inside groups")
+        << quotedPrintable(hello + rewrap(first, 200) + QStringLiteral("Díky\r\n") + second, 75)
+        << QStringList{first, second} << QList<int>{3, 12};
+    QTest::newRow("line breaks escaped too")
+        << quotedPrintable(hello + first, 76, true) << QStringList{first} << QList<int>{1};
+    QTest::newRow("beside an ordinary block, in a reply")
+        << first + QStringLiteral("\r\nU =\r\n\r\n") +
+               quoteLines(quotedPrintable(second, 60), QStringLiteral("> "))
+        << QStringList{first, second} << QList<int>{1, 21};
+    QTest::newRow("ordinary text with = in it")
+        << QStringLiteral("R=20 ohmů, U=\r\n") + first + QStringLiteral("=3D\r\n") + second
+        << QStringList{first, second} << QList<int>{2, 20};
+}
+
+void ReportDecoderTest::readsQuotedPrintableAsSent()
+{
+    QFETCH(QString, mail);
+    QFETCH(QStringList, blocks);
+    QFETCH(QList<int>, lines);
+    const QList<DecodedReport> found = findReportBlocks(mail);
+    QCOMPARE(found.size(), blocks.size());
+    for (qsizetype i = 0; i < blocks.size(); ++i) {
+        QVERIFY2(found.at(i).isOk(), qPrintable(found.at(i).reason));
+        QCOMPARE(found.at(i).canonicalBlock, blocks.at(i));
+        // Lines as the teacher sees them in the file, not in the decoded text.
+        QCOMPARE(found.at(i).firstLine, lines.at(i));
+    }
+
+    // Cut off, such a block says what the teacher has to ask the pupil for.
+    const QList<DecodedReport> cut = findReportBlocks(mail.left(mail.size() * 2 / 3));
+    QVERIFY(!cut.isEmpty());
+    QCOMPARE(cut.back().reason,
+             QStringLiteral("blok je neúplný: chybí jeho konec (žák zkopíroval jen část?)"));
 }
 
 QTEST_GUILESS_MAIN(ReportDecoderTest)

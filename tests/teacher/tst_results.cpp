@@ -128,7 +128,11 @@ void ResultsTest::filtersIncludeBothEndDays()
     ResultFilter sources;
     sources.sources = ResultFilter::Sources::Mail;
     QCOMPARE(results_->countRuns(sources), qint64(2));
-    QCOMPARE(results_->runs(sources, {}, 0, 10).first().source, ResultSource::Mail);
+    const ResultRow report = results_->runs(sources, {}, 0, 10).first();
+    QCOMPARE(report.source, ResultSource::Mail);
+    // Its times to the minute, in the school runs' form: one column, one form.
+    QCOMPARE(report.start, QStringLiteral("10:00:00"));
+    QCOMPARE(report.end, QStringLiteral("10:30:00"));
     sources.sources = ResultFilter::Sources::School;
     sources.className = QStringLiteral("3A");
     QCOMPARE(results_->countRuns(sources), qint64(3));

@@ -14,6 +14,8 @@ private slots:
     void guessesEncodingSeparatorAndHeader_data();
     void guessesEncodingSeparatorAndHeader();
     void writtenListReadsBack();
+    void missingClassesAndNamesakesAreReported();
+    void headersInCzechSlovakAndEnglish();
 };
 
 namespace {
@@ -103,14 +105,68 @@ void ClassListCsvTest::writtenListReadsBack()
 {
     const QList<std::pair<QString, QString>> pupils{
         {QStringLiteral("Novák"), QStringLiteral("3.A")},
-        {QStringLiteral("O\"Neill; ml."), QString()},
+        {QStringLiteral("O\"Neill; ml."), QStringLiteral("2.C")},
         {QStringLiteral("Dva\nřádky"), QStringLiteral("1")}};
     const QByteArray file = writeClassListCsv(pupils);
     QCOMPARE(file, QByteArray("\xEF\xBB\xBF"
-                              "Příjmení;Třída\r\nNovák;3.A\r\n\"O\"\"Neill; ml.\";\r\n"
+                              "Příjmení;Třída\r\nNovák;3.A\r\n\"O\"\"Neill; ml.\";2.C\r\n"
                               "\"Dva\nřádky\";1\r\n"));
     const ClassList list = parseClassList(file, guessClassListOptions(file));
-    QCOMPARE(rowsText(list), QStringLiteral("2:Novák|3.A 3:O\"Neill; ml.| 4:Dva\nřádky|1"));
+    QCOMPARE(rowsText(list), QStringLiteral("2:Novák|3.A 3:O\"Neill; ml.|2.C 4:Dva\nřádky|1"));
+}
+
+void ClassListCsvTest::missingClassesAndNamesakesAreReported()
+{
+    // A school system's list with first names: two Petr Nováks' namesakes in 8.B.
+    const QByteArray withNames = "Příjmení;Jméno;Třída\n"
+                                 "Novák;Petr;8.B\n"  // 2
+                                 "Novák;Pavel;8.B\n" // 3: a namesake
+                                 "Černá;Eva;\n"      // 4: no class
+                                 ";Jan;\n"           // 5: neither
+                                 "Novák;Petr;8.B\n"  // 6: line 2 again
+                                 "Novák;Petr;9.A\n"; // 7: another class
+    ClassListOptions options = guessClassListOptions(withNames);
+    QVERIFY(options.joinFirstNames);
+    ClassList list = parseClassList(withNames, options);
+    QVERIFY(list.hasFirstNames && list.hasNamesakes);
+    QCOMPARE(rowsText(list), QStringLiteral("2:Novák Petr|8.B 3:Novák Pavel|8.B 7:Novák Petr|9.A"));
+    QCOMPARE(issuesText(list), QStringLiteral("4:chybí třída 5:chybí příjmení a třída "
+                                              "6:žák je v souboru už na řádku 2"));
+
+    // Without the first names the namesake is reported, not silently dropped.
+    options.joinFirstNames = false;
+    list = parseClassList(withNames, options);
+    QCOMPARE(rowsText(list), QStringLiteral("2:Novák|8.B 7:Novák|9.A"));
+    QCOMPARE(list.issues.size(), 4);
+    QCOMPARE(list.issues.at(0).line, 3);
+    QCOMPARE(list.issues.at(0).reason,
+             QStringLiteral("žák „Novák“ ve třídě 8.B je v souboru už na řádku 2 (Petr, zde "
+                            "Pavel): připojte jména k příjmení, jinak je nelze rozlišit"));
+    QCOMPARE(list.issues.at(3).reason, QStringLiteral("žák je v souboru už na řádku 2"));
+
+    // A list without first names cannot tell them apart: the teacher is told how to.
+    const QByteArray plain = "Novák;8.B\nNovák;8.B\n";
+    options = guessClassListOptions(plain);
+    QVERIFY(!options.joinFirstNames);
+    list = parseClassList(plain, options);
+    QCOMPARE(rowsText(list), QStringLiteral("1:Novák|8.B"));
+    QCOMPARE(issuesText(list),
+             QStringLiteral("2:žák „Novák“ ve třídě 8.B je v souboru už na řádku 1: jsou-li to "
+                            "dva žáci, přidejte sloupec Jméno, jinak je nelze rozlišit"));
+}
+
+void ClassListCsvTest::headersInCzechSlovakAndEnglish()
+{
+    // The same rows from any order of columns; a table of a sheet as a CSV.
+    const QList<QStringList> slovak{{"Trieda", "Meno", "Priezvisko"}, {"7.A", "Ján", "Kováč"}};
+    const QList<QStringList> english{{"First name", "Surname", "Class"}, {"Ján", "Kováč", "7.A"}};
+    const QList<QStringList> wholeName{{"Žák", "Třída"}, {"Kováč Ján", "7.A"}};
+    QCOMPARE(rowsText(parseClassListTable(slovak, true, true)), QStringLiteral("2:Kováč Ján|7.A"));
+    QCOMPARE(rowsText(parseClassListTable(english, true, true)), QStringLiteral("2:Kováč Ján|7.A"));
+    QCOMPARE(rowsText(parseClassListTable(english, true)), QStringLiteral("2:Kováč|7.A"));
+    const ClassList whole = parseClassListTable(wholeName, true, true);
+    QVERIFY(!whole.hasFirstNames);
+    QCOMPARE(rowsText(whole), QStringLiteral("2:Kováč Ján|7.A"));
 }
 
 QTEST_GUILESS_MAIN(ClassListCsvTest)

@@ -3,10 +3,15 @@
 
 #include "results/reportdecoder.h"
 #include "results/reportencoder.h"
+#include "teacher/files/mailbox.h"
 
+#include "support/reportblocks.h"
 #include "support/sequencesource.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 class MailTextTest : public QObject
@@ -17,6 +22,8 @@ private slots:
     void readsTheTextPartsOfAMessage();
     void readsPlainTextFiles_data();
     void readsPlainTextFiles();
+    void readsMailboxesMessageByMessage();
+    void readsMaildirFolders();
 };
 
 namespace {
@@ -116,9 +123,10 @@ void MailTextTest::readsTheTextPartsOfAMessage()
     const QString text = readableMailText(eml);
     QVERIFY2(text.startsWith(QStringLiteral("Dobrý den, posílám výsledky:\r\n4b 19 ")),
              qPrintable(text));
-    QVERIFY(text.contains(QStringLiteral("S pozdravem Řehoř\r\n\n\nŽák: 4b e6 ")));
+    // The HTML form too: a plain form may be a stub while the HTML one holds the block.
+    QVERIFY(text.contains(
+        QStringLiteral("S pozdravem Řehoř\r\n\n\nHTML form of the same text\n\n\nŽák: 4b e6 ")));
     QVERIFY(text.endsWith(QStringLiteral("\n\nšpatně")));
-    QVERIFY(!text.contains(QStringLiteral("HTML")));
     QVERIFY(!text.contains(QStringLiteral("Return-Path")));
 
     const QList<DecodedReport> found = findReportBlocks(text);
@@ -156,6 +164,172 @@ void MailTextTest::readsPlainTextFiles()
     QFETCH(QByteArray, file);
     QFETCH(QString, text);
     QCOMPARE(readableMailText(file), text);
+}
+
+namespace {
+// Three messages as pupils send them, each block somewhere a reader of the first text part
+// alone would miss it; a forwarded mail repeats the first block and holds a damaged one.
+QList<QByteArray> pupilMessages()
+{
+    const QString a = pupilReportBlock(QStringLiteral("Adam"), QStringLiteral("8.B"), 3, 1, 10);
+    const QString b = pupilReportBlock(QStringLiteral("Běla"), QStringLiteral("8.B"), 2, 2, 20);
+    const QString c = pupilReportBlock(QStringLiteral("Cyril"), QStringLiteral("8.B"), 1, 0, 30);
+    const QString d = pupilReportBlock(QStringLiteral("Dana"), QStringLiteral("8.B"), 0, 4, 40);
+    const auto html = [](const QString &block) {
+        return (QStringLiteral("<html><body><p>Dobrý den,</p><div>") +
+                QString(block).replace(QStringLiteral("\r\n"), QStringLiteral("<br>\r\n")) +
+                QStringLiteral("</div></body></html>"))
+            .toUtf8();
+    };
+    const QByteArray first = "From: adam@example.org\r\nSubject: vysledky\r\nMIME-Version: 1.0\r\n"
+                             "Content-Type: multipart/mixed; boundary=b1\r\n\r\n"
+                             "--b1\r\nContent-Type: text/plain; charset=utf-8\r\n"
+                             "Content-Transfer-Encoding: base64\r\n\r\n" +
+                             (QStringLiteral("Posílám:\r\n") + a).toUtf8().toBase64() +
+                             "\r\n--b1\r\nContent-Type: application/octet-stream; "
+                             "name=\"vysledek.html\"\r\nContent-Transfer-Encoding: base64\r\n\r\n" +
+                             html(b).toBase64() + "\r\n--b1--\r\n";
+    // HTML alone, quoted-printable, and a line that the mbox escaped; then a "From " line of
+    // the letter itself that no program escaped: no time in it, so no new message.
+    const QByteArray second = "From: cyril@example.org\r\nMIME-Version: 1.0\r\n"
+                              "Content-Type: text/html; charset=utf-8\r\n"
+                              "Content-Transfer-Encoding: quoted-printable\r\n\r\n" +
+                              quotedPrintable(html(c)) +
+                              "\r\n\r\n>From the teacher\r\n\r\nFrom me to you\r\n";
+    const QByteArray forwarded = "From: eva@example.org\r\nMIME-Version: 1.0\r\n"
+                                 "Content-Type: multipart/mixed; boundary=f\r\n\r\n"
+                                 "--f\r\nContent-Type: text/plain\r\n\r\n" +
+                                 damagedBlock(d).toLatin1() +
+                                 "\r\n--f\r\nContent-Type: text/plain; name=a.txt\r\n"
+                                 "Content-Disposition: attachment; filename=a.txt\r\n\r\n" +
+                                 a.toLatin1() + "\r\n--f--\r\n";
+    const QByteArray third = "From: dana@example.org\r\nMIME-Version: 1.0\r\n"
+                             "Content-Type: multipart/mixed; boundary=m\r\n\r\n"
+                             "--m\r\nContent-Type: multipart/alternative; boundary=alt\r\n\r\n"
+                             "--alt\r\nContent-Type: text/plain\r\n\r\nViz HTML.\r\n"
+                             "--alt\r\nContent-Type: text/html\r\n\r\n" +
+                             html(d) +
+                             "\r\n--alt--\r\n--m\r\nContent-Type: message/rfc822\r\n\r\n" +
+                             forwarded + "\r\n--m--\r\n";
+    return {first, second, third};
+}
+
+QByteArray mbox(const QList<QByteArray> &messages)
+{
+    QByteArray file;
+    for (const QByteArray &message : messages) {
+        file += "From zak@example.org Mon Dec  7 10:25:00 2026\r\n" + message + "\r\n";
+    }
+    return file;
+}
+
+void checkPupilMessages(const MailReading &reading)
+{
+    QVERIFY2(reading.error.isEmpty(), qPrintable(reading.error));
+    QCOMPARE(reading.messages, 3);
+    QStringList found;
+    for (const FoundReport &report : reading.reports) {
+        found << QStringLiteral("%1:%2")
+                     .arg(report.message)
+                     .arg(report.report.isOk() ? report.report.student : QStringLiteral("vadný"));
+    }
+    QCOMPARE(found, QStringList({"1:Adam", "1:Běla", "2:Cyril", "3:Dana", "3:vadný"}));
+    QCOMPARE(reading.good, 4);
+    QCOMPARE(reading.refused, 1);
+    QCOMPARE(reading.repeated, 1); // Adam's block again in the forwarded mail
+}
+} // namespace
+
+void MailTextTest::readsMailboxesMessageByMessage()
+{
+    QTemporaryDir dir;
+    const QByteArray file = mbox(pupilMessages());
+    const QString path = dir.filePath(QStringLiteral("Doručená"));
+    {
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(file);
+    }
+    const MailReading reading = readMailSource(path);
+    QCOMPARE(reading.kind, MailSourceReader::Kind::Mbox);
+    checkPupilMessages(reading);
+
+    // Read a few bytes at a time, every separator falls across the end of a chunk somewhere:
+    // the same messages, unescaped, with the blank line before the next "From " left out.
+    const auto messages = [&](qint64 chunk) {
+        QBuffer device;
+        device.setData(file);
+        device.open(QIODevice::ReadOnly);
+        MailSourceReader reader(chunk);
+        QList<std::pair<qint64, QByteArray>> list;
+        MailMessage message;
+        if (reader.open(&device, QStringLiteral("-"))) {
+            while (reader.next(message)) {
+                list.append({message.offset, message.raw});
+            }
+        }
+        return list;
+    };
+    const auto whole = messages(1 << 22);
+    QCOMPARE(whole.size(), 3);
+    QCOMPARE(whole.at(0).second, pupilMessages().at(0));
+    QVERIFY(whole.at(1).second.contains("\r\n\r\nFrom the teacher\r\n\r\nFrom me to you\r\n"));
+    QCOMPARE(whole.at(2).first, file.indexOf("From zak", whole.at(1).first + 1));
+    for (const qint64 chunk : {1, 5, 64, 1000}) {
+        QCOMPARE(messages(chunk), whole);
+    }
+
+    QBuffer blankFirst;
+    blankFirst.setData("\r\n" + file);
+    blankFirst.open(QIODevice::ReadOnly);
+    checkPupilMessages(readMailSource(&blankFirst, QStringLiteral("-")));
+
+    // Cancelled, it keeps nothing of what it read.
+    const MailReading cancelled =
+        readMailSource(path, [calls = 0](qint64, qint64) mutable { return ++calls < 2; });
+    QVERIFY(cancelled.cancelled);
+    QVERIFY(cancelled.reports.isEmpty());
+
+    // A single message is one, whatever its first line.
+    QBuffer single;
+    single.setData(pupilMessages().at(2));
+    single.open(QIODevice::ReadOnly);
+    const MailReading one = readMailSource(&single, QStringLiteral("-"));
+    QCOMPARE(one.kind, MailSourceReader::Kind::Message);
+    QCOMPARE(one.messages, 1);
+    QCOMPARE(one.good, 2);
+
+    QCOMPARE(readMailSource(dir.filePath(QStringLiteral("nic.mbox"))).error,
+             QStringLiteral("soubor neexistuje"));
+}
+
+void MailTextTest::readsMaildirFolders()
+{
+    QTemporaryDir dir;
+    const QDir root(dir.filePath(QStringLiteral("posta")));
+    for (const char *sub : {"cur", "new", "tmp"}) {
+        QVERIFY(root.mkpath(QString::fromLatin1(sub)));
+    }
+    const QList<QByteArray> messages = pupilMessages();
+    const QStringList names{"cur/1733560001.M1P1.ucitel:2,S", "new/1733560002.M2P1.ucitel",
+                            "cur/1733560003.M3P1.ucitel:2,"};
+    for (qsizetype i = 0; i < messages.size(); ++i) {
+        QFile file(root.filePath(names.at(i)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(messages.at(i));
+    }
+    QFile own(root.filePath(QStringLiteral("cur/.uidlist")));
+    QVERIFY(own.open(QIODevice::WriteOnly));
+    own.close();
+
+    for (const QString &given : {root.path(), root.filePath(QStringLiteral("cur"))}) {
+        const MailReading reading = readMailSource(given);
+        QCOMPARE(reading.kind, MailSourceReader::Kind::Maildir);
+        QCOMPARE(reading.path, root.absolutePath());
+        checkPupilMessages(reading);
+        QCOMPARE(reading.reports.at(2).messagePath, root.filePath(names.at(1)));
+    }
+    QVERIFY(readMailSource(dir.path()).error.contains(QStringLiteral("Maildir")));
 }
 
 QTEST_GUILESS_MAIN(MailTextTest)
