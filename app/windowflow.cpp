@@ -6,16 +6,18 @@
 #include "app/sharedstate.h"
 #include "app/splashwindow.h"
 #include "app/windowstyle.h"
+#include "database/schooldatabase.h"
 #include "exercise/confirmwindow.h"
 #include "exercise/evaluation.h"
 #include "exercise/exercisewindow.h"
 #include "feedback/correctwindow.h"
 #include "feedback/quitwindow.h"
 #include "feedback/wrongwindow.h"
-#include "database/schooldatabase.h"
 #include "results/summarywindow.h"
 #include "results/teacherdatawindow.h"
 #include "signin/welcomewindow.h"
+
+#include <chrono>
 
 WindowFlow::WindowFlow(SharedState &state, UniformSource &random, ReportEncoder &encoder,
                        ProgramEnd &programEnd, const QLocale &locale, QString databasePath,
@@ -89,7 +91,9 @@ void WindowFlow::confirmAnswer()
 
 void WindowFlow::judgeAnswer(ConfirmWindow &confirmation)
 {
+    const auto confirmedAt = std::chrono::steady_clock::now();
     const bool right = evaluateAnswer(state_);
+    state_.recordAnswer(right, confirmedAt);
     confirmation.accept();
     showFeedback(right);
 }

@@ -86,55 +86,127 @@ QVariant typed(const QVariant &value, bool number)
     return number ? value : QVariant(value.toString());
 }
 
-// The file's rows, read through a connection of their own that is gone when they are.
+// The file, through a connection of its own in one read transaction from the first row read
+// to the last answer copied: pupils' machines may append while the copy reads, and a run
+// appended meanwhile is copied with all its answers or not at all.
+class SourceFile
+{
+public:
+    explicit SourceFile(const Names &names)
+        : name_(QStringLiteral("tesilka-copy-%1").arg(nextCopy_++))
+    {
+        DatabaseFailure failure;
+        if (!openDatabaseConnection(name_, names.file, std::chrono::milliseconds(5000), failure)) {
+            QSqlDatabase::removeDatabase(name_);
+            fail(names, tr("v souboru: %1").arg(failure.cause), failure.detail);
+        }
+        QSqlQuery begin(db());
+        if (!begin.exec(QStringLiteral("BEGIN"))) {
+            const QSqlError error = begin.lastError();
+            begin = QSqlQuery();
+            close();
+            failWith(names, names.file, error);
+        }
+    }
+    SourceFile(const SourceFile &) = delete;
+    SourceFile &operator=(const SourceFile &) = delete;
+    ~SourceFile() { close(); }
+
+    [[nodiscard]] QSqlDatabase db() const { return QSqlDatabase::database(name_, false); }
+
+private:
+    void close() const
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::database(name_, false);
+            db.rollback();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name_);
+    }
+
+    static inline std::atomic<quint64> nextCopy_{0};
+    QString name_;
+};
+
+bool fileHas(const QSqlDatabase &db, const char *sql)
+{
+    QSqlQuery query(db);
+    return query.exec(QString::fromUtf8(sql)) && query.next();
+}
+
+// The file's rows but its answers.
 struct Source
 {
     Rows pupils;
     Rows runs;
     Rows reports;
+    bool answers = false;
 };
 
-std::atomic<quint64> nextCopy{0};
-
-Source readSource(const Names &names)
+Source readSource(const QSqlDatabase &db, const Names &names)
 {
-    const QString name = QStringLiteral("tesilka-copy-%1").arg(nextCopy++);
     Source source;
-    {
-        DatabaseFailure failure;
-        if (!openDatabaseConnection(name, names.file, std::chrono::milliseconds(5000), failure)) {
-            QSqlDatabase::removeDatabase(name);
-            fail(names, tr("v souboru: %1").arg(failure.cause), failure.detail);
-        }
-        QSqlDatabase db = QSqlDatabase::database(name, false);
-        try {
-            // One read transaction: pupils' machines may append while the copy reads.
-            QSqlQuery begin(db);
-            if (!begin.exec(QStringLiteral("BEGIN"))) {
-                failWith(names, names.file, begin.lastError());
-            }
-            source.pupils = readAll(db, copysql::selectPupils, 2, names);
-            source.runs = readAll(db, copysql::selectRuns, 9, names);
-            QSqlQuery reports(db);
-            if (reports.exec(QString::fromUtf8(copysql::hasReports)) && reports.next()) {
-                QSqlQuery assigned(db);
-                const bool withPupils =
-                    assigned.exec(QString::fromUtf8(copysql::hasAssignments)) && assigned.next();
-                source.reports = readAll(
-                    db, withPupils ? copysql::selectReports : copysql::selectUnassignedReports, 14,
-                    names);
-            }
-            db.rollback();
-        } catch (...) {
-            db.close();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(name);
-            throw;
-        }
-        db.close();
+    source.pupils = readAll(db, copysql::selectPupils, 2, names);
+    source.runs = readAll(
+        db, fileHas(db, copysql::hasRunKeys) ? copysql::selectRuns : copysql::selectRunsWithoutKeys,
+        10, names);
+    if (fileHas(db, copysql::hasReports)) {
+        const bool withPupils = fileHas(db, copysql::hasAssignments);
+        source.reports = readAll(
+            db, withPupils ? copysql::selectReports : copysql::selectUnassignedReports, 14, names);
     }
-    QSqlDatabase::removeDatabase(name);
+    source.answers = fileHas(db, copysql::hasAnswers);
     return source;
+}
+
+// The file's answers onto the server, read one by one and sent many to a statement.
+void copyAnswers(const QSqlDatabase &file, const QSqlDatabase &server, const Names &names)
+{
+    constexpr int batch = 500; // 7500 values: well under the server's 65535 of a statement
+    const auto statementFor = [&](int rows) {
+        QStringList values(rows, QString::fromUtf8(copysql::answerRow));
+        QSqlQuery insert(server);
+        if (!insert.prepare(QString::fromUtf8(copysql::insertAnswersHead) +
+                            values.join(QStringLiteral(", ")))) {
+            failWith(names, names.server, insert.lastError());
+        }
+        return insert;
+    };
+    QSqlQuery full = statementFor(batch);
+    QSqlQuery read(file);
+    read.setForwardOnly(true);
+    if (!read.exec(QString::fromUtf8(copysql::selectAnswers))) {
+        failWith(names, names.file, read.lastError());
+    }
+    QVariantList pending;
+    pending.reserve(batch * copysql::answerFields);
+    const auto send = [&](QSqlQuery &insert) {
+        for (qsizetype i = 0; i < pending.size(); ++i) {
+            insert.bindValue(
+                static_cast<int>(i),
+                typed(pending.at(i), copysql::answerNumbers[i % copysql::answerFields]));
+        }
+        if (!insert.exec()) {
+            failWith(names, names.server, insert.lastError());
+        }
+        pending.clear();
+    };
+    while (read.next()) {
+        for (int i = 0; i < copysql::answerFields; ++i) {
+            pending.append(read.value(i));
+        }
+        if (pending.size() == batch * copysql::answerFields) {
+            send(full);
+        }
+    }
+    if (read.lastError().isValid()) {
+        failWith(names, names.file, read.lastError());
+    }
+    if (!pending.isEmpty()) {
+        QSqlQuery rest = statementFor(static_cast<int>(pending.size() / copysql::answerFields));
+        send(rest);
+    }
 }
 
 void insertAll(QSqlQuery &insert, const Rows &rows, std::span<const bool> numbers,
@@ -163,11 +235,11 @@ CopyResult copySchoolDatabase(const QString &sqliteFile, const TeacherDatabase &
     if (!server.location().isServer()) {
         fail(names, tr("cílem musí být databázový server"));
     }
-    const Source source = readSource(names);
+    const SourceFile file(names);
+    const Source source = readSource(file.db(), names);
 
     QSqlDatabase db = server.connection();
     const auto &teacherSql = teachersql::statementsFor(DatabaseLocation::Engine::Postgresql);
-    const auto &pupilSql = schoolsql::statementsFor(DatabaseLocation::Engine::Postgresql);
     CopyResult result;
     {
         QSqlQuery begin(db);
@@ -194,11 +266,14 @@ CopyResult copySchoolDatabase(const QString &sqliteFile, const TeacherDatabase &
         static constexpr bool pupilNumbers[] = {false, false};
         QSqlQuery pupils = prepare(teacherSql.insertPupil);
         insertAll(pupils, source.pupils, pupilNumbers, names, &result.pupils, nullptr);
-        QSqlQuery runs = prepare(pupilSql.insertRun);
+        QSqlQuery runs = prepare(schoolsql::insertKeyedRun);
         insertAll(runs, source.runs, copysql::runNumbers, names, &result.runs, nullptr);
         QSqlQuery reports = prepare(teacherSql.insertReport);
         insertAll(reports, source.reports, copysql::reportNumbers, names, &result.reports,
                   &result.reportsAlready);
+        if (source.answers) {
+            copyAnswers(file.db(), db, names);
+        }
         if (!db.commit()) {
             failWith(names, names.server, db.lastError());
         }

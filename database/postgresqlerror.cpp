@@ -204,6 +204,10 @@ QString postgresqlCause(const QSqlError &error, const QString &connection)
     if (state == QLatin1String("TS006")) {
         return tr("server výsledek odmítl: jméno uživatele počítače je příliš dlouhé");
     }
+    if (state == QLatin1String("TS007")) {
+        return tr("server výsledek odmítl: záznam jednotlivých odpovědí neodpovídá výsledku "
+                  "cvičení");
+    }
     if (state == QLatin1String("23514")) {
         return tr("server odmítl hodnotu, která v tabulce nemůže být");
     }

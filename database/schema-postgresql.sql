@@ -6,8 +6,9 @@
 --   psql -v ON_ERROR_STOP=1 -d tesilka -f - < schema-postgresql.sql
 -- The tables are those of schema.sql, with the same names and fields. Two group roles hold the
 -- rights; every pupil's and teacher's login is made a member of one of them (see README.md).
---   tesilka_zak     reads "Zaci", appends a checked run to "Prehled " and reads a pupil's totals
---                   through the functions below; nothing else
+--   tesilka_zak     reads "Zaci", appends a checked run to "Prehled " with its answers to
+--                   "Odpovedi" and reads a pupil's totals through the functions below; nothing
+--                   else
 --   tesilka_ucitel  reads and changes everything
 -- Dates and times are kept as text in the same form as in the SQLite file ('YYYY-MM-DD',
 -- 'HH:MM:SS', 'YYYY-MM-DD HH:MM'), so that both programs bind and compare the same values on
@@ -47,7 +48,34 @@ CREATE TABLE IF NOT EXISTS "Prehled " (
     "CasEnd"        text,           -- time the run ended, HH:MM:SS
     "Datum"         text,           -- date the run ended, YYYY-MM-DD
     "Prihlasenjako" text,           -- the system user the program ran under
-    "TypTesil"      integer         -- 1: Ohm's law
+    "TypTesil"      integer,        -- 1: Ohm's law
+    "Klic"          text            -- the run's random key in "Odpovedi"; NULL: no answers kept
+);
+-- A table made before answers were kept gets the key; its rows keep NULL.
+ALTER TABLE "Prehled " ADD COLUMN IF NOT EXISTS "Klic" text;
+
+-- One row per answer of a school run, written with the run's row by "tesilka_zapis". The
+-- surname, class and date are the run's, copied so that the teacher's views over many answers
+-- read this table and its indexes alone.
+CREATE TABLE IF NOT EXISTS "Odpovedi" (
+    "Klic"             text NOT NULL,              -- "Klic" of the run in "Prehled "
+    "Poradi"           integer NOT NULL,           -- 1, 2, ... within the run
+    "Velicina"         integer NOT NULL,           -- 0 voltage, 1 resistance, 2 current
+    "HodnotaA"         double precision NOT NULL,  -- first given value as shown
+    "PredponaA"        integer NOT NULL,           -- its prefix: -2 micro ... 3 giga
+    "HodnotaB"         double precision NOT NULL,  -- second given value as shown
+    "PredponaB"        integer NOT NULL,           -- its prefix
+    "Odpoved"          double precision NOT NULL,  -- the pupil's answer in base units
+    "PredponaOdpovedi" integer NOT NULL,           -- the prefix the pupil chose
+    "Spravne"          integer NOT NULL,           -- 1 right, 0 wrong
+    "Chyba"            integer NOT NULL,           -- 0 none or unnamed, 1 wrong prefix,
+                                                   -- 2 multiplied instead of divided,
+                                                   -- 3 divided instead of multiplied,
+                                                   -- 4 divided the wrong way round
+    "Sekundy"          double precision NOT NULL,  -- from the problem's first showing
+    "Prijmeni"         text NOT NULL,              -- the run's surname
+    "Trida"            text,                       -- the run's class
+    "Datum"            text                        -- the run's date, YYYY-MM-DD
 );
 
 -- No login writes an absurd row: counts a run can hold, dates and times in the form the
@@ -58,21 +86,48 @@ DECLARE
     kontrola record;
 BEGIN
     FOR kontrola IN SELECT * FROM (VALUES
-        ('PrehledPocty', '("Spravne" IS NULL OR "Spravne" BETWEEN 0 AND 100000) AND '
-                         '("Chybne" IS NULL OR "Chybne" BETWEEN 0 AND 100000)'),
-        ('PrehledTexty', 'length("Prijmeni") <= 200 AND length("Trida") <= 100 AND '
-                         'length("Prihlasenjako") <= 200'),
-        ('PrehledDen', '"Datum" ~ ''^[0-9]{4}-(0[1-9]|1[0-2])-(0[1-9]|[12][0-9]|3[01])$'''),
-        ('PrehledCasy', '"CasStrt" ~ ''^([01][0-9]|2[0-3]):[0-5][0-9](:[0-5][0-9])?$'' AND '
-                        '"CasEnd" ~ ''^([01][0-9]|2[0-3]):[0-5][0-9](:[0-5][0-9])?$'''),
-        ('PrehledDruh', '"TypTesil" BETWEEN 1 AND 99')) AS k (jmeno, podminka)
+        ('Prehled ', 'PrehledPocty',
+         '("Spravne" IS NULL OR "Spravne" BETWEEN 0 AND 100000) AND '
+         '("Chybne" IS NULL OR "Chybne" BETWEEN 0 AND 100000)'),
+        ('Prehled ', 'PrehledTexty',
+         'length("Prijmeni") <= 200 AND length("Trida") <= 100 AND '
+         'length("Prihlasenjako") <= 200'),
+        ('Prehled ', 'PrehledDen',
+         '"Datum" ~ ''^[0-9]{4}-(0[1-9]|1[0-2])-(0[1-9]|[12][0-9]|3[01])$'''),
+        ('Prehled ', 'PrehledCasy',
+         '"CasStrt" ~ ''^([01][0-9]|2[0-3]):[0-5][0-9](:[0-5][0-9])?$'' AND '
+         '"CasEnd" ~ ''^([01][0-9]|2[0-3]):[0-5][0-9](:[0-5][0-9])?$'''),
+        ('Prehled ', 'PrehledDruh', '"TypTesil" BETWEEN 1 AND 99'),
+        ('Prehled ', 'PrehledKlic', 'length("Klic") BETWEEN 1 AND 100'),
+        -- Wider than what the checked function takes, as "TypTesil" is: a later version of
+        -- the programs may know more quantities, prefixes or mistakes.
+        ('Odpovedi', 'OdpovediPoradi', '"Poradi" BETWEEN 1 AND 100000'),
+        ('Odpovedi', 'OdpovediDruhy',
+         '"Velicina" BETWEEN 0 AND 99 AND "Chyba" BETWEEN 0 AND 99 AND "Spravne" IN (0, 1)'),
+        ('Odpovedi', 'OdpovediPredpony',
+         '"PredponaA" BETWEEN -10 AND 10 AND "PredponaB" BETWEEN -10 AND 10 AND '
+         '"PredponaOdpovedi" BETWEEN -10 AND 10'),
+        -- Finite numbers (NaN sorts above infinity); values and answers above zero.
+        ('Odpovedi', 'OdpovediCisla',
+         '"HodnotaA" > 0 AND "HodnotaA" < ''Infinity'' AND '
+         '"HodnotaB" > 0 AND "HodnotaB" < ''Infinity'' AND '
+         '"Odpoved" > 0 AND "Odpoved" < ''Infinity'' AND '
+         '"Sekundy" >= 0 AND "Sekundy" < ''Infinity'''),
+        ('Odpovedi', 'OdpovediTexty',
+         'length("Klic") BETWEEN 1 AND 100 AND length("Prijmeni") <= 200 AND '
+         'length("Trida") <= 100'),
+        ('Odpovedi', 'OdpovediDen',
+         '"Datum" ~ ''^[0-9]{4}-(0[1-9]|1[0-2])-(0[1-9]|[12][0-9]|3[01])$''')
+        ) AS k (tabulka, jmeno, podminka)
     LOOP
         IF NOT EXISTS (SELECT FROM pg_constraint
-                       WHERE conrelid = '"Prehled "'::regclass AND conname = kontrola.jmeno) THEN
-            EXECUTE format('ALTER TABLE "Prehled " ADD CONSTRAINT %I CHECK (%s) NOT VALID',
-                           kontrola.jmeno, kontrola.podminka);
+                       WHERE conrelid = format('%I', kontrola.tabulka)::regclass
+                         AND conname = kontrola.jmeno) THEN
+            EXECUTE format('ALTER TABLE %I ADD CONSTRAINT %I CHECK (%s) NOT VALID',
+                           kontrola.tabulka, kontrola.jmeno, kontrola.podminka);
             BEGIN
-                EXECUTE format('ALTER TABLE "Prehled " VALIDATE CONSTRAINT %I', kontrola.jmeno);
+                EXECUTE format('ALTER TABLE %I VALIDATE CONSTRAINT %I', kontrola.tabulka,
+                               kontrola.jmeno);
             EXCEPTION WHEN check_violation THEN
                 NULL; -- an odd old row stays; new ones are checked
             END;
@@ -86,6 +141,9 @@ CREATE INDEX IF NOT EXISTS "PrehledPrijmeni" ON "Prehled " ("Prijmeni", "Spravne
 -- The teacher's results views: by day, and by class and pupil.
 CREATE INDEX IF NOT EXISTS "PrehledDatum" ON "Prehled " ("Datum", "CasEnd");
 CREATE INDEX IF NOT EXISTS "PrehledTridaZak" ON "Prehled " ("Trida", "Prijmeni", "Datum", "Spravne", "Chybne");
+-- A run's answers, in their order (a run is stored once); a class's or a pupil's answers.
+CREATE UNIQUE INDEX IF NOT EXISTS "OdpovediKlic" ON "Odpovedi" ("Klic", "Poradi");
+CREATE INDEX IF NOT EXISTS "OdpovediTridaZak" ON "Odpovedi" ("Trida", "Prijmeni", "Datum");
 
 -- Reports that pupils sent by e-mail, stored by the teacher's program.
 CREATE TABLE IF NOT EXISTS "Zpravy" (
@@ -125,15 +183,21 @@ $$;
 ALTER FUNCTION "tesilka_soucty"(text) OWNER TO tesilka_ucitel;
 REVOKE ALL ON FUNCTION "tesilka_soucty"(text) FROM PUBLIC;
 
--- The pupils' only way to append a run: one call that checks the run, appends it and returns
--- the pupil's totals (this run included) in 64 bits. It runs with the teachers' rights; a run
--- it refuses raises an error of class TS with the reason, which the pupil's program names.
+-- The pupils' only way to append a run: one call that checks the run and its answers, appends
+-- them under a new key of the run and returns the pupil's totals (this run included) in 64
+-- bits. It runs with the teachers' rights; a run it refuses raises an error of class TS with
+-- the reason, which the pupil's program names, and writes nothing.
 --   TS001 the pupil (surname and class) is not on the list     TS002 an unknown kind of drill
 --   TS003 counts a run cannot hold                             TS004 a time or date that is none
 --   TS005 the run did not end now, by the server's clock       TS006 a user name too long
+--   TS007 answers that do not fit the run or each other
+-- The answers are a JSON array with one object per answer, its fields named like those of
+-- "Odpovedi": "Poradi", "Velicina", "HodnotaA", "PredponaA", "HodnotaB", "PredponaB",
+-- "Odpoved", "PredponaOdpovedi", "Spravne" (1 or 0), "Chyba" and "Sekundy". NULL stands for
+-- a run whose answers were not kept (a pupil's program from before): it gets no key.
 CREATE OR REPLACE FUNCTION "tesilka_zapis"(
     p_prijmeni text, p_trida text, p_spravne integer, p_chybne integer, p_zacatek text,
-    p_konec text, p_datum text, p_prihlasen text, p_druh integer)
+    p_konec text, p_datum text, p_prihlasen text, p_druh integer, p_odpovedi jsonb)
     RETURNS TABLE ("Spravne" bigint, "Chybne" bigint)
     LANGUAGE plpgsql VOLATILE SECURITY DEFINER
     SET search_path = pg_catalog, pg_temp
@@ -142,6 +206,12 @@ DECLARE
     zacatek time;
     konec timestamp;
     delka integer;
+    klic text;
+    nevhodnych bigint;
+    poradi bigint;
+    prvni integer;
+    posledni integer;
+    spravnych bigint;
 BEGIN
     IF NOT EXISTS (SELECT FROM public."Zaci" AS z
                    WHERE z."Prijmeni" = p_prijmeni AND z."Trida" = p_trida) THEN
@@ -183,28 +253,102 @@ BEGIN
        OR p_spravne + p_chybne > 1000 OR p_spravne + p_chybne > delka + 1 THEN
         RAISE EXCEPTION USING ERRCODE = 'TS003', MESSAGE = 'impossible counts';
     END IF;
+    -- One answer per counted one, numbered 1 to n, as many right as counted, and every field
+    -- there and in the range this version of the programs writes. A field of the wrong type
+    -- or a number past double precision fails the conversion, and is refused the same way.
+    IF p_odpovedi IS NOT NULL THEN
+        IF jsonb_typeof(p_odpovedi) <> 'array' THEN
+            RAISE EXCEPTION USING ERRCODE = 'TS007', MESSAGE = 'answers are not a list';
+        END IF;
+        IF jsonb_array_length(p_odpovedi) <> p_spravne + p_chybne THEN
+            RAISE EXCEPTION USING ERRCODE = 'TS007', MESSAGE = 'answers do not match the run';
+        END IF;
+        BEGIN
+            SELECT count(*) FILTER (WHERE (
+                       o."Velicina" BETWEEN 0 AND 2
+                       AND o."HodnotaA" > 0 AND o."HodnotaA" < 1000
+                       AND o."HodnotaB" > 0 AND o."HodnotaB" < 1000
+                       AND o."Odpoved" > 0 AND o."Odpoved" < 'Infinity'
+                       AND o."Sekundy" >= 0 AND o."Sekundy" < 'Infinity'
+                       AND o."PredponaA" BETWEEN -2 AND 3 AND o."PredponaB" BETWEEN -2 AND 3
+                       AND o."PredponaOdpovedi" BETWEEN -2 AND 3
+                       AND o."Spravne" IN (0, 1) AND o."Chyba" BETWEEN 0 AND 4
+                       AND (o."Spravne" = 0 OR o."Chyba" = 0)) IS NOT TRUE),
+                   count(DISTINCT o."Poradi"), COALESCE(min(o."Poradi"), 1),
+                   COALESCE(max(o."Poradi"), 0), COALESCE(sum(o."Spravne"), 0)
+              INTO nevhodnych, poradi, prvni, posledni, spravnych
+              FROM jsonb_to_recordset(p_odpovedi) AS o (
+                       "Poradi" integer, "Velicina" integer, "HodnotaA" double precision,
+                       "PredponaA" integer, "HodnotaB" double precision, "PredponaB" integer,
+                       "Odpoved" double precision, "PredponaOdpovedi" integer,
+                       "Spravne" integer, "Chyba" integer, "Sekundy" double precision);
+        EXCEPTION WHEN OTHERS THEN
+            RAISE EXCEPTION USING ERRCODE = 'TS007', MESSAGE = 'answers of the wrong form';
+        END;
+        IF nevhodnych <> 0 OR spravnych <> p_spravne OR poradi <> p_spravne + p_chybne
+           OR prvni <> 1 OR posledni <> p_spravne + p_chybne THEN
+            RAISE EXCEPTION USING ERRCODE = 'TS007', MESSAGE = 'answers do not match the run';
+        END IF;
+        klic := gen_random_uuid()::text;
+    END IF;
     INSERT INTO public."Prehled " ("Prijmeni", "Trida", "Spravne", "Chybne", "CasStrt",
-                                   "CasEnd", "Datum", "Prihlasenjako", "TypTesil")
+                                   "CasEnd", "Datum", "Prihlasenjako", "TypTesil", "Klic")
     VALUES (p_prijmeni, p_trida, p_spravne, p_chybne, p_zacatek, p_konec, p_datum,
-            p_prihlasen, p_druh);
+            p_prihlasen, p_druh, klic);
+    IF p_odpovedi IS NOT NULL THEN
+        INSERT INTO public."Odpovedi" ("Klic", "Poradi", "Velicina", "HodnotaA", "PredponaA",
+                                       "HodnotaB", "PredponaB", "Odpoved", "PredponaOdpovedi",
+                                       "Spravne", "Chyba", "Sekundy", "Prijmeni", "Trida",
+                                       "Datum")
+        SELECT klic, o."Poradi", o."Velicina", o."HodnotaA", o."PredponaA", o."HodnotaB",
+               o."PredponaB", o."Odpoved", o."PredponaOdpovedi", o."Spravne", o."Chyba",
+               o."Sekundy", p_prijmeni, p_trida, p_datum
+          FROM jsonb_to_recordset(p_odpovedi) AS o (
+                   "Poradi" integer, "Velicina" integer, "HodnotaA" double precision,
+                   "PredponaA" integer, "HodnotaB" double precision, "PredponaB" integer,
+                   "Odpoved" double precision, "PredponaOdpovedi" integer, "Spravne" integer,
+                   "Chyba" integer, "Sekundy" double precision);
+    END IF;
     RETURN QUERY SELECT SUM(p."Spravne")::bigint, SUM(p."Chybne")::bigint
                  FROM public."Prehled " AS p WHERE p."Prijmeni" = p_prijmeni;
 END
+$$;
+ALTER FUNCTION "tesilka_zapis"(text, text, integer, integer, text, text, text, text, integer,
+                               jsonb) OWNER TO tesilka_ucitel;
+REVOKE ALL ON FUNCTION "tesilka_zapis"(text, text, integer, integer, text, text, text, text,
+                                       integer, jsonb) FROM PUBLIC;
+
+-- The call of a pupil's program from before answers were kept: the same run, no answers.
+CREATE OR REPLACE FUNCTION "tesilka_zapis"(
+    p_prijmeni text, p_trida text, p_spravne integer, p_chybne integer, p_zacatek text,
+    p_konec text, p_datum text, p_prihlasen text, p_druh integer)
+    RETURNS TABLE ("Spravne" bigint, "Chybne" bigint)
+    LANGUAGE sql VOLATILE SECURITY DEFINER
+    SET search_path = pg_catalog, pg_temp
+AS $$
+    SELECT z."Spravne", z."Chybne"
+    FROM public."tesilka_zapis"(p_prijmeni, p_trida, p_spravne, p_chybne, p_zacatek, p_konec,
+                                p_datum, p_prihlasen, p_druh, NULL::jsonb) AS z
 $$;
 ALTER FUNCTION "tesilka_zapis"(text, text, integer, integer, text, text, text, text, integer)
     OWNER TO tesilka_ucitel;
 REVOKE ALL ON FUNCTION "tesilka_zapis"(text, text, integer, integer, text, text, text, text,
                                        integer) FROM PUBLIC;
 
-REVOKE ALL ON "Zaci", "Prehled ", "Zpravy" FROM PUBLIC;
--- An older set-up let pupils append directly.
-REVOKE ALL ON "Prehled " FROM tesilka_zak;
+REVOKE ALL ON "Zaci", "Prehled ", "Zpravy", "Odpovedi" FROM PUBLIC;
+-- An older set-up let pupils append directly; answers come only through the function.
+REVOKE ALL ON "Prehled ", "Odpovedi" FROM tesilka_zak;
 GRANT SELECT ON "Zaci" TO tesilka_zak;
 GRANT EXECUTE ON FUNCTION "tesilka_soucty"(text) TO tesilka_zak, tesilka_ucitel;
 GRANT EXECUTE ON FUNCTION "tesilka_zapis"(text, text, integer, integer, text, text, text, text,
                                           integer) TO tesilka_zak, tesilka_ucitel;
+GRANT EXECUTE ON FUNCTION "tesilka_zapis"(text, text, integer, integer, text, text, text, text,
+                                          integer, jsonb) TO tesilka_zak, tesilka_ucitel;
 
 GRANT SELECT, INSERT, UPDATE, DELETE ON "Zaci", "Prehled ", "Zpravy" TO tesilka_ucitel;
+-- The teacher's program reads, renames and deletes answers, and inserts them only when it
+-- copies a school's file onto the server.
+GRANT SELECT, INSERT, UPDATE, DELETE ON "Odpovedi" TO tesilka_ucitel;
 GRANT USAGE, SELECT ON SEQUENCE "Zaci_Id_seq" TO tesilka_ucitel;
 
 COMMIT;

@@ -2,8 +2,9 @@
 -- Tesilka school database. Create the shared file once, on the school's server:
 --   sqlite3 tesilka.db < schema.sql
 -- The pupil's program never creates, alters or deletes tables: it reads "Zaci" at sign-in and
--- appends one row to "Prehled " (the name ends with a blank) at the end of every school-server
--- run. The teacher's program keeps "Zaci" and stores the e-mailed reports in "Zpravy".
+-- appends one row to "Prehled " (the name ends with a blank) and one row per answer to
+-- "Odpovedi" at the end of every school-server run. The teacher's program keeps "Zaci" and
+-- stores the e-mailed reports in "Zpravy".
 
 -- The rollback journal (SQLite's default): WAL mode does not work on a network share.
 PRAGMA journal_mode = DELETE;
@@ -24,7 +25,8 @@ CREATE TABLE "Prehled " (
     "CasEnd"        TEXT,           -- time the run ended, HH:MM:SS
     "Datum"         TEXT,           -- date the run ended, YYYY-MM-DD
     "Prihlasenjako" TEXT,           -- the system user the program ran under
-    "TypTesil"      INTEGER         -- 1: Ohm's law
+    "TypTesil"      INTEGER,        -- 1: Ohm's law
+    "Klic"          TEXT            -- the run's random key in "Odpovedi"; NULL: no answers kept
 );
 
 -- A pupil's totals are read from this index alone, however long the table grows.
@@ -55,3 +57,30 @@ CREATE TABLE IF NOT EXISTS "Zpravy" (
 );
 CREATE INDEX IF NOT EXISTS "ZpravyTridaStudent" ON "Zpravy" ("Trida", "Student", "Do");
 CREATE INDEX IF NOT EXISTS "ZpravyZak" ON "Zpravy" ("ZakTrida", "ZakPrijmeni", "Do");
+
+-- One row per answer of a school run, written with the run's row in one transaction. The
+-- surname, class and date are the run's, copied so that the teacher's views over many answers
+-- read this table and its indexes alone. The teacher's program adds the table, its indexes and
+-- "Klic" of "Prehled " to an older file; until then the pupil's program stores runs alone.
+CREATE TABLE IF NOT EXISTS "Odpovedi" (
+    "Klic"             TEXT NOT NULL,     -- "Klic" of the run in "Prehled "
+    "Poradi"           INTEGER NOT NULL,  -- 1, 2, ... within the run
+    "Velicina"         INTEGER NOT NULL,  -- asked for: 0 voltage, 1 resistance, 2 current
+    "HodnotaA"         REAL NOT NULL,     -- first given value as shown (0.1 to 999.999)
+    "PredponaA"        INTEGER NOT NULL,  -- its prefix: -2 micro ... 0 none ... 3 giga
+    "HodnotaB"         REAL NOT NULL,     -- second given value as shown
+    "PredponaB"        INTEGER NOT NULL,  -- its prefix
+    "Odpoved"          REAL NOT NULL,     -- the pupil's answer in base units (V, ohm, A)
+    "PredponaOdpovedi" INTEGER NOT NULL,  -- the prefix the pupil chose
+    "Spravne"          INTEGER NOT NULL,  -- 1 right, 0 wrong
+    "Chyba"            INTEGER NOT NULL,  -- 0 none or unnamed, 1 wrong prefix, 2 multiplied
+                                          -- instead of divided, 3 divided instead of
+                                          -- multiplied, 4 divided the wrong way round
+    "Sekundy"          REAL NOT NULL,     -- from the problem's first showing to the answer
+    "Prijmeni"         TEXT NOT NULL,     -- the run's surname
+    "Trida"            TEXT,              -- the run's class
+    "Datum"            TEXT               -- the run's date, YYYY-MM-DD
+);
+-- A run's answers, in their order (a run is stored once); a class's or a pupil's answers.
+CREATE UNIQUE INDEX IF NOT EXISTS "OdpovediKlic" ON "Odpovedi" ("Klic", "Poradi");
+CREATE INDEX IF NOT EXISTS "OdpovediTridaZak" ON "Odpovedi" ("Trida", "Prijmeni", "Datum");

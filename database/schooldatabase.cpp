@@ -12,9 +12,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUuid>
 #include <QVariant>
 
 #include <algorithm>
@@ -256,6 +260,27 @@ std::unique_ptr<PupilServerSession> takeSession(const DatabaseLocation &location
     return std::move(kept.session);
 }
 
+// The answers as the server's function takes them: a JSON array of objects named like the
+// fields of "Odpovedi" (numbers are written the same in every locale).
+QByteArray answersJson(const QList<SchoolAnswer> &answers)
+{
+    QJsonArray array;
+    for (const SchoolAnswer &each : answers) {
+        array.append(QJsonObject{{QStringLiteral("Poradi"), each.order},
+                                 {QStringLiteral("Velicina"), each.quantity},
+                                 {QStringLiteral("HodnotaA"), each.givenA},
+                                 {QStringLiteral("PredponaA"), each.prefixA},
+                                 {QStringLiteral("HodnotaB"), each.givenB},
+                                 {QStringLiteral("PredponaB"), each.prefixB},
+                                 {QStringLiteral("Odpoved"), each.answer},
+                                 {QStringLiteral("PredponaOdpovedi"), each.answerPrefix},
+                                 {QStringLiteral("Spravne"), each.right ? 1 : 0},
+                                 {QStringLiteral("Chyba"), each.mistake},
+                                 {QStringLiteral("Sekundy"), each.seconds}});
+    }
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+}
+
 QVariant timeText(const QTime &time)
 {
     if (!time.isValid()) {
@@ -326,23 +351,63 @@ RunTotals SchoolDatabase::recordRunResult(const SchoolRun &run, const QDateTime 
                               trimNameBuffer(readUserName()),
                               1}; // TypTesil: this drill
     if (statements.recordRun != nullptr) {
-        return recordOnServer(values, run.surname);
+        return recordOnServer(values, run);
     }
     const Connection connection(location_, busyTimeout_, operation);
     const QSqlDatabase db = connection.database();
     const schoolsql::Statements &sql = schoolsql::statementsFor(location_.engine);
 
-    // Append and totals under one write lock: the totals include exactly this row, and a
-    // failure leaves no row behind, so the run can be stored again later.
+    // Append, answers and totals under one write lock: the totals include exactly this row,
+    // and a failure leaves neither the row nor any answer behind, so the run can be stored
+    // again later.
     WriteTransaction transaction(db, operation, location_);
     RunTotals totals;
     {
-        QSqlQuery insert = prepared(db, sql.insertRun, operation, location_);
+        QSqlQuery present = prepared(db, schoolsql::answersPresent, operation, location_);
+        if (!present.exec() || !present.next()) {
+            failWith(operation, location_, present.lastError());
+        }
+        const bool keepsAnswers = present.value(0).toInt() == 2;
+        present.finish();
+
+        const QString key =
+            keepsAnswers ? QUuid::createUuid().toString(QUuid::WithoutBraces) : QString();
+        QSqlQuery insert = prepared(db, keepsAnswers ? schoolsql::insertKeyedRun : sql.insertRun,
+                                    operation, location_);
         for (const QVariant &value : values) {
             insert.addBindValue(value);
         }
+        if (keepsAnswers) {
+            insert.addBindValue(key);
+        }
         if (!insert.exec()) {
             failWith(operation, location_, insert.lastError());
+        }
+        if (keepsAnswers && !run.answers.isEmpty()) {
+            QSqlQuery answer = prepared(db, schoolsql::insertAnswer, operation, location_);
+            for (const SchoolAnswer &each : run.answers) {
+                const QVariantList fields{key,
+                                          each.order,
+                                          each.quantity,
+                                          each.givenA,
+                                          each.prefixA,
+                                          each.givenB,
+                                          each.prefixB,
+                                          each.answer,
+                                          each.answerPrefix,
+                                          each.right ? 1 : 0,
+                                          each.mistake,
+                                          each.seconds,
+                                          values.at(0),  // Prijmeni
+                                          values.at(1),  // Trida
+                                          values.at(6)}; // Datum
+                for (int i = 0; i < fields.size(); ++i) {
+                    answer.bindValue(i, fields.at(i));
+                }
+                if (!answer.exec()) {
+                    failWith(operation, location_, answer.lastError());
+                }
+            }
         }
 
         QSqlQuery sum = prepared(db, sql.selectTotals, operation, location_);
@@ -405,17 +470,19 @@ PupilList SchoolDatabase::loadFromServer() const
     return list;
 }
 
-RunTotals SchoolDatabase::recordOnServer(const QVariantList &values, const QString &surname) const
+RunTotals SchoolDatabase::recordOnServer(const QVariantList &values, const SchoolRun &run) const
 {
     constexpr Operation operation = Operation::RecordRun;
     const schoolsql::Statements &sql = schoolsql::statementsFor(location_.engine);
+    const QString &surname = run.surname;
     QList<QByteArray> parameters;
     for (const QVariant &value : values) {
         parameters << (value.isNull() ? QByteArray() : value.toString().toUtf8());
     }
-    // One statement, one transaction: it stores its row and reads the totals, or neither. A
-    // session the server ended before it answered (another login of the pupils may end their
-    // sessions) is tried once more on a new one.
+    parameters << answersJson(run.answers);
+    // One statement, one transaction: it stores its row and answers and reads the totals, or
+    // nothing. A session the server ended before it answered (another login of the pupils may
+    // end their sessions) is tried once more on a new one.
     for (int attempt = 0;; ++attempt) {
         std::unique_ptr<PupilServerSession> session = takeSession(location_);
         if (session == nullptr) {

@@ -31,7 +31,24 @@ struct PupilList
     int withoutSurname = 0;
 };
 
-// One finished school run, as a row of "Prehled " keeps it.
+// One judged answer of a school run, as a row of "Odpovedi" keeps it. Plain numbers: the
+// caller knows what the quantities and the kinds of mistake are.
+struct SchoolAnswer
+{
+    std::int32_t order = 0;    // 1, 2, … within the run
+    std::int32_t quantity = 0; // the quantity asked for
+    double givenA = 0.0;       // the first given value's mantissa, as shown
+    std::int32_t prefixA = 0;
+    double givenB = 0.0;
+    std::int32_t prefixB = 0;
+    double answer = 0.0; // the pupil's answer in base units
+    std::int32_t answerPrefix = 0;
+    bool right = false;
+    std::int32_t mistake = 0; // 0: none, or none that could be named
+    double seconds = 0.0;     // from the problem's first showing to the confirmation
+};
+
+// One finished school run, as a row of "Prehled " keeps it, with its answers.
 struct SchoolRun
 {
     QString surname;   // as chosen at sign-in
@@ -39,6 +56,7 @@ struct SchoolRun
     QTime start;       // the sign-in
     std::int32_t correct = 0;
     std::int32_t wrong = 0;
+    QList<SchoolAnswer> answers;
 };
 
 struct RunTotals
@@ -71,11 +89,13 @@ public:
     // The rows of Zaci with a surname, in the table's own order. Throws DatabaseError.
     [[nodiscard]] PupilList loadPupilList() const;
 
-    // Appends this run's row to "Prehled " (finished at `now`) and returns the totals of
-    // every row with the same Prijmeni, the new one included. Throws DatabaseError, and then
-    // stores nothing: in a file also when the totals or their sum do not fit the program's
-    // counters. On a server the totals are 64-bit and such totals come back capped: one row
-    // written there by anyone must not stop every later run of the same surname.
+    // Appends this run's row to "Prehled " (finished at `now`) and its answers to "Odpovedi"
+    // under a new key of the run, and returns the totals of every row with the same Prijmeni,
+    // the new one included. A file without "Odpovedi" or the key field (one the teacher's
+    // program has not opened since) keeps the row alone, as before. Throws DatabaseError, and
+    // then stores nothing: in a file also when the totals or their sum do not fit the
+    // program's counters. On a server the totals are 64-bit and such totals come back capped:
+    // one row written there by anyone must not stop every later run of the same surname.
     // NOLINTNEXTLINE(modernize-use-nodiscard): the append alone is a use
     RunTotals recordRunResult(const SchoolRun &run, const QDateTime &now) const;
 
@@ -85,8 +105,7 @@ public:
 private:
     // A server is reached straight through libpq: one connection, one round trip.
     [[nodiscard]] PupilList loadFromServer() const;
-    [[nodiscard]] RunTotals recordOnServer(const QVariantList &values,
-                                           const QString &surname) const;
+    [[nodiscard]] RunTotals recordOnServer(const QVariantList &values, const SchoolRun &run) const;
 
     QString path_;
     DatabaseLocation location_;

@@ -286,6 +286,43 @@ void TeacherDatabase::checkAndUpgrade()
         }
     }
     check(sql.insertReport);
+
+    // Every answer of a school run, under the key of its run. Until a file made before them
+    // gets both here, the pupils' machines store their runs there without answers.
+    {
+        QSqlQuery key(db);
+        if (!key.exec(QString::fromUtf8(sql.runKeyPresent))) {
+            failWith(Action::Open, path, key.lastError());
+        }
+        const bool hasKey = key.next() && key.value(0).toInt() == 1;
+        key.finish();
+        const bool hasAnswers = hasTable(QStringLiteral("Odpovedi"));
+        if (!hasKey || !hasAnswers) {
+            if (sql.addRunKey == nullptr) {
+                fail(Action::Open, path, olderServer);
+            }
+            if (!hasKey) {
+                QSqlQuery alter(db);
+                if (!alter.exec(QString::fromUtf8(sql.addRunKey))) {
+                    failWith(Action::Open, path, alter.lastError());
+                }
+            }
+            // The shipped schema's table and its indexes ("Zpravy" has a field of that name).
+            for (const QString &statement :
+                 splitSqlStatements(QString::fromUtf8(schoolSchemaSql))) {
+                if (statement.startsWith(
+                        QStringLiteral("CREATE TABLE IF NOT EXISTS \"Odpovedi\"")) ||
+                    statement.contains(QStringLiteral(" ON \"Odpovedi\" "))) {
+                    QSqlQuery create(db);
+                    if (!create.exec(statement)) {
+                        failWith(Action::Open, path, create.lastError());
+                    }
+                }
+            }
+        }
+    }
+    check(schoolsql::insertKeyedRun);
+    check(schoolsql::insertAnswer);
     transaction.commit(Action::Open, path);
 }
 
@@ -555,7 +592,14 @@ void TeacherDatabase::deleteRuns(const QList<SchoolRun> &runs,
     WriteTransaction transaction(db, sql, action, location_);
     {
         QSqlQuery remove = prepared(db, sql.deleteRun, action, location_);
+        QSqlQuery removeAnswers = prepared(db, sql.deleteRunAnswers, action, location_);
         for (const SchoolRun &run : runs) {
+            // Its answers first, found through the run's row while it is still there.
+            removeAnswers.bindValue(0, run.key);
+            removeAnswers.bindValue(1, run.surname);
+            removeAnswers.bindValue(2, run.className);
+            removeAnswers.bindValue(3, run.end);
+            execute(removeAnswers, action, location_);
             remove.bindValue(0, run.key);
             remove.bindValue(1, run.surname);
             remove.bindValue(2, run.className);
@@ -670,8 +714,10 @@ void TeacherDatabase::updatePupil(const PupilRecord &pupil) const
         if (update.numRowsAffected() != 1 || !old) {
             fail(action, path, tr("žák už v databázi není, zřejmě ho mezitím někdo smazal"));
         }
-        // The same pupil under the new name: the runs and reports of the old one go along.
-        for (const char *statement : {sql.renamePupilRuns, sql.renamePupilReports}) {
+        // The same pupil under the new name: the runs, answers and reports of the old one go
+        // along.
+        for (const char *statement :
+             {sql.renamePupilRuns, sql.renamePupilAnswers, sql.renamePupilReports}) {
             QSqlQuery rename = prepared(db, statement, action, path);
             rename.addBindValue(pupil.surname);
             rename.addBindValue(pupil.className);

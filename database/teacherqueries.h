@@ -32,8 +32,10 @@ struct Statements
     const char *selectAssignment;
     // The reports of no pupil: fields of the block, then the teacher's mark and the class.
     const char *selectUnassigned;
-    // A pupil's runs and reports follow the pupil's new name: new surname and class, old ones.
+    // A pupil's runs, their answers and reports follow the pupil's new name: new surname and
+    // class, old ones.
     const char *renamePupilRuns;
+    const char *renamePupilAnswers;
     const char *renamePupilReports;
     // A deleted pupil's reports are nobody's again: surname, class.
     const char *releasePupilReports;
@@ -44,6 +46,14 @@ struct Statements
     const char *reportColumnsPresent;
     // A school run, by its row key and the fields the teacher saw: key, surname, class, end.
     const char *deleteRun;
+    // The answers of that run, by the same values, before the run goes: those under its
+    // "Klic" (a run without one has none).
+    const char *deleteRunAnswers;
+    // 1 when "Prehled " has the field "Klic" that answers refer to.
+    const char *runKeyPresent;
+    // Adds it to a file made before answers were kept (the table "Odpovedi" comes from the
+    // shipped schema); nullptr where the teacher's login may not alter the tables.
+    const char *addRunKey;
     // True when the login may change every table (a teacher's). Null where the engine has no
     // logins of its own: a file is checked by opening it for writing.
     const char *teacherRights;
@@ -83,6 +93,9 @@ inline constexpr Statements sqlite{
         R"(WHERE "ZakPrijmeni" IS NULL)",
     .renamePupilRuns = R"(UPDATE "Prehled " SET "Prijmeni" = ?, "Trida" = ? )"
                        R"(WHERE "Prijmeni" = ? AND "Trida" = ?)",
+    // An answer holds its run's surname and class: the same rows, by the index of the views.
+    .renamePupilAnswers = R"(UPDATE "Odpovedi" SET "Prijmeni" = ?, "Trida" = ? )"
+                          R"(WHERE "Prijmeni" = ? AND "Trida" = ?)",
     .renamePupilReports = R"(UPDATE "Zpravy" SET "ZakPrijmeni" = ?, "ZakTrida" = ? )"
                           R"(WHERE "ZakPrijmeni" = ? AND "ZakTrida" = ?)",
     .releasePupilReports = R"(UPDATE "Zpravy" SET "ZakPrijmeni" = NULL, "Prirazeno" = 0 )"
@@ -92,6 +105,13 @@ inline constexpr Statements sqlite{
                             R"(WHERE "name" IN ('ZakPrijmeni', 'ZakTrida', 'Prirazeno'))",
     .deleteRun = R"(DELETE FROM "Prehled " WHERE "rowid" = ? AND "Prijmeni" = ? )"
                  R"(AND COALESCE("Trida", '') = ? AND COALESCE("CasEnd", '') = ?)",
+    // Qualified: unqualified, a missing field would be the answer's own "Klic".
+    .deleteRunAnswers =
+        R"(DELETE FROM "Odpovedi" WHERE "Odpovedi"."Klic" IN (SELECT "Prehled "."Klic" )"
+        R"(FROM "Prehled " WHERE "Prehled "."rowid" = ? AND "Prehled "."Prijmeni" = ? )"
+        R"(AND COALESCE("Prehled "."Trida", '') = ? AND COALESCE("Prehled "."CasEnd", '') = ?))",
+    .runKeyPresent = R"(SELECT COUNT(*) FROM pragma_table_info('Prehled ') WHERE "name" = 'Klic')",
+    .addRunKey = R"(ALTER TABLE "Prehled " ADD COLUMN "Klic" TEXT)",
     .teacherRights = nullptr,
 };
 
@@ -113,6 +133,7 @@ inline constexpr Statements postgresql{
     .selectAssignment = sqlite.selectAssignment,
     .selectUnassigned = sqlite.selectUnassigned,
     .renamePupilRuns = sqlite.renamePupilRuns,
+    .renamePupilAnswers = sqlite.renamePupilAnswers,
     .renamePupilReports = sqlite.renamePupilReports,
     .releasePupilReports = sqlite.releasePupilReports,
     // The teacher's login does not own the tables: schema-postgresql.sql, run again, adds them.
@@ -125,6 +146,16 @@ inline constexpr Statements postgresql{
     // place that a VACUUM FULL gave to another row.
     .deleteRun = R"(DELETE FROM "Prehled " WHERE "ctid" = CAST(? AS tid) AND "Prijmeni" = ? )"
                  R"(AND COALESCE("Trida", '') = ? AND COALESCE("CasEnd", '') = ?)",
+    .deleteRunAnswers =
+        R"(DELETE FROM "Odpovedi" WHERE "Odpovedi"."Klic" IN (SELECT "Prehled "."Klic" )"
+        R"(FROM "Prehled " WHERE "Prehled "."ctid" = CAST(? AS tid) )"
+        R"(AND "Prehled "."Prijmeni" = ? AND COALESCE("Prehled "."Trida", '') = ? )"
+        R"(AND COALESCE("Prehled "."CasEnd", '') = ?))",
+    .runKeyPresent = R"(SELECT COUNT(*) FROM "information_schema"."columns" )"
+                     R"(WHERE "table_schema" = current_schema() AND "table_name" = 'Prehled ' )"
+                     R"(AND "column_name" = 'Klic')",
+    // schema-postgresql.sql, run again, adds the field and the table.
+    .addRunKey = nullptr,
     .teacherRights =
         // One privilege per call: a list would ask for any of them, not all.
     R"(SELECT has_table_privilege('"Zaci"', 'UPDATE') )"

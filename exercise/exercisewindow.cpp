@@ -17,6 +17,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <chrono>
+
 QString spokenPrefix(std::int16_t prefixIndex)
 {
     switch (prefixIndex) {
@@ -191,6 +193,8 @@ void ExerciseWindow::showNewProblem()
     prefixList_->setCurrentIndex(-firstListedPrefix);
     answer_->clear();
     answer_->setFocus();
+    // The time an answer took counts from here, however often its confirmation is declined.
+    state_.problemShownAt = std::chrono::steady_clock::now();
 }
 
 void ExerciseWindow::submitAnswer()

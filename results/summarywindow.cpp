@@ -16,7 +16,34 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <cmath>
+
 namespace {
+// The run's answers as the school database keeps them: the given values as the pupil saw
+// them (three decimals), the quantity and the kind of mistake by their numbers.
+QList<SchoolAnswer> schoolAnswers(const QList<AnswerRecord> &answers)
+{
+    const auto shown = [](float mantissa) {
+        return std::round(static_cast<double>(mantissa) * 1000.0) / 1000.0;
+    };
+    QList<SchoolAnswer> rows;
+    rows.reserve(answers.size());
+    for (const AnswerRecord &answer : answers) {
+        rows.append({.order = answer.order,
+                     .quantity = answer.problemKind,
+                     .givenA = shown(answer.mantissaA),
+                     .prefixA = answer.prefixA,
+                     .givenB = shown(answer.mantissaB),
+                     .prefixB = answer.prefixB,
+                     .answer = answer.answerInBaseUnits,
+                     .answerPrefix = answer.answerPrefix,
+                     .right = answer.right,
+                     .mistake = static_cast<std::int32_t>(answer.mistake),
+                     .seconds = answer.seconds});
+    }
+    return rows;
+}
+
 QLabel *makeTallyLabel(QWidget *parent, const QString &name, const QRect &geometry,
                        const QColor &colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
 {
@@ -128,7 +155,8 @@ bool SummaryWindow::storeInSchoolDatabase(const QString &databasePath, const QDa
                                                .className = state_.pupilClass,
                                                .start = state_.runStart,
                                                .correct = state_.correctCount,
-                                               .wrong = state_.wrongCount},
+                                               .wrong = state_.wrongCount,
+                                               .answers = schoolAnswers(state_.answers)},
                                               now);
             }
             // Totals past the program's counters come capped from a server: said so.

@@ -7,9 +7,9 @@
 #include "exercise/quantityformat.h"
 #include "results/reportdecoder.h"
 #include "results/reportencoder.h"
-#include "support/sqlscript.h"
 #include "support/modaldriver.h"
 #include "support/sequencesource.h"
+#include "support/sqlscript.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,6 +27,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <optional>
 
 class WholeRunTest : public QObject
@@ -111,6 +112,32 @@ struct StoredRow
     int right = -1, wrong = -1, type = -1;
 };
 
+// The stored answers of the last run, in their order: order, quantity, first given value and
+// its prefix, the answer's prefix, right, mistake.
+QStringList lastRunAnswers(const QString &path, double *longest)
+{
+    const ScratchConnection check(path, QStringLiteral("answers"));
+    QSqlQuery query(check.db());
+    QStringList rows;
+    if (!query.exec(QStringLiteral(
+            "SELECT o.\"Poradi\", o.\"Velicina\", o.\"HodnotaA\", o.\"PredponaA\", "
+            "o.\"PredponaOdpovedi\", o.\"Spravne\", o.\"Chyba\", o.\"Sekundy\" "
+            "FROM \"Odpovedi\" AS o WHERE o.\"Klic\" = (SELECT \"Klic\" FROM \"Prehled \" "
+            "ORDER BY rowid DESC LIMIT 1) ORDER BY o.\"Poradi\""))) {
+        return {query.lastError().text()};
+    }
+    *longest = -1.0;
+    while (query.next()) {
+        QStringList fields;
+        for (int i = 0; i < 7; ++i) {
+            fields << query.value(i).toString();
+        }
+        rows << fields.join(u' ');
+        *longest = std::max(*longest, query.value(7).toDouble());
+    }
+    return rows;
+}
+
 std::optional<StoredRow> lastRow(const QString &path)
 {
     const ScratchConnection check(path, QStringLiteral("check"));
@@ -169,7 +196,8 @@ void WholeRunTest::schoolServerRun()
                   QCOMPARE(run.state.correctCount, 1);
                   drawsBeforeDecline = run.random.draws();
                   shownProblem = labelText(*start, QStringLiteral("lblHod0"));
-                  typeAnswer(start, correctResult(run.state) * 2);
+                  // the right digits with a prefix one step off
+                  typeAnswer(start, correctResult(run.state) / 1000);
                   clickButton(start, QStringLiteral("cmdJedeme"));
               })
         .then("Zadal", [](QWidget *w) { clickButton(w, QStringLiteral("cmdKonec")); })
@@ -222,6 +250,13 @@ void WholeRunTest::schoolServerRun()
     QCOMPARE(row->date, QDate::currentDate().toString(Qt::ISODate));
     QCOMPARE(row->end.size(), 8);
     QVERIFY(!row->user.isEmpty());
+
+    // Both answers with the run, the problems as shown: the right one with no mistake, the
+    // wrong one with the prefix named (the confirmation declined once is not a third one).
+    double longest = 0.0;
+    QCOMPARE(lastRunAnswers(databasePath_, &longest),
+             (QStringList{"1 0 10.098 0 3 1 0", "2 0 300.069 -1 2 0 1"}));
+    QVERIFY2(longest >= 0.0 && longest < 30.0, qPrintable(QString::number(longest)));
 }
 
 void WholeRunTest::emailRun()

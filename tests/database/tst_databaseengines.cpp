@@ -3,6 +3,7 @@
 // SQLite file and once against the test run's PostgreSQL server (TESILKA_TEST_ENGINE).
 #include "database/schooldatabase.h"
 #include "database/teacherdatabase.h"
+#include "schoolanswers.h"
 #include "support/sqlscript.h"
 #include "support/testserver.h"
 
@@ -23,6 +24,7 @@ private slots:
     void init();
     void pupilsListedAndRunsTotalled();
     void teacherKeepsPupilsAndReports();
+    void answersGoWithTheirRunsWhenRenamedOrDeleted();
     void missingTableIsNamed();
     void twentyPupilsFinishingAtOnceAllLand();
 
@@ -47,6 +49,7 @@ SchoolRun run(const QString &surname, int right, int wrong)
     state.className = QStringLiteral("3A");
     state.correct = right;
     state.wrong = wrong;
+    state.answers = answersFor(right, wrong);
     state.start = QTime(8, 15, 30);
     return state;
 }
@@ -177,6 +180,74 @@ void DatabaseEnginesTest::teacherKeepsPupilsAndReports()
     QCOMPARE(stored.added, 1);
     QCOMPARE(stored.alreadyStored, 1);
     QCOMPARE(teacher->storedReportCount(), 1);
+}
+
+void DatabaseEnginesTest::answersGoWithTheirRunsWhenRenamedOrDeleted()
+{
+    QVERIFY(administer(QStringLiteral(
+        R"(INSERT INTO "Zaci" ("Prijmeni", "Trida") VALUES ('Novák', '3A'), ('Kos', '3A'))")));
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime end(now.date(),
+                        QTime(now.time().hour(), now.time().minute(), now.time().second()));
+    const SchoolDatabase pupil(pupilLocation());
+    const SchoolRun first = run(QStringLiteral("Novák"), 2, 1);
+    pupil.recordRunResult(first, end);
+    pupil.recordRunResult(run(QStringLiteral("Novák"), 1, 0), end);
+    pupil.recordRunResult(run(QStringLiteral("Kos"), 0, 1), end);
+    // A run of a pupil's program from before answers were kept: no key.
+    QVERIFY(administer(QStringLiteral(R"(INSERT INTO "Prehled " ("Prijmeni", "Trida", )"
+                                      R"("Spravne", "Chybne", "CasEnd") VALUES )"
+                                      R"(('Novák', '3A', 5, 5, '07:00:00'))")));
+
+    const auto teacher = TeacherDatabase::open(teacherLocation());
+    const auto scalar = [&](const QString &sql) {
+        QSqlQuery query(teacher->connection());
+        return query.exec(sql) && query.next() ? query.value(0) : QVariant();
+    };
+    // The answers as the teacher reads them, the same on both engines.
+    {
+        QSqlQuery rows(teacher->connection());
+        QVERIFY(rows.exec(QStringLiteral(R"(SELECT %1, o."Trida", o."Datum" FROM "Odpovedi" AS o )"
+                                         R"(JOIN "Prehled " AS p ON p."Klic" = o."Klic" )"
+                                         R"(WHERE p."Spravne" = 2 ORDER BY o."Poradi")")
+                              .arg(QLatin1String(answerFieldsSql))));
+        QStringList expected = answerLines(first.answers);
+        for (QString &line : expected) {
+            line += QStringLiteral(" 3A ") + end.date().toString(QStringLiteral("yyyy-MM-dd"));
+        }
+        QCOMPARE(rowLines(rows, 13), expected);
+    }
+
+    // Renamed with the pupil.
+    qint64 novak = 0;
+    for (const PupilRecord &record : teacher->pupils()) {
+        novak = record.surname == QStringLiteral("Novák") ? record.key : novak;
+    }
+    teacher->updatePupil({novak, QStringLiteral("Nováková"), QStringLiteral("3B")});
+    QCOMPARE(scalar(QStringLiteral(R"(SELECT COUNT(*) FROM "Odpovedi" WHERE "Prijmeni" = )"
+                                   R"('Nováková' AND "Trida" = '3B')"))
+                 .toInt(),
+             4);
+
+    // Deleted with the run: the first run's answers and the keyless run go, the rest stays.
+    const QString key = server_ ? QStringLiteral("ctid") : QStringLiteral("rowid");
+    QList<TeacherDatabase::SchoolRun> doomed;
+    QSqlQuery runs(teacher->connection());
+    QVERIFY(runs.exec(QStringLiteral(R"(SELECT CAST(%1 AS TEXT), "CasEnd" FROM "Prehled " )"
+                                     R"(WHERE "Spravne" IN (2, 5))")
+                          .arg(key)));
+    while (runs.next()) {
+        doomed.append({runs.value(0).toString(), QStringLiteral("Nováková"), QStringLiteral("3B"),
+                       runs.value(1).toString()});
+    }
+    QCOMPARE(doomed.size(), 2);
+    teacher->deleteRuns(doomed, {});
+    QCOMPARE(scalar(QStringLiteral(R"(SELECT COUNT(*) FROM "Prehled ")")).toInt(), 2);
+    QCOMPARE(scalar(QStringLiteral(R"(SELECT COUNT(*) FROM "Odpovedi")")).toInt(), 2);
+    QCOMPARE(scalar(QStringLiteral(R"(SELECT COUNT(*) FROM "Odpovedi" WHERE "Prijmeni" = )"
+                                   R"('Nováková' AND "Spravne" = 1)"))
+                 .toInt(),
+             1);
 }
 
 void DatabaseEnginesTest::missingTableIsNamed()

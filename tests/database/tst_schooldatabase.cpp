@@ -2,7 +2,9 @@
 #include "database/namebuffer.h"
 #include "database/schooldatabase.h"
 #include "database/schoolqueries.h"
+#include "database/teacherdatabase.h"
 
+#include "schoolanswers.h"
 #include "support/sqlscript.h"
 
 #include <QDir>
@@ -13,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUuid>
 
 #include <cstdio>
 #include <functional>
@@ -34,6 +37,8 @@ private slots:
     void appendsOneRowWithAllNineFields();
     void totalsCoverOneExactSurnameAcrossClasses();
     void totalBeyondThirtyTwoBitsIsAnErrorAndStoresNothing();
+    void answersAreStoredWithTheirRunOrNotAtAll();
+    void olderFileKeepsRunsAloneUntilTheTeacherOpensIt();
     void brokenDatabaseIsAClearCzechError_data();
     void brokenDatabaseIsAClearCzechError();
     void missingFileIsNotCreated();
@@ -81,10 +86,16 @@ bool insertRow(const ScratchConnection &db, const QString &surname, const QStrin
                   {surname, className, right, wrong});
 }
 
-qlonglong rowCount(const QString &path)
+qlonglong rowCount(const QString &path, const QString &table = QStringLiteral("Prehled "))
 {
     const ScratchConnection db(path, QStringLiteral("count"));
-    return db.scalar(QStringLiteral(R"(SELECT COUNT(*) FROM "Prehled ")")).toLongLong();
+    return db.scalar(QStringLiteral(R"(SELECT COUNT(*) FROM "%1")").arg(table)).toLongLong();
+}
+
+SchoolRun withAnswers(SchoolRun run)
+{
+    run.answers = answersFor(run.correct, run.wrong);
+    return run;
 }
 
 QString messageOf(const std::function<void()> &operation)
@@ -309,6 +320,97 @@ void SchoolDatabaseTest::totalBeyondThirtyTwoBitsIsAnErrorAndStoresNothing()
                  fractionMessage.contains(QStringLiteral("není celé číslo")),
              qPrintable(fractionMessage));
     QCOMPARE(rowCount(path), 2);
+}
+
+void SchoolDatabaseTest::answersAreStoredWithTheirRunOrNotAtAll()
+{
+    const QString path = createDatabase();
+    QVERIFY(!path.isEmpty());
+    const SchoolRun run =
+        withAnswers(schoolRun(QStringLiteral("Čermák"), QStringLiteral("3A"), 2, 1));
+    SchoolDatabase(path).recordRunResult(run, summaryTime);
+    SchoolDatabase(path).recordRunResult(run, summaryTime);
+    {
+        const ScratchConnection db(path);
+        QSqlQuery keys(db.db());
+        QVERIFY(keys.exec(QStringLiteral(R"(SELECT "Klic" FROM "Prehled " ORDER BY rowid)")));
+        QStringList runKeys;
+        while (keys.next()) {
+            runKeys << keys.value(0).toString();
+            QVERIFY2(!QUuid::fromString(runKeys.last()).isNull(), qPrintable(runKeys.last()));
+        }
+        QCOMPARE(runKeys.size(), 2);
+        QVERIFY(runKeys.at(0) != runKeys.at(1));
+
+        QSqlQuery rows(db.db());
+        QVERIFY(rows.prepare(QStringLiteral(R"(SELECT %1 FROM "Odpovedi" AS o WHERE o."Klic" = ? )"
+                                            R"(AND o."Prijmeni" = 'Čermák' AND o."Trida" = '3A' )"
+                                            R"(AND o."Datum" = '2026-12-05' AND )"
+                                            R"(typeof(o."HodnotaA") = 'real' ORDER BY o."Poradi")")
+                                 .arg(QLatin1String(answerFieldsSql))));
+        rows.addBindValue(runKeys.at(1));
+        QVERIFY(rows.exec());
+        QCOMPARE(rowLines(rows, 11), answerLines(run.answers));
+
+        // Refused once its answers are written (the totals do not fit), and refused halfway
+        // through them: neither leaves its row or any answer.
+        QVERIFY(insertRow(db, QStringLiteral("Kos"), QStringLiteral("3A"),
+                          std::numeric_limits<std::int32_t>::max(), 0));
+        QVERIFY(db.run(QStringLiteral(R"(CREATE TRIGGER "Odmitnuti" BEFORE INSERT ON "Odpovedi" )"
+                                      R"(WHEN NEW."Prijmeni" = 'Novák' AND NEW."Poradi" = 2 )"
+                                      R"(BEGIN SELECT RAISE(ABORT, 'odmítnuto'); END)")));
+    }
+    const QString tooLarge = messageOf([&] {
+        SchoolDatabase(path).recordRunResult(
+            withAnswers(schoolRun(QStringLiteral("Kos"), {}, 1, 1)), summaryTime);
+    });
+    QVERIFY2(tooLarge.contains(QStringLiteral("větší, než program")), qPrintable(tooLarge));
+    const QString refused = messageOf([&] {
+        SchoolDatabase(path).recordRunResult(
+            withAnswers(schoolRun(QStringLiteral("Novák"), {}, 1, 2)), summaryTime);
+    });
+    QVERIFY2(refused.contains(QStringLiteral("odmítnuto")), qPrintable(refused));
+    QCOMPARE(rowCount(path), 3);
+    QCOMPARE(rowCount(path, QStringLiteral("Odpovedi")), 6);
+}
+
+void SchoolDatabaseTest::olderFileKeepsRunsAloneUntilTheTeacherOpensIt()
+{
+    // A file made before answers were kept: no "Odpovedi", no "Klic".
+    const QString path = createDatabase(QStringLiteral("older.db"));
+    QVERIFY(!path.isEmpty());
+    {
+        const ScratchConnection db(path);
+        QVERIFY(db.run(QStringLiteral(R"(DROP TABLE "Odpovedi")")));
+        QVERIFY(db.run(QStringLiteral(R"(ALTER TABLE "Prehled " DROP COLUMN "Klic")")));
+    }
+    const SchoolRun run = withAnswers(schoolRun(QStringLiteral("Kos"), QStringLiteral("3A"), 1, 1));
+    QCOMPARE(SchoolDatabase(path).recordRunResult(run, summaryTime).totalCorrect, 1);
+    {
+        const ScratchConnection db(path);
+        QCOMPARE(db.scalar(QStringLiteral(R"(SELECT COUNT(*) FROM "sqlite_master" )"
+                                          R"(WHERE "name" = 'Odpovedi')"))
+                     .toInt(),
+                 0);
+    }
+    QCOMPARE(rowCount(path), 1);
+
+    // The teacher's program adds the field, the table and its indexes; the earlier run keeps
+    // no key and no answers, the next one has both.
+    (void)TeacherDatabase::open(DatabaseLocation::sqliteFile(path));
+    (void)TeacherDatabase::open(DatabaseLocation::sqliteFile(path)); // and again changes nothing
+    QCOMPARE(SchoolDatabase(path).recordRunResult(run, summaryTime).totalCorrect, 2);
+    const ScratchConnection db(path);
+    QCOMPARE(db.scalar(QStringLiteral(R"(SELECT group_concat("name", ' ') FROM )"
+                                      R"((SELECT "name" FROM "sqlite_master" WHERE "type" = )"
+                                      R"('index' AND "tbl_name" = 'Odpovedi' ORDER BY "name"))"))
+                 .toString(),
+             QStringLiteral("OdpovediKlic OdpovediTridaZak"));
+    QCOMPARE(db.scalar(QStringLiteral(R"(SELECT group_concat(COALESCE(length("Klic"), 0), ' ') )"
+                                      R"(FROM "Prehled ")"))
+                 .toString(),
+             QStringLiteral("0 36"));
+    QCOMPARE(db.scalar(QStringLiteral(R"(SELECT COUNT(*) FROM "Odpovedi")")).toInt(), 2);
 }
 
 void SchoolDatabaseTest::brokenDatabaseIsAClearCzechError_data()

@@ -8,6 +8,7 @@
 #include "database/teacherdatabase.h"
 #include "results/reportencoder.h"
 #include "results/summarywindow.h"
+#include "schoolanswers.h"
 #include "support/modaldriver.h"
 #include "support/sequencesource.h"
 #include "support/sqlscript.h"
@@ -15,6 +16,7 @@
 
 #include <QFile>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -61,6 +63,7 @@ SchoolRun novaksRun(int right = 1, int wrong = 0)
     run.start = QTime::currentTime().addSecs(-600);
     run.correct = right;
     run.wrong = wrong;
+    run.answers = answersFor(right, wrong);
     return run;
 }
 
@@ -113,6 +116,12 @@ void SchoolServerTest::pupilLoginCannotRewriteResults()
               QStringLiteral(R"(DELETE FROM "Prehled ")"),
               QStringLiteral(R"(SELECT * FROM "Prehled ")"),
               QStringLiteral(R"(SELECT * FROM "Zpravy")"),
+              QStringLiteral(R"(SELECT * FROM "Odpovedi")"),
+              QStringLiteral(R"(DELETE FROM "Odpovedi")"),
+              QStringLiteral(R"(INSERT INTO "Odpovedi" ("Klic", "Poradi", "Velicina", )"
+                             R"("HodnotaA", "PredponaA", "HodnotaB", "PredponaB", "Odpoved", )"
+                             R"("PredponaOdpovedi", "Spravne", "Chyba", "Sekundy", "Prijmeni") )"
+                             R"(VALUES ('k', 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 'Novák'))"),
               QStringLiteral(R"(INSERT INTO "Zaci" ("Prijmeni", "Trida") VALUES ('X', 'Y'))"),
               // the checked function is the only door
               QStringLiteral(R"(INSERT INTO "Prehled " ("Prijmeni", "Trida") VALUES ('Novák', )"
@@ -214,7 +223,12 @@ void SchoolServerTest::sqliteFileCopiedToServer()
         QVERIFY(db.run(
             QStringLiteral(R"(INSERT INTO "Zaci" VALUES ('Šťastná', '3.A'), ('Žák', '3.A'); )")));
         QVERIFY(db.run(QStringLiteral(R"(INSERT INTO "Prehled " VALUES ('Šťastná', '3.A', 7, 2, )"
-                                      R"('08:15:30', '08:40:00', '2025-11-03', 'jan', 1))")));
+                                      R"('08:15:30', '08:40:00', '2025-11-03', 'jan', 1, 'k1'))")));
+        // More answers than one statement of the copy takes.
+        QVERIFY(db.run(QStringLiteral(
+            R"(INSERT INTO "Odpovedi" WITH RECURSIVE "n"("i") AS (SELECT 1 UNION ALL SELECT )"
+            R"("i" + 1 FROM "n" WHERE "i" < 1203) SELECT 'k1', "i", "i" % 3, 1.5, 0, 2.25, -1, )"
+            R"("i" * 0.001, -1, "i" % 2, 0, "i" / 8.0, 'Šťastná', '3.A', '2025-11-03' FROM "n")")));
         QVERIFY(db.run(QStringLiteral(
             R"(INSERT INTO "Zpravy" ("Student", "Trida", "Od", "Do", "Odpovedi", "Spravne", )"
             R"("Chybne", "Text", "Blok", "Puvodni", "Vlozeno", "ZakPrijmeni", "ZakTrida", )"
@@ -245,24 +259,58 @@ void SchoolServerTest::sqliteFileCopiedToServer()
     QCOMPARE(check.value(3).toString(), QStringLiteral("Žák")); // the teacher's choice goes along
     QCOMPARE(check.value(4).toInt(), 1);
     QCOMPARE(teacher->pupils().constFirst().surname, QStringLiteral("Šťastná"));
+    QVERIFY(check.exec(QStringLiteral(R"(SELECT p."Klic", COUNT(*), SUM(o."Odpoved"), )"
+                                      R"(SUM(o."Sekundy"), MAX(o."Poradi") FROM "Odpovedi" AS o )"
+                                      R"(JOIN "Prehled " AS p ON p."Klic" = o."Klic" )"
+                                      R"(GROUP BY p."Klic")")));
+    QVERIFY(check.next());
+    QCOMPARE(check.value(0).toString(), QStringLiteral("k1"));
+    QCOMPARE(check.value(1).toInt(), 1203);
+    QCOMPARE(check.value(2).toDouble(), 1203 * 1204 / 2 * 0.001);
+    QCOMPARE(check.value(3).toDouble(), 1203 * 1204 / 2 / 8.0);
+    QCOMPARE(check.value(4).toInt(), 1203);
 
     // A second copy would double the history: refused, and the server keeps what it has.
     const QString again = failureOf([&] { (void)copySchoolDatabase(file, *teacher); });
     QVERIFY2(again.contains(QStringLiteral("už jsou žáci")), qPrintable(again));
     QCOMPARE(count(database_, QStringLiteral("Zaci")), 2);
+
+    // A file from before answers were kept is copied without them.
+    {
+        const ScratchConnection db(file, QStringLiteral("source"));
+        QVERIFY(db.run(QStringLiteral(R"(DROP TABLE "Odpovedi")")));
+        QVERIFY(db.run(QStringLiteral(R"(ALTER TABLE "Prehled " DROP COLUMN "Klic")")));
+    }
+    QString error;
+    const QString older = testserver::createDatabase(error);
+    QVERIFY2(!older.isEmpty(), qPrintable(error));
+    const CopyResult olderCopy = copySchoolDatabase(
+        file, *TeacherDatabase::open(testserver::location(older, QStringLiteral("ucitel"))));
+    QCOMPARE(olderCopy.runs, 1);
+    QCOMPARE(count(older, QStringLiteral("Odpovedi")), 0);
 }
 
 void SchoolServerTest::olderServerIsUpgradedByTheAdministrator()
 {
     // A server set up before reports belonged to pupils: the teacher may not alter its tables.
+    // Nor answers were kept.
     QVERIFY(testserver::psql(database_, QStringLiteral(R"(DROP INDEX "ZpravyZak"; )"
                                                        R"(ALTER TABLE "Zpravy" DROP COLUMN )"
                                                        R"("ZakPrijmeni", DROP COLUMN "ZakTrida", )"
-                                                       R"(DROP COLUMN "Prirazeno")"))
+                                                       R"(DROP COLUMN "Prirazeno"; )"
+                                                       R"(DROP FUNCTION "tesilka_zapis"(text, )"
+                                                       R"(text, integer, integer, text, text, )"
+                                                       R"(text, text, integer, jsonb); )"
+                                                       R"(DROP TABLE "Odpovedi"; ALTER TABLE )"
+                                                       R"("Prehled " DROP COLUMN "Klic")"))
                 .isEmpty());
     const DatabaseLocation teacher = testserver::location(database_, QStringLiteral("ucitel"));
+    const DatabaseLocation pupil = testserver::location(database_, QStringLiteral("zak"));
     const QString refused = failureOf([&] { (void)TeacherDatabase::open(teacher); });
     QVERIFY2(refused.contains(QStringLiteral("schema-postgresql.sql")), qPrintable(refused));
+    // The pupils practise in e-mail mode until then.
+    const QString signIn = failureOf([&] { (void)SchoolDatabase(pupil.path).loadPupilList(); });
+    QVERIFY2(signIn.contains(QStringLiteral("schema-postgresql.sql")), qPrintable(signIn));
     for (int run = 0; run < 2; ++run) { // the script may run twice
         QCOMPARE(testserver::psql(
                      database_,
@@ -270,6 +318,11 @@ void SchoolServerTest::olderServerIsUpgradedByTheAdministrator()
                  QString());
     }
     QCOMPARE(failureOf([&] { (void)TeacherDatabase::open(teacher); }), QString());
+    QCOMPARE(SchoolDatabase(pupil.path)
+                 .recordRunResult(novaksRun(2, 1), QDateTime::currentDateTime())
+                 .totalCorrect,
+             6);
+    QCOMPARE(count(database_, QStringLiteral("Odpovedi")), 3);
 }
 
 void SchoolServerTest::onePupilCannotLockOutOrPoisonTheSchool()
@@ -326,6 +379,58 @@ void SchoolServerTest::onePupilCannotLockOutOrPoisonTheSchool()
              QStringLiteral("TS004"));
     QCOMPARE(call(QStringLiteral("Novák"), 1, 0, now, QStringLiteral("2099-01-01"), 1),
              QStringLiteral("TS005"));
+    // A pupil's program from before answers were kept stores its run as before.
+    QCOMPARE(call(QStringLiteral("Novák"), 1, 0, now, today, 1), QStringLiteral("taken"));
+
+    // Answers that do not fit the run or each other are refused, and nothing is written.
+    const QString good = QStringLiteral(
+        R"({"Poradi": 1, "Velicina": 0, "HodnotaA": 1.5, "PredponaA": 0, "HodnotaB": 2, )"
+        R"("PredponaB": 0, "Odpoved": 3, "PredponaOdpovedi": 0, "Spravne": 1, "Chyba": 0, )"
+        R"("Sekundy": 4})");
+    const auto answered = [&](int right, int wrong, const QString &answers) {
+        return refusedWith(QStringLiteral(R"(SELECT * FROM "tesilka_zapis"('Novák', '3A', %1, )"
+                                          R"(%2, '%3', '%4', '%5', 'zak', 1, '%6'))")
+                               .arg(right)
+                               .arg(wrong)
+                               .arg(start, now, today, answers));
+    };
+    const auto withField = [&](const QString &field, const QString &value) {
+        QString changed = good;
+        changed.replace(QRegularExpression(QStringLiteral(R"("%1": [^,}]+)").arg(field)),
+                        QStringLiteral(R"("%1": %2)").arg(field, value));
+        return u'[' + changed + u']';
+    };
+    QCOMPARE(answered(1, 0, u'[' + good + u']'), QStringLiteral("taken"));
+    const qlonglong answersBefore = count(database_, QStringLiteral("Odpovedi"));
+    const struct
+    {
+        int right, wrong;
+        QString answers;
+    } misfits[] = {
+        {1, 1, u'[' + good + u']'},                            // one answer short
+        {2, 0, u'[' + good + u',' + good + u']'},              // one order twice
+        {0, 1, u'[' + good + u']'},                            // right, counted wrong
+        {1, 0, withField(QStringLiteral("Poradi"), "2")},      // not numbered from 1
+        {1, 0, withField(QStringLiteral("Velicina"), "3")},    // no such quantity
+        {1, 0, withField(QStringLiteral("PredponaA"), "4")},   // no such prefix
+        {1, 0, withField(QStringLiteral("Chyba"), "2")},       // a right answer with a mistake
+        {1, 0, withField(QStringLiteral("Odpoved"), "1e400")}, // past double precision
+        {1, 0, withField(QStringLiteral("HodnotaB"), "0")},
+        {1, 0, withField(QStringLiteral("Sekundy"), "-1")},
+        {1, 0, withField(QStringLiteral("Poradi"), R"("první")")},
+        {1, 0, withField(QStringLiteral("Spravne"), "null")},
+        {0, 0, QStringLiteral("{}")},
+    };
+    for (const auto &misfit : misfits) {
+        QCOMPARE(answered(misfit.right, misfit.wrong, misfit.answers), QStringLiteral("TS007"));
+    }
+    QCOMPARE(count(database_, QStringLiteral("Odpovedi")), answersBefore);
+    SchoolRun unanswered = novaksRun();
+    unanswered.answers.clear();
+    const QString misfit =
+        failureOf([&] { (void)school.recordRunResult(unanswered, QDateTime::currentDateTime()); });
+    QVERIFY2(misfit.contains(QStringLiteral("záznam jednotlivých odpovědí")), qPrintable(misfit));
+
     SchoolRun stranger = novaksRun();
     stranger.surname = QString(10000, u'x');
     const QString refused =
@@ -348,7 +453,7 @@ void SchoolServerTest::onePupilCannotLockOutOrPoisonTheSchool()
     const RunTotals capped = school.recordRunResult(novaksRun(), QDateTime::currentDateTime());
     QVERIFY(capped.capped);
     QCOMPARE(capped.totalCorrect, std::numeric_limits<std::int32_t>::max());
-    QCOMPARE(count(database_, QStringLiteral("Prehled ")), 5);
+    QCOMPARE(count(database_, QStringLiteral("Prehled ")), 7);
 
     // A login that holds every slot it may have: the next one is told the server is full.
     QVERIFY(testserver::psql(database_, QStringLiteral("ALTER ROLE zak_zly CONNECTION LIMIT 1"))
