@@ -584,10 +584,22 @@ QList<ProgressPoint> ResultsDatabase::progress(const ResultFilter &filter,
     return points;
 }
 
+namespace {
+
+// The classes of the school runs by a loose scan of the index "PrehledTridaZak": each step
+// jumps to the next class, a few dozen index lookups instead of reading every run.
+constexpr const char *runClasses =
+    R"("T"("Trida") AS (SELECT MIN("Trida") FROM "Prehled " UNION ALL )"
+    R"(SELECT (SELECT MIN("Prehled "."Trida") FROM "Prehled " WHERE "Prehled "."Trida" > "T"."Trida") )"
+    R"(FROM "T" WHERE "T"."Trida" IS NOT NULL))";
+
+} // namespace
+
 QStringList ResultsDatabase::classes() const
 {
     Sql sql;
-    sql << R"(SELECT "Prehled "."Trida" FROM "Prehled " GROUP BY "Prehled "."Trida" )"
+    sql << "WITH RECURSIVE " << runClasses
+        << R"( SELECT "T"."Trida" FROM "T" WHERE "T"."Trida" IS NOT NULL )"
         << R"(UNION SELECT "Zpravy"."ZakTrida" FROM "Zpravy" )"
         << R"(UNION SELECT "Zaci"."Trida" FROM "Zaci")";
     QStringList list;
@@ -606,11 +618,21 @@ QList<std::pair<QString, QString>> ResultsDatabase::pupils(const QString &classN
 {
     ResultFilter filter;
     filter.className = className;
-    const auto &s = resultsql::statementsFor(database_.location().engine);
     Sql sql;
-    sql << R"(SELECT "Prehled "."Prijmeni", "Prehled "."Trida" FROM "Prehled ")";
-    sql.append(whereClause(s, Table::School, filter));
-    sql << R"( GROUP BY "Prehled "."Trida", "Prehled "."Prijmeni" UNION )"
+    // The classes, then within each class from one surname to the next, both over the index.
+    sql << "WITH RECURSIVE ";
+    if (className.isEmpty()) {
+        sql << runClasses;
+    } else {
+        sql << R"("T"("Trida") AS (SELECT MIN("Trida") FROM "Prehled " WHERE "Trida" = ?))";
+        sql.values << className;
+    }
+    sql << R"(, "Z"("Trida", "Prijmeni") AS (SELECT "T"."Trida", (SELECT MIN("Prehled "."Prijmeni") )"
+        << R"(FROM "Prehled " WHERE "Prehled "."Trida" = "T"."Trida") FROM "T" )"
+        << R"(WHERE "T"."Trida" IS NOT NULL UNION ALL SELECT "Z"."Trida", )"
+        << R"((SELECT MIN("Prehled "."Prijmeni") FROM "Prehled " WHERE "Prehled "."Trida" = "Z"."Trida" )"
+        << R"(AND "Prehled "."Prijmeni" > "Z"."Prijmeni") FROM "Z" WHERE "Z"."Prijmeni" IS NOT NULL) )"
+        << R"(SELECT "Z"."Prijmeni", "Z"."Trida" FROM "Z" WHERE "Z"."Prijmeni" IS NOT NULL UNION )"
         << R"(SELECT "Zaci"."Prijmeni", "Zaci"."Trida" FROM "Zaci")";
     sql.append(*listClause(filter));
     QList<std::pair<QString, QString>> list;
@@ -622,4 +644,13 @@ QList<std::pair<QString, QString>> ResultsDatabase::pupils(const QString &classN
     sortInCzechOrder(list, &std::pair<QString, QString>::first,
                      &std::pair<QString, QString>::second);
     return list;
+}
+
+const ResultsDatabase::FilterLists &ResultsDatabase::filterLists() const
+{
+    if (!filterLists_) {
+        FilterLists lists{classes(), pupils(QString())};
+        filterLists_ = std::move(lists);
+    }
+    return *filterLists_;
 }

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 
 class TeacherDatabase;
@@ -173,7 +174,19 @@ public:
     [[nodiscard]] QStringList classes() const;
     [[nodiscard]] QList<std::pair<QString, QString>> pupils(const QString &className) const;
 
+    // The filter bars' lists, read once and shared by every bar until forgetFilterLists():
+    // each read scans the indexes of the whole school.
+    struct FilterLists
+    {
+        QStringList classes;
+        QList<std::pair<QString, QString>> pupils; // of every class, in Czech order
+    };
+    [[nodiscard]] const FilterLists &filterLists() const;
+    // The database changed: the next filterLists() reads them again.
+    void forgetFilterLists() { filterLists_.reset(); }
+
 private:
     struct Collation;
     const TeacherDatabase &database_;
+    mutable std::optional<FilterLists> filterLists_;
 };

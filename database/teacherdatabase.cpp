@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSet>
@@ -24,6 +25,10 @@
 #include <filesystem>
 #include <optional>
 #include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -111,9 +116,12 @@ class WriteTransaction
 {
 public:
     WriteTransaction(const QSqlDatabase &db, const teachersql::Statements &sql, Action action,
-                     const DatabaseLocation &path)
+                     const DatabaseLocation &path, bool readOnly)
         : db_(db)
     {
+        if (readOnly) {
+            fail(action, path, tr("databáze je otevřená jen pro čtení"));
+        }
         QSqlQuery begin(db_);
         if (!begin.exec(QString::fromUtf8(sql.beginWrite))) {
             failWith(action, path, begin.lastError());
@@ -166,6 +174,15 @@ QString alreadyThere(const QString &surname, const QString &className)
 
 std::atomic<quint64> nextConnection{0};
 
+bool isWritablePath(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
+#else
+    return QFileInfo(path).isWritable();
+#endif
+}
+
 } // namespace
 
 TeacherDatabase::TeacherDatabase(DatabaseLocation location)
@@ -193,9 +210,25 @@ void TeacherDatabase::connect()
     if (!location_.isServer() && QFileInfo(location_.path).isDir()) {
         fail(Action::Open, location_, tr("je to složka, ne soubor"));
     }
+    // A file or folder the teacher may not write (a colleague's share, a copy from a CD) is
+    // opened to be read, and said so, rather than failing at the first store. SQLite needs the
+    // folder too, for its journal. The access check is the kernel's own: it also refuses root
+    // an immutable file (chattr +i), which permission bits do not.
+    if (!location_.isServer() && QFileInfo::exists(location_.path)) {
+        const QFileInfo file(location_.path);
+        readOnly_ =
+            !isWritablePath(file.absoluteFilePath()) || !isWritablePath(file.absolutePath());
+    }
     DatabaseFailure failure;
     if (!openDatabaseConnection(connectionName_, location_, busyTimeout_, failure)) {
         fail(Action::Open, location_, failure.cause, failure.detail);
+    }
+    if (readOnly_) {
+        // SQLite itself then refuses any write that slipped past this layer.
+        QSqlQuery queryOnly(connection());
+        if (!queryOnly.exec(QString::fromUtf8(teachersql::sqliteQueryOnly))) {
+            failWith(Action::Open, location_, queryOnly.lastError());
+        }
     }
 }
 
@@ -204,10 +237,19 @@ void TeacherDatabase::checkAndUpgrade()
     const DatabaseLocation &path = location_;
     const QSqlDatabase db = connection();
     const auto &sql = teachersql::statementsFor(location_.engine);
-    // A write transaction from the start: a file that is read-only or held locked by a
-    // pupil's machine is found now, not at the first save.
-    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), Action::Open,
-                                 path);
+    // A write transaction from the start: a file held locked by a pupil's machine is found
+    // now, not at the first save. A file that cannot be written is only read: nothing begun.
+    std::optional<WriteTransaction> transaction;
+    if (!readOnly_) {
+        transaction.emplace(db, teachersql::statementsFor(location_.engine), Action::Open, path,
+                            false);
+    }
+    const auto upgrading = [&] {
+        if (readOnly_) {
+            fail(Action::Open, path,
+                 tr("databáze je otevřená jen pro čtení a je starší verze: nelze ji doplnit"));
+        }
+    };
 
     const auto hasTable = [&](const QString &name) {
         QSqlQuery query = prepared(db, sql.tableExists, Action::Open, path);
@@ -257,6 +299,7 @@ void TeacherDatabase::checkAndUpgrade()
     check(sql.selectPupils);
 
     if (!hasTable(QStringLiteral("Zpravy"))) {
+        upgrading();
         // The statements of the shipped schema that make the reports table, and no others.
         for (const QString &statement : splitSqlStatements(QString::fromUtf8(schoolSchemaSql))) {
             if (statement.contains(QStringLiteral("\"Zpravy\""))) {
@@ -276,6 +319,7 @@ void TeacherDatabase::checkAndUpgrade()
             if (*sql.addReportColumns == nullptr) {
                 fail(Action::Open, path, olderServer);
             }
+            upgrading();
             for (const char *const *add = sql.addReportColumns; *add != nullptr; ++add) {
                 QSqlQuery alter(db);
                 if (!alter.exec(QString::fromUtf8(*add))) {
@@ -301,6 +345,7 @@ void TeacherDatabase::checkAndUpgrade()
             if (sql.addRunKey == nullptr) {
                 fail(Action::Open, path, olderServer);
             }
+            upgrading();
             if (!hasKey) {
                 QSqlQuery alter(db);
                 if (!alter.exec(QString::fromUtf8(sql.addRunKey))) {
@@ -323,7 +368,9 @@ void TeacherDatabase::checkAndUpgrade()
     }
     check(schoolsql::insertKeyedRun);
     check(schoolsql::insertAnswer);
-    transaction.commit(Action::Open, path);
+    if (transaction) {
+        transaction->commit(Action::Open, path);
+    }
 }
 
 std::unique_ptr<TeacherDatabase> TeacherDatabase::open(const DatabaseLocation &location)
@@ -407,7 +454,8 @@ ReportStoreResult TeacherDatabase::storeReports(const QList<ReportRow> &reports,
     const DatabaseLocation &path = location_;
     const QSqlDatabase db = connection();
     ReportStoreResult result;
-    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
+    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path,
+                                 readOnly_);
     {
         const auto &sql = teachersql::statementsFor(location_.engine);
         QSqlQuery insert = prepared(db, sql.insertReport, action, path);
@@ -513,10 +561,15 @@ QList<UnassignedReport> TeacherDatabase::unassignedReports() const
 
 int TeacherDatabase::linkReports(const QList<ReportLink> &links) const
 {
+    // The matching done on opening is the program's, not the teacher's: a file that cannot be
+    // written is left as it is, with no warning that nobody asked for.
+    if (readOnly_) {
+        return 0;
+    }
     constexpr Action action = Action::ChangeReports;
     const QSqlDatabase db = connection();
     const auto &sql = teachersql::statementsFor(location_.engine);
-    WriteTransaction transaction(db, sql, action, location_);
+    WriteTransaction transaction(db, sql, action, location_, readOnly_);
     int linked = 0;
     {
         QSqlQuery link = prepared(db, sql.linkReport, action, location_);
@@ -548,7 +601,7 @@ int TeacherDatabase::assignReports(const QStringList &blocks, const QString &sur
              tr("žák %1 ze třídy %2 v seznamu žáků není")
                  .arg(quotedName(surname), quotedName(className)));
     }
-    WriteTransaction transaction(db, sql, action, location_);
+    WriteTransaction transaction(db, sql, action, location_, readOnly_);
     int changed = 0;
     {
         QSqlQuery assign = prepared(db, sql.assignReport, action, location_);
@@ -569,7 +622,7 @@ int TeacherDatabase::deleteReports(const QStringList &blocks) const
     constexpr Action action = Action::ChangeReports;
     const QSqlDatabase db = connection();
     const auto &sql = teachersql::statementsFor(location_.engine);
-    WriteTransaction transaction(db, sql, action, location_);
+    WriteTransaction transaction(db, sql, action, location_, readOnly_);
     int deleted = 0;
     {
         QSqlQuery remove = prepared(db, sql.deleteReport, action, location_);
@@ -589,7 +642,7 @@ void TeacherDatabase::deleteRuns(const QList<SchoolRun> &runs,
     constexpr Action action = Action::DeleteRuns;
     const QSqlDatabase db = connection();
     const auto &sql = teachersql::statementsFor(location_.engine);
-    WriteTransaction transaction(db, sql, action, location_);
+    WriteTransaction transaction(db, sql, action, location_, readOnly_);
     {
         QSqlQuery remove = prepared(db, sql.deleteRun, action, location_);
         QSqlQuery removeAnswers = prepared(db, sql.deleteRunAnswers, action, location_);
@@ -668,7 +721,8 @@ qint64 TeacherDatabase::addPupil(const QString &surname, const QString &classNam
         }
     }
     const QSqlDatabase db = connection();
-    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
+    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path,
+                                 readOnly_);
     qint64 key = 0;
     {
         QSqlQuery insert =
@@ -704,7 +758,7 @@ void TeacherDatabase::updatePupil(const PupilRecord &pupil) const
     }
     const QSqlDatabase db = connection();
     const auto &sql = teachersql::statementsFor(location_.engine);
-    WriteTransaction transaction(db, sql, action, path);
+    WriteTransaction transaction(db, sql, action, path, readOnly_);
     {
         QSqlQuery update = prepared(db, sql.updatePupil, action, path);
         update.addBindValue(pupil.surname);
@@ -741,7 +795,7 @@ void TeacherDatabase::deletePupil(qint64 key) const
         }
     }
     const auto &sql = teachersql::statementsFor(location_.engine);
-    WriteTransaction transaction(db, sql, action, path);
+    WriteTransaction transaction(db, sql, action, path, readOnly_);
     {
         QSqlQuery remove = prepared(db, sql.deletePupil, action, path);
         remove.addBindValue(key);
@@ -785,7 +839,8 @@ PupilImportResult TeacherDatabase::importPupils(const QList<NewPupil> &rows) con
     const QSqlDatabase db = connection();
     PupilImportResult result;
     // Read under the write lock, so that the duplicates found are the ones really there.
-    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path);
+    WriteTransaction transaction(db, teachersql::statementsFor(location_.engine), action, path,
+                                 readOnly_);
     {
         QSet<PupilKey> stored;
         QSqlQuery select =

@@ -116,6 +116,9 @@ public:
     // True when open() had to add "Zpravy" to an older file, or its fields for the pupil.
     [[nodiscard]] bool addedReportsTable() const { return addedReportsTable_; }
     [[nodiscard]] bool addedReportFields() const { return addedReportFields_; }
+    // True when the file or its folder cannot be written: it was opened to be read, nothing
+    // was added to it, and every write fails with "databáze je otevřená jen pro čtení".
+    [[nodiscard]] bool isReadOnly() const { return readOnly_; }
     // The live connection, for read-only views over statements of this layer.
     [[nodiscard]] QSqlDatabase connection() const;
 
@@ -132,7 +135,7 @@ public:
     reportAssignments(const QStringList &blocks) const;
     [[nodiscard]] QList<UnassignedReport> unassignedReports() const;
     // Links reports of nobody's that the teacher has not decided on; returns how many got a
-    // pupil. One transaction.
+    // pupil. One transaction; a read-only database links none.
     // NOLINTNEXTLINE(modernize-use-nodiscard): the write alone is a use
     int linkReports(const QList<ReportLink> &links) const;
     // The teacher's decision, kept from now on: the blocks belong to this pupil (an empty
@@ -179,5 +182,6 @@ private:
     QString connectionName_;
     bool addedReportsTable_ = false;
     bool addedReportFields_ = false;
+    bool readOnly_ = false;
     std::chrono::milliseconds busyTimeout_{5000};
 };

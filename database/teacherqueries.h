@@ -179,4 +179,7 @@ inline const Statements &statementsFor(DatabaseLocation::Engine engine)
     return sqlite;
 }
 
+// A file opened to be read: SQLite refuses every write on this connection.
+constexpr const char *sqliteQueryOnly = "PRAGMA query_only = ON";
+
 } // namespace teachersql

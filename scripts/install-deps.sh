@@ -11,6 +11,8 @@ packages=(
   libqt6sql6-psql libpq-dev libsqlite3-dev postgresql
   # the school's certificates for the server's pupils (the tests' server uses them too)
   openssl
+  # chattr: a database file that even root may not write, for the read-only tests
+  e2fsprogs
   fonts-liberation sqlite3 qt6-translations-l10n locales
   # the teacher's results: the progress chart (Qt Charts needs Qt's OpenGL module to build
   # against), and a check of the printed PDF

@@ -76,6 +76,10 @@ int runDecodeCommand(const QStringList &files, QIODevice &out, QIODevice &err)
                                .arg(shown, QString::number(reading.unreadableMessages)));
             status = 2;
         }
+        for (const QString &problem : reading.messageProblems) {
+            writeLine(err, tr("%1: %2").arg(shown, problem));
+            status = 2;
+        }
         if (reading.reports.isEmpty()) {
             writeLine(err, reading.kind == MailSourceReader::Kind::Maildir
                                ? tr("%1: ve složce není žádná zpráva").arg(shown)

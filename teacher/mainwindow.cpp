@@ -267,6 +267,10 @@ bool MainWindow::confirmUnstoredReports()
 
 void MainWindow::databaseChanged()
 {
+    // The bars read the lists again once, together, when they are next shown.
+    if (results_ != nullptr) {
+        results_->forgetFilterLists();
+    }
     for (ResultPage *page :
          {static_cast<ResultPage *>(resultsPage_), static_cast<ResultPage *>(summaryPage_),
           static_cast<ResultPage *>(progressPage_)}) {
@@ -442,8 +446,13 @@ void MainWindow::updateTitle()
     }
     const DatabaseLocation &location = database_->location();
     const QString path = location.displayName();
-    setWindowTitle(
-        tr("%1 – Tesilka – učitel").arg(location.isServer() ? path : QFileInfo(path).fileName()));
+    const QString shown = location.isServer() ? path : QFileInfo(path).fileName();
+    if (database_->isReadOnly()) {
+        setWindowTitle(tr("%1 (jen pro čtení) – Tesilka – učitel").arg(shown));
+        databaseLabel_->setText(tr("Databáze: %1 (jen pro čtení)").arg(path));
+        return;
+    }
+    setWindowTitle(tr("%1 – Tesilka – učitel").arg(shown));
     databaseLabel_->setText(tr("Databáze: %1").arg(path));
 }
 

@@ -68,7 +68,11 @@ PupilsPage::PupilsPage(QWidget *parent)
 
     auto *buttons = new QHBoxLayout;
     for (QAction *action : {addAction_, editAction_, deleteAction_, importAction_, exportAction_}) {
-        buttons->addWidget(buttonFor(action, this));
+        QPushButton *button = buttonFor(action, this);
+        // A change refused by a read-only database says why on its button.
+        connect(action, &QAction::changed, button,
+                [button, action] { button->setToolTip(action->toolTip()); });
+        buttons->addWidget(button);
     }
     buttons->addStretch();
 
@@ -122,9 +126,16 @@ int PupilsPage::currentRow() const
 void PupilsPage::updateActions()
 {
     const bool open = database_ != nullptr;
-    const bool chosen = open && currentRow() >= 0;
-    addAction_->setEnabled(open);
-    importAction_->setEnabled(open);
+    const bool writable = open && !database_->isReadOnly();
+    const bool chosen = writable && currentRow() >= 0;
+    const QString why = open && !writable ? tr("Databáze je otevřená jen pro čtení: do souboru "
+                                               "nelze zapisovat.")
+                                          : QString();
+    for (QAction *action : {addAction_, editAction_, deleteAction_, importAction_}) {
+        action->setToolTip(why.isEmpty() ? action->statusTip() : why);
+    }
+    addAction_->setEnabled(writable);
+    importAction_->setEnabled(writable);
     exportAction_->setEnabled(open && model_->rowCount() > 0);
     editAction_->setEnabled(chosen);
     deleteAction_->setEnabled(chosen);

@@ -133,14 +133,21 @@ ReportsPage::ReportsPage(QWidget *parent)
     summary_->setAccessibleName(tr("Souhrn seznamu"));
 
     auto *buttons = new QHBoxLayout;
+    // A write refused by a read-only database says why on its button.
+    const auto withReason = [this](QAction *action) {
+        QPushButton *button = buttonFor(action, this);
+        connect(action, &QAction::changed, button,
+                [button, action] { button->setToolTip(action->toolTip()); });
+        return button;
+    };
     for (QAction *action :
          {pasteAction_, openFilesAction_, openFolderAction_, storeAction_, clearAction_}) {
-        buttons->addWidget(buttonFor(action, this));
+        buttons->addWidget(withReason(action));
     }
     buttons->addStretch();
     auto *ownerButtons = new QHBoxLayout;
     for (QAction *action : {assignAction_, deleteAction_, loadUnassignedAction_}) {
-        ownerButtons->addWidget(buttonFor(action, this));
+        ownerButtons->addWidget(withReason(action));
     }
     ownerButtons->addStretch();
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -306,6 +313,9 @@ void ReportsPage::addFiles(const QStringList &paths)
                 shownPath,
                 czechCount(reading.unreadableMessages, tr("%1 e-mail nelze přečíst"),
                            tr("%1 e-maily nelze přečíst"), tr("%1 e-mailů nelze přečíst"))));
+        }
+        for (const QString &problem : reading.messageProblems) {
+            unreadable.append(tr("%1 (%2)").arg(shownPath, problem));
         }
         const bool isFolder = reading.kind == MailSourceReader::Kind::Maildir;
         (isFolder ? folders : files) += 1;
@@ -622,7 +632,14 @@ void ReportsPage::clearList()
 
 void ReportsPage::updateActions()
 {
-    storeAction_->setEnabled(database_ != nullptr && model_->unstoredGoodCount() > 0);
+    const bool readOnly = database_ != nullptr && database_->isReadOnly();
+    const QString why = readOnly ? tr("Databáze je otevřená jen pro čtení: do souboru nelze "
+                                      "zapisovat.")
+                                 : QString();
+    for (QAction *action : {storeAction_, assignAction_, deleteAction_}) {
+        action->setToolTip(why.isEmpty() ? action->statusTip() : why);
+    }
+    storeAction_->setEnabled(database_ != nullptr && !readOnly && model_->unstoredGoodCount() > 0);
     clearAction_->setEnabled(model_->rowCount() > 0);
     const QList<int> rows = selectedRows();
     const bool good =
@@ -630,8 +647,8 @@ void ReportsPage::updateActions()
     const bool stored = std::any_of(rows.begin(), rows.end(), [this](int row) {
         return !model_->isBad(row) && model_->isStored(row);
     });
-    assignAction_->setEnabled(database_ != nullptr && good);
-    deleteAction_->setEnabled(database_ != nullptr && stored);
+    assignAction_->setEnabled(database_ != nullptr && !readOnly && good);
+    deleteAction_->setEnabled(database_ != nullptr && !readOnly && stored);
     loadUnassignedAction_->setEnabled(database_ != nullptr);
     summary_->setText(model_->rowCount() == 0
                           ? tr("Seznam je prázdný.")

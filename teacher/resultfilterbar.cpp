@@ -8,6 +8,7 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -111,46 +112,69 @@ void ResultFilterBar::setToday(const QDate &today)
 void ResultFilterBar::setDatabase(const ResultsDatabase *database)
 {
     database_ = database;
-    const bool wasQuiet = quiet_;
-    quiet_ = true;
+    listsStale_ = true;
+    if (database_ == nullptr || isVisible()) {
+        fillLists();
+    }
+}
+
+void ResultFilterBar::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (listsStale_) {
+        const ResultFilter before = filter();
+        fillLists();
+        // A choice that is gone (a class emptied meanwhile) falls back to "všechny": the page
+        // must show what the bar now says.
+        const ResultFilter after = filter();
+        if (after.className != before.className || after.surname != before.surname ||
+            after.unassigned != before.unassigned) {
+            announce();
+        }
+    }
+}
+
+void ResultFilterBar::fillLists()
+{
+    listsStale_ = false;
     const QString chosen = class_->currentData().toString();
-    class_->clear();
-    class_->addItem(tr("všechny"), QString());
+    // A copy shares the lists' data; a failed reading leaves them empty, said once.
+    lists_ = {};
     if (database_ != nullptr) {
         try {
-            for (const QString &name : database_->classes()) {
-                class_->addItem(name, name);
-            }
+            lists_ = database_->filterLists();
         } catch (const DatabaseError &error) {
             showWarning(this, QString::fromStdString(error.what()));
         }
     }
-    class_->setCurrentIndex(qMax(0, class_->findData(chosen)));
+    {
+        // Refilled without a signal: each one would fill the pupils again.
+        const QSignalBlocker blocker(class_);
+        class_->clear();
+        class_->addItem(tr("všechny"), QString());
+        for (const QString &name : std::as_const(lists_.classes)) {
+            class_->addItem(name, name);
+        }
+        class_->setCurrentIndex(qMax(0, class_->findData(chosen)));
+    }
     fillPupils();
-    quiet_ = wasQuiet;
 }
 
 void ResultFilterBar::fillPupils()
 {
-    const bool wasQuiet = quiet_;
-    quiet_ = true;
     const QVariant chosen = pupil_->currentData();
+    const QSignalBlocker blocker(pupil_);
     pupil_->clear();
     pupil_->addItem(tr("všichni"), QVariant());
     pupil_->addItem(tr("nepřiřazené zprávy"), unassignedEntry);
-    if (database_ != nullptr) {
-        try {
-            for (const auto &[surname, className] :
-                 database_->pupils(class_->currentData().toString())) {
-                pupil_->addItem(tr("%1 (%2)").arg(surname, className),
-                                QStringList{surname, className});
-            }
-        } catch (const DatabaseError &error) {
-            showWarning(this, QString::fromStdString(error.what()));
+    const QString className = class_->currentData().toString();
+    for (const auto &[surname, pupilClass] : std::as_const(lists_.pupils)) {
+        if (className.isEmpty() || pupilClass == className) {
+            pupil_->addItem(tr("%1 (%2)").arg(surname, pupilClass),
+                            QStringList{surname, pupilClass});
         }
     }
     pupil_->setCurrentIndex(qMax(0, pupil_->findData(chosen)));
-    quiet_ = wasQuiet;
 }
 
 void ResultFilterBar::periodChosen()
@@ -203,9 +227,15 @@ ResultFilter ResultFilterBar::filter() const
 
 void ResultFilterBar::setFilter(const ResultFilter &filter, DatePeriod period)
 {
+    if (listsStale_) {
+        fillLists();
+    }
     const bool wasQuiet = quiet_;
     quiet_ = true;
-    class_->setCurrentIndex(qMax(0, class_->findData(filter.className)));
+    {
+        const QSignalBlocker blocker(class_);
+        class_->setCurrentIndex(qMax(0, class_->findData(filter.className)));
+    }
     fillPupils();
     pupil_->setCurrentIndex(
         filter.unassigned ? pupil_->findData(unassignedEntry)

@@ -21,7 +21,9 @@ class ResultFilterBar : public QWidget
 public:
     explicit ResultFilterBar(QWidget *parent = nullptr);
 
-    // Fills the class and pupil lists from the database (nullptr: empty lists).
+    // The class and pupil lists come from this database's shared lists (nullptr: empty
+    // lists), read when the bar is first shown: the window's first paint does not wait for
+    // them. Called again after the database changed, the choices are kept.
     void setDatabase(const ResultsDatabase *database);
     [[nodiscard]] ResultFilter filter() const;
     // Shows this filter without announcing it.
@@ -43,15 +45,21 @@ public:
 signals:
     void filterChanged(const ResultFilter &filter, DatePeriod period);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void fillLists();
     void fillPupils();
     void periodChosen();
     void announce();
     void updateRangeNote();
 
     const ResultsDatabase *database_ = nullptr;
+    ResultsDatabase::FilterLists lists_;
     QDate today_;
     bool quiet_ = false;
+    bool listsStale_ = true;
     QComboBox *class_;
     QComboBox *pupil_;
     QComboBox *period_;

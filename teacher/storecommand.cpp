@@ -73,6 +73,10 @@ int runStoreCommand(const QStringList &arguments, const QString &defaultDatabase
                                .arg(shown, QString::number(reading.unreadableMessages)));
             unreadable = true;
         }
+        for (const QString &problem : reading.messageProblems) {
+            writeLine(err, tr("%1: %2").arg(shown, problem));
+            unreadable = true;
+        }
         readings.append({shown, std::move(reading)});
     }
     if (unreadable) {

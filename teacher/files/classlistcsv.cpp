@@ -50,12 +50,14 @@ QList<Record> splitRecords(QStringView text, QChar separator)
     QString field;
     bool quoted = false;
     bool wasQuoted = false;
+    bool onlyBlanks = true; // the field so far, kept as the reading goes: no second look at it
     int line = 1;
     record.line = 1;
     const auto endField = [&] {
         record.fields.append(field);
         field.clear();
         wasQuoted = false;
+        onlyBlanks = true;
     };
     const auto endRecord = [&] {
         endField();
@@ -92,13 +94,14 @@ QList<Record> splitRecords(QStringView text, QChar separator)
             }
         } else if (c == separator) {
             endField();
-        } else if (c == u'"' && !wasQuoted && field.trimmed().isEmpty()) {
+        } else if (c == u'"' && !wasQuoted && onlyBlanks) {
             // Blanks before an opening quote are padding, not content.
             field.clear();
             quoted = true;
             wasQuoted = true;
         } else {
             field += c;
+            onlyBlanks = onlyBlanks && c.isSpace();
         }
     }
     // A last line without a line break is a record; the break after the last line is not.

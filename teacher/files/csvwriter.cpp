@@ -31,7 +31,13 @@ QString spreadsheetText(const QString &text)
 
 void CsvWriter::addRow(const QStringList &fields)
 {
-    text_ += csvLine(fields);
+    // Every field is text here (names, classes, dates as typed): none may become a formula.
+    QStringList safe;
+    safe.reserve(fields.size());
+    for (const QString &field : fields) {
+        safe << spreadsheetText(field);
+    }
+    text_ += csvLine(safe);
 }
 
 QByteArray CsvWriter::toUtf8WithBom() const

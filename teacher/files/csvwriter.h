@@ -13,6 +13,7 @@
 class CsvWriter
 {
 public:
+    // Each field goes through spreadsheetText(): a row of texts that no spreadsheet runs.
     void addRow(const QStringList &fields);
     [[nodiscard]] QByteArray toUtf8WithBom() const;
 

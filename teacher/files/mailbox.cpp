@@ -379,7 +379,16 @@ MailReading readAll(MailSourceReader &reader, bool opened,
     MailMessage message;
     while (reader.next(message)) {
         ++result.messages;
-        for (DecodedReport &report : findReportBlocks(readableMailText(message.raw))) {
+        bool cutShort = false;
+        const QString text = readableMailText(message.raw, &cutShort);
+        if (cutShort) {
+            const QString problem = tr("zpráva je vnořená příliš hluboko");
+            result.messageProblems.append(
+                reader.kind() == MailSourceReader::Kind::Message
+                    ? problem
+                    : tr("e-mail %1: %2").arg(QString::number(message.number), problem));
+        }
+        for (DecodedReport &report : findReportBlocks(text)) {
             if (repeats.isRepeat(report)) {
                 ++result.repeated;
                 continue;

@@ -113,6 +113,9 @@ struct MailReading
     int refused = 0;  // bad blocks
     int repeated = 0; // blocks left out as seen before in the same file or folder
     int unreadableMessages = 0;
+    // Czech, one line per message read only in part ("e-mail 3: zpráva je vnořená příliš
+    // hluboko"; a lone message without its number): its blocks may be missing.
+    QStringList messageProblems;
     QString error; // Czech: why it could not be read, or why reading stopped early
     bool cancelled = false;
 };

@@ -3,15 +3,14 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringList>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
-// A message nested deeper than this is garbage or an attack, not a pupil's mail.
-constexpr int deepestPart = 12;
-
 // Header fields of which at least one marks a file as a message rather than plain text.
 const QList<QByteArray> messageFields{"mime-version", "content-type", "from",       "to",
                                       "subject",      "date",         "message-id", "received",
@@ -224,7 +223,19 @@ QString decodeCharset(const QByteArray &charset, QByteArrayView bytes)
     if (!decoder.isValid()) {
         return decodeUndeclared(bytes);
     }
-    return decoder.decode(bytes);
+    // A label that does not fit the bytes is a mail program's mistake: the bytes are read as
+    // if unlabelled. Eight-bit text read as UTF-16 or UTF-32 decodes without an error into
+    // nonsense, so those are trusted only with a BOM or the zero bytes their Latin letters have.
+    if (name.startsWith("utf-16") || name.startsWith("utf-32") || name.startsWith("ucs-")) {
+        const qsizetype unit = name.startsWith("utf-16") || name == "ucs-2" ? 2 : 4;
+        const bool bom = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
+                         bytes.startsWith(QByteArrayView("\0\0\xFE\xFF", 4));
+        if (bytes.size() % unit != 0 || (!bom && !bytes.contains('\0'))) {
+            return decodeUndeclared(bytes);
+        }
+    }
+    QString text = decoder.decode(bytes);
+    return decoder.hasError() ? decodeUndeclared(bytes) : text;
 }
 
 QByteArray decodeTransfer(const Entity &entity)
@@ -240,21 +251,97 @@ QByteArray decodeTransfer(const Entity &entity)
     return entity.body;
 }
 
+bool isWordChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_';
+}
+
+// The tag name after a "<": "/p" for a closing tag, lowercase.
+QString tagName(QStringView html, qsizetype afterBracket)
+{
+    qsizetype end = afterBracket;
+    if (end < html.size() && html.at(end) == u'/') {
+        ++end;
+    }
+    while (end < html.size() && isWordChar(html.at(end))) {
+        ++end;
+    }
+    return html.sliced(afterBracket, end - afterBracket).toString().toLower();
+}
+
+bool isBreakTag(const QString &name)
+{
+    static const QStringList breaking{QStringLiteral("br"), QStringLiteral("/p"),
+                                      QStringLiteral("/div"), QStringLiteral("/tr"),
+                                      QStringLiteral("/li")};
+    return breaking.contains(name) ||
+           (name.size() == 3 && name.startsWith(QLatin1String("/h")) && name.at(2).isDigit());
+}
+
+// The HTML as text, in one pass: a style, script or head element is left out whole, a tag
+// that breaks a line gives a line break, other tags nothing, and the source's own line breaks
+// are blanks. An element never closed, or a "<" with no ">" after it, is kept as text; each
+// is found out once, so unclosed tags cost no more than the bytes they are made of.
 QString htmlToText(const QString &html)
 {
-    static const QRegularExpression hidden(QStringLiteral("<(style|script|head)\\b.*?</\\1\\s*>"),
-                                           QRegularExpression::CaseInsensitiveOption |
-                                               QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression breaks(QStringLiteral("<(br|/p|/div|/tr|/li|/h\\d)\\b[^>]*>"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
-    static const QRegularExpression sourceBreaks(QStringLiteral("[\\r\\n]+"));
     static const QRegularExpression numeric(QStringLiteral("&#(x[0-9a-fA-F]+|[0-9]+);"));
-    QString text = html;
-    text.remove(hidden);
-    text.replace(sourceBreaks, QStringLiteral(" ")); // HTML breaks lines only where it says so
-    text.replace(breaks, QStringLiteral("\n"));
-    text.remove(tags);
+    const QStringView source(html);
+    QString text;
+    text.reserve(html.size());
+    QSet<QString> unclosed;     // hidden elements with no closing tag from here on
+    qsizetype lastBracket = -2; // where the last ">" searched for was, or -1: none further on
+    qsizetype pos = 0;
+    while (pos < source.size()) {
+        const QChar c = source.at(pos);
+        if (c == u'\r' || c == u'\n') {
+            while (pos < source.size() && (source.at(pos) == u'\r' || source.at(pos) == u'\n')) {
+                ++pos;
+            }
+            text += u' '; // HTML breaks lines only where it says so
+            continue;
+        }
+        if (c != u'<') {
+            text += c;
+            ++pos;
+            continue;
+        }
+        const QString name = tagName(source, pos + 1);
+        if ((name == QLatin1String("style") || name == QLatin1String("script") ||
+             name == QLatin1String("head")) &&
+            !unclosed.contains(name)) {
+            const QString closing = QStringLiteral("</") + name;
+            qsizetype at = pos + 1 + name.size();
+            qsizetype after = -1;
+            while ((at = source.indexOf(closing, at, Qt::CaseInsensitive)) >= 0) {
+                qsizetype end = at + closing.size();
+                while (end < source.size() && source.at(end).isSpace()) {
+                    ++end;
+                }
+                if (end < source.size() && source.at(end) == u'>') {
+                    after = end + 1;
+                    break;
+                }
+                at += closing.size();
+            }
+            if (after >= 0) {
+                pos = after;
+                continue;
+            }
+            unclosed.insert(name);
+        }
+        if (lastBracket != -1 && lastBracket <= pos) {
+            lastBracket = source.indexOf(u'>', pos + 1);
+        }
+        if (lastBracket < 0) {
+            text += c; // no tag: a "<" in the text
+            ++pos;
+            continue;
+        }
+        if (isBreakTag(name)) {
+            text += u'\n';
+        }
+        pos = lastBracket + 1;
+    }
     QString out;
     qsizetype last = 0;
     auto it = numeric.globalMatch(text);
@@ -352,35 +439,50 @@ NamedAs attachmentName(const Entity &entity)
 // Every text of the message in order: plain and HTML parts alike (the plain form of a
 // multipart/alternative may be a stub while the HTML form holds the block), text and HTML
 // attachments, forwarded messages. A block found twice in them is one report for the caller.
-void collect(const Entity &entity, QStringList &out, int depth)
+// Parts are taken from a stack rather than by recursion, so that no depth of nesting runs out
+// of stack; what bounds the work is the number of parts and the bytes looked through. Returns
+// false when that bound cut the reading short (the texts found until then are in `out`).
+bool collect(Entity message, QStringList &out, qsizetype byteBudget)
 {
-    if (depth > deepestPart) {
-        return;
-    }
-    const ContentType contentType = parseContentType(entity.fields.value("content-type"));
-    const QByteArray &type = contentType.type;
-    if (type.startsWith("multipart/")) {
-        const QByteArray boundary = contentType.parameters.value("boundary");
-        if (boundary.isEmpty()) {
-            out.append(decodeUndeclared(entity.body));
-            return;
+    constexpr int mostParts = 10000;
+    std::vector<Entity> pending;
+    pending.push_back(std::move(message));
+    int parts = 0;
+    while (!pending.empty()) {
+        const Entity entity = std::move(pending.back());
+        pending.pop_back();
+        byteBudget -= entity.body.size();
+        if (++parts > mostParts || byteBudget < 0) {
+            return false;
         }
-        for (const QByteArrayView part : multipartParts(entity.body, boundary)) {
-            collect(parseEntity(part), out, depth + 1);
+        const ContentType contentType = parseContentType(entity.fields.value("content-type"));
+        const QByteArray &type = contentType.type;
+        if (type.startsWith("multipart/")) {
+            const QByteArray boundary = contentType.parameters.value("boundary");
+            if (boundary.isEmpty()) {
+                out.append(decodeUndeclared(entity.body));
+                continue;
+            }
+            const QList<QByteArrayView> children = multipartParts(entity.body, boundary);
+            // Pushed last to first: the first part is read first.
+            for (auto it = children.crbegin(); it != children.crend(); ++it) {
+                pending.push_back(parseEntity(*it));
+            }
+            continue;
         }
-        return;
+        const NamedAs named = attachmentName(entity);
+        if (type == "message/rfc822" || type == "message/global" || named == NamedAs::Message) {
+            pending.push_back(parseEntity(decodeTransfer(entity)));
+            continue;
+        }
+        const QByteArray charset = contentType.parameters.value("charset");
+        if (type == "text/html" || named == NamedAs::Html) {
+            out.append(htmlToText(decodeCharset(charset, decodeTransfer(entity))));
+        } else if (type.startsWith("text/") || named == NamedAs::Text) {
+            out.append(decodeCharset(charset, decodeTransfer(entity)));
+        }
     }
-    const NamedAs named = attachmentName(entity);
-    if (type == "message/rfc822" || type == "message/global" || named == NamedAs::Message) {
-        collect(parseEntity(decodeTransfer(entity)), out, depth + 1);
-        return;
-    }
-    const QByteArray charset = contentType.parameters.value("charset");
-    if (type == "text/html" || named == NamedAs::Html) {
-        out.append(htmlToText(decodeCharset(charset, decodeTransfer(entity))));
-    } else if (type.startsWith("text/") || named == NamedAs::Text) {
-        out.append(decodeCharset(charset, decodeTransfer(entity)));
-    }
+    return true;
 }
 
 bool looksLikeMessage(const Entity &entity)
@@ -391,19 +493,28 @@ bool looksLikeMessage(const Entity &entity)
 }
 } // namespace
 
-QString readableMailText(const QByteArray &raw)
+QString readableMailText(const QByteArray &raw, bool *cutShort)
 {
+    if (cutShort != nullptr) {
+        *cutShort = false;
+    }
     QByteArrayView data(raw);
     // A message saved from a mailbox file may still carry its "From " separator line.
     if (data.startsWith("From ")) {
         const qsizetype lf = data.indexOf('\n');
         data = lf < 0 ? QByteArrayView() : data.sliced(lf + 1);
     }
-    const Entity entity = parseEntity(data);
+    Entity entity = parseEntity(data);
     if (!looksLikeMessage(entity)) {
         return decodeUndeclared(raw);
     }
     QStringList texts;
-    collect(entity, texts, 0);
+    // Nesting makes each level look through the bytes of the levels inside it again: a pupil's
+    // mail stays far below this, a message built to stall the reading does not.
+    constexpr qsizetype leastBudget = qsizetype(64) << 20;
+    const bool complete = collect(std::move(entity), texts, qMax(leastBudget, 8 * raw.size()));
+    if (cutShort != nullptr) {
+        *cutShort = !complete;
+    }
     return texts.join(QStringLiteral("\n\n"));
 }

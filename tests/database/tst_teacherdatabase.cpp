@@ -8,9 +8,13 @@
 #include "support/sqlscript.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
+#include <utility>
 
 // The teacher's data layer against real SQLite files.
 class TeacherDatabaseTest : public QObject
@@ -29,10 +33,14 @@ private slots:
     void keepsPupilsInCzechOrder();
     void importSkipsPupilsAlreadyStoredAndRollsBackOnFailure();
     void refusesPupilsWithoutAClass();
+    void opensAFileThatCannotBeWrittenToBeRead();
     void cleanup();
 
 private:
     [[nodiscard]] QString path(const QString &name) const { return dir_.filePath(name); }
+    // Makes the file read-only for whoever runs the suite, root too; false when it cannot.
+    bool makeReadOnly(const QString &file);
+    QStringList immutable_; // files made immutable, made writable again in cleanup()
     QTemporaryDir dir_;
 };
 
@@ -70,8 +78,26 @@ void createOldSchoolFile(const QString &file)
 }
 } // namespace
 
+bool TeacherDatabaseTest::makeReadOnly(const QString &file)
+{
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadOther);
+    if (!QFileInfo(file).isWritable()) {
+        return true;
+    }
+    // Root writes past the permission bits, but not into an immutable file.
+    if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), file}) != 0) {
+        return false;
+    }
+    immutable_ << file;
+    QFile probe(file);
+    return !probe.open(QIODevice::ReadWrite);
+}
+
 void TeacherDatabaseTest::cleanup()
 {
+    for (const QString &file : std::exchange(immutable_, {})) {
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), file});
+    }
     QCOMPARE(QSqlDatabase::connectionNames(), QStringList());
 }
 
@@ -110,8 +136,9 @@ void TeacherDatabaseTest::refusesFilesThatAreNoSchoolDatabase_data()
                                   << "chybí v ní tabulka „Zaci“";
     QTest::newRow("field missing") << "field"
                                    << "chybí v ní pole „Datum“";
+    // Read-only and older: it cannot get the reports table.
     QTest::newRow("read-only") << "readonly"
-                               << "do souboru nelze zapisovat";
+                               << "databáze je otevřená jen pro čtení a je starší verze";
     QTest::newRow("locked") << "locked"
                             << "zamčený";
 }
@@ -138,14 +165,13 @@ void TeacherDatabaseTest::refusesFilesThatAreNoSchoolDatabase()
     } else if (kind != QLatin1String("missing")) {
         createOldSchoolFile(file);
         if (kind == QLatin1String("readonly")) {
-            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadOther));
+            if (!makeReadOnly(file)) {
+                QSKIP("this file system cannot make a file read-only for root (chattr +i)");
+            }
         } else {
             holder = std::make_unique<ScratchConnection>(file, QStringLiteral("holder"));
             QVERIFY(holder->run(QStringLiteral("BEGIN EXCLUSIVE")));
         }
-    }
-    if (kind == QLatin1String("readonly") && QFileInfo(file).isWritable()) {
-        QSKIP("running as a user who may write to any file");
     }
     const QByteArray before = contents(file);
     const QString failure = failureOf([&] { TeacherDatabase::open(at(file)); });
@@ -368,6 +394,47 @@ void TeacherDatabaseTest::refusesPupilsWithoutAClass()
     QVERIFY2(imported.contains(QStringLiteral("na řádku 3 chybí třída")), qPrintable(imported));
     QCOMPARE(database->pupils().size(), 1);
     QCOMPARE(database->pupils().at(0).className, QStringLiteral("3A"));
+}
+
+void TeacherDatabaseTest::opensAFileThatCannotBeWrittenToBeRead()
+{
+    const QString file = path(QStringLiteral("jen-cteni.db"));
+    {
+        const auto database = TeacherDatabase::create(at(file), false);
+        QVERIFY(!database->isReadOnly());
+        database->addPupil(QStringLiteral("Novák"), QStringLiteral("3A"));
+    }
+    if (!makeReadOnly(file)) {
+        QSKIP("this file system cannot make a file read-only for root (chattr +i)");
+    }
+    const QByteArray before = contents(file);
+    {
+        const auto database = TeacherDatabase::open(at(file));
+        QVERIFY(database->isReadOnly());
+        QCOMPARE(database->pupils().size(), 1);
+        QCOMPARE(database->storedReportCount(), 0);
+        // The matching on opening leaves it alone rather than failing.
+        QCOMPARE(database->linkReports(
+                     {{QStringLiteral("blok"), QStringLiteral("Novák"), QStringLiteral("3A")}}),
+                 0);
+        ReportRow report;
+        report.student = QStringLiteral("Jan Novák");
+        report.canonicalBlock = QStringLiteral("blok");
+        const QList<std::function<void()>> writes{
+            [&] { database->addPupil(QStringLiteral("Černá"), QStringLiteral("3A")); },
+            [&] { database->storeReports({report}, QDateTime::currentDateTime()); },
+            [&] {
+                database->importPupils({{1, QStringLiteral("Malá"), QStringLiteral("3A")}});
+            },
+            [&] { database->deletePupil(database->pupils().first().key); },
+            [&] { database->deleteReports({QStringLiteral("blok")}); }};
+        for (const auto &write : writes) {
+            const QString failure = failureOf(write);
+            QVERIFY2(failure.contains(QStringLiteral("databáze je otevřená jen pro čtení")),
+                     qPrintable(failure));
+        }
+    }
+    QCOMPARE(contents(file), before);
 }
 
 QTEST_GUILESS_MAIN(TeacherDatabaseTest)

@@ -159,7 +159,8 @@ void DecodeCommandTest::readsMailboxesFoldersAndStandardInput()
 
     // The same from standard input, and stored from there, the report of the future too.
     const Run piped = run({QStringLiteral("--decode"), QStringLiteral("-")}, mbox);
-    QCOMPARE(piped.out.count(QStringLiteral("\r\n-;")), 2);
+    // "-" is standard input's name; like any field starting so, it is kept as text.
+    QCOMPARE(piped.out.count(QStringLiteral("\r\n'-;")), 2);
     const QString database = schoolDatabase(QStringLiteral("posta.db"));
     const Run stored = run(
         {QStringLiteral("--store"), QStringLiteral("-"), QStringLiteral("--database"), database},

@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QSettings>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
@@ -32,6 +33,7 @@ class ResultPagesTest : public QObject
 
 private slots:
     void teacherGoesThroughTheResults();
+    void filterListsWaitForTheirPageAndFollowChanges();
 };
 
 namespace {
@@ -125,6 +127,43 @@ void ResultPagesTest::teacherGoesThroughTheResults()
         QVERIFY2(bytes.contains("/Type /Page") || bytes.contains("/Type/Page"), qPrintable(pdf));
         QVERIFY(bytes.size() > 5000);
     }
+}
+
+// The window starts on the e-mail reports: the results' lists are read when a results page is
+// first shown, and read again by every bar after a change.
+void ResultPagesTest::filterListsWaitForTheirPageAndFollowChanges()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("skola.db"));
+    createResultsFixture(path);
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.openDatabase(DatabaseLocation::sqliteFile(path)));
+    QComboBox *resultClasses = window.resultsPage()->filterBar()->classBox();
+    QComboBox *summaryClasses = window.summaryPage()->filterBar()->classBox();
+    QCOMPARE(resultClasses->count(), 1); // "všechny" alone, nothing read yet
+
+    window.tabs()->setCurrentWidget(window.resultsPage());
+    QCOMPARE(resultClasses->count(), 4);
+    choose(resultClasses, QStringLiteral("5C"));
+    QCOMPARE(window.resultsPage()->model()->rowCount(), 3);
+
+    QSqlQuery query(window.database()->connection());
+    QVERIFY(query.exec(QStringLiteral(
+        R"(INSERT INTO "Prehled " ("Prijmeni", "Trida", "Spravne", "Chybne", "Datum", )"
+        R"("Prihlasenjako", "TypTesil") VALUES ('Ťuk', '6D', 1, 1, '2026-03-03', 'zak', 1))")));
+    window.databaseChanged();
+    QCOMPARE(resultClasses->count(), 5);
+    QCOMPARE(resultClasses->currentText(), QStringLiteral("5C")); // the choice is kept
+    window.tabs()->setCurrentWidget(window.summaryPage());
+    QCOMPARE(summaryClasses->findText(QStringLiteral("6D")), 4);
+    QCOMPARE(summaryClasses->currentText(), QStringLiteral("5C"));
+    QComboBox *summaryPupils = window.summaryPage()->filterBar()->pupilBox();
+    QCOMPARE(summaryPupils->count(), 5); // "všichni", "nepřiřazené zprávy" and three of 5C
 }
 
 QTEST_MAIN(ResultPagesTest)

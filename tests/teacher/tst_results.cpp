@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +19,7 @@ class ResultsTest : public QObject
 private slots:
     void initTestCase();
     void pupilsAreSurnamesInClassesFromBothSources();
+    void filterListsSkipFromClassToClass();
     void classesCountRunsAndMarkedPupils();
     void progressPerDayAndWeek();
     void filtersIncludeBothEndDays();
@@ -67,6 +70,49 @@ void ResultsTest::pupilsAreSurnamesInClassesFromBothSources()
     const QList<PupilSummary> marked = results_->pupilSummaries({}, 50, true);
     QCOMPARE(marked.size(), 1);
     QCOMPARE(marked.first().className, QStringLiteral("4B"));
+}
+
+// Runs of pupils who are not on the list, a namesake's many runs and a run without a class:
+// the lists jump over the index from one class and surname to the next.
+void ResultsTest::filterListsSkipFromClassToClass()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto database = createResultsFixture(dir.filePath(QStringLiteral("seznamy.db")));
+    QSqlQuery query(database->connection());
+    const auto addRun = [&query](const QString &surname, const QVariant &className) {
+        QVERIFY(query.prepare(QStringLiteral(
+            R"(INSERT INTO "Prehled " ("Prijmeni", "Trida", "Spravne", "Chybne", "Datum", )"
+            R"("Prihlasenjako", "TypTesil") VALUES (?, ?, 1, 1, '2026-03-03', 'zak', 1))")));
+        query.addBindValue(surname);
+        query.addBindValue(className);
+        QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
+    };
+    for (const char *surname : {"Ťuk", "Žák", "Ťuk", "Adam", "Ťuk"}) {
+        addRun(QString::fromUtf8(surname), QStringLiteral("6D"));
+    }
+    addRun(QStringLiteral("Bez třídy"), QVariant(QMetaType::fromType<QString>()));
+    ResultsDatabase results(*database);
+
+    QCOMPARE(results.classes(), QStringList({"3A", "4B", "5C", "6D"}));
+    using Pupils = QList<std::pair<QString, QString>>;
+    QCOMPARE(results.pupils(QStringLiteral("6D")),
+             Pupils({{"Adam", "6D"}, {"Ťuk", "6D"}, {"Žák", "6D"}}));
+    QCOMPARE(results.pupils(QStringLiteral("4B")), Pupils({{"Novák", "4B"}}));
+    QCOMPARE(results.pupils(QStringLiteral("9Z")), Pupils());
+    const Pupils school = results.pupils({});
+    QCOMPARE(school.size(), 10);
+    QVERIFY(school.contains(std::pair(QStringLiteral("Adam"), QStringLiteral("6D"))));
+    QCOMPARE(school.last(), std::pair(QStringLiteral("Žák"), QStringLiteral("6D")));
+
+    // The bars' lists stay as read until the window says the database changed.
+    QCOMPARE(results.filterLists().pupils, school);
+    addRun(QStringLiteral("Nový"), QStringLiteral("7E"));
+    QVERIFY(!results.filterLists().classes.contains(QStringLiteral("7E")));
+    results.forgetFilterLists();
+    QCOMPARE(results.filterLists().classes.last(), QStringLiteral("7E"));
+    QVERIFY(results.filterLists().pupils.contains(
+        std::pair(QStringLiteral("Nový"), QStringLiteral("7E"))));
 }
 
 void ResultsTest::classesCountRunsAndMarkedPupils()

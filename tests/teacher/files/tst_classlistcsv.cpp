@@ -2,6 +2,7 @@
 #include "teacher/files/classlistcsv.h"
 #include "teacher/files/csvwriter.h"
 
+#include <QElapsedTimer>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -16,6 +17,7 @@ private slots:
     void writtenListReadsBack();
     void missingClassesAndNamesakesAreReported();
     void headersInCzechSlovakAndEnglish();
+    void hostileFileReadsInLinearTime();
 };
 
 namespace {
@@ -167,6 +169,19 @@ void ClassListCsvTest::headersInCzechSlovakAndEnglish()
     const ClassList whole = parseClassListTable(wholeName, true, true);
     QVERIFY(!whole.hasFirstNames);
     QCOMPARE(rowsText(whole), QStringLiteral("2:Kováč Ján|7.A"));
+}
+
+void ClassListCsvTest::hostileFileReadsInLinearTime()
+{
+    // A megabyte of quote marks after a blank, after a letter, and quoted fields one by one.
+    for (const QByteArray &file : {" " + QByteArray(1 << 20, '"'), " x" + QByteArray(1 << 20, '"'),
+                                   QByteArray(" \"a\";").repeated(1 << 18)}) {
+        QElapsedTimer clock;
+        clock.start();
+        const ClassListOptions options = guessClassListOptions(file);
+        const ClassList list = parseClassList(file, options);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    }
 }
 
 QTEST_GUILESS_MAIN(ClassListCsvTest)

@@ -10,6 +10,8 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +26,9 @@ private slots:
     void readsPlainTextFiles();
     void readsMailboxesMessageByMessage();
     void readsMaildirFolders();
+    void readsNestedPartsAtAnyDepth();
+    void hostileHtmlReadsInLinearTime();
+    void wrongCharsetsAndEmptyPartsHideNothing();
 };
 
 namespace {
@@ -72,6 +77,20 @@ QByteArray quotedPrintable(const QByteArray &bytes)
         column += static_cast<int>(piece.size());
     }
     return out;
+}
+// A message whose block lies `levels` multiparts deep.
+QByteArray nestedMessage(int levels, const QString &innermost)
+{
+    QByteArray opening = "MIME-Version: 1.0\r\n";
+    QByteArray closing;
+    for (int level = 1; level <= levels; ++level) {
+        const QByteArray boundary = "b" + QByteArray::number(level);
+        opening += "Content-Type: multipart/mixed; boundary=" + boundary + "\r\n\r\n--" + boundary +
+                   "\r\n";
+        closing.prepend("\r\n--" + boundary + "--\r\n");
+    }
+    return opening + "Content-Type: text/plain; charset=utf-8\r\n\r\n" + innermost.toUtf8() +
+           closing;
 }
 } // namespace
 
@@ -330,6 +349,96 @@ void MailTextTest::readsMaildirFolders()
         QCOMPARE(reading.reports.at(2).messagePath, root.filePath(names.at(1)));
     }
     QVERIFY(readMailSource(dir.path()).error.contains(QStringLiteral("Maildir")));
+}
+
+void MailTextTest::readsNestedPartsAtAnyDepth()
+{
+    const QString inner = block(0.3F);
+    for (const int levels : {13, 1000}) {
+        bool cutShort = true;
+        const QString text = readableMailText(nestedMessage(levels, inner), &cutShort);
+        QVERIFY2(!cutShort, qPrintable(QString::number(levels)));
+        const QList<DecodedReport> found = findReportBlocks(text);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.first().canonicalBlock, inner);
+    }
+
+    // Nesting that would take unbounded work is named, not passed over in silence.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("hluboka.eml"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(nestedMessage(20000, inner));
+    file.close();
+    QElapsedTimer clock;
+    clock.start();
+    const MailReading reading = readMailSource(path);
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(reading.reports.isEmpty());
+    QCOMPARE(reading.messageProblems,
+             QStringList{QStringLiteral("zpráva je vnořená příliš hluboko")});
+}
+
+void MailTextTest::hostileHtmlReadsInLinearTime()
+{
+    const QString inner = block(0.6F);
+    // Hidden elements never closed, closed only nearly, and a "<" with no ">" at all.
+    for (const QByteArray &filler :
+         {QByteArray("<style>").repeated(150000), QByteArray("<script></script x").repeated(60000),
+          QByteArray("<HEAD <br ").repeated(100000), QByteArray(1 << 20, '<')}) {
+        const QByteArray html =
+            "Content-Type: text/html; charset=utf-8\r\n\r\n<p>" + inner.toUtf8() + "</p>" + filler;
+        QElapsedTimer clock;
+        clock.start();
+        const QString text = readableMailText(html);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        const QList<DecodedReport> found = findReportBlocks(text);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.first().canonicalBlock, inner);
+    }
+    // What is closed is still left out, and breaks still break.
+    QCOMPARE(readableMailText("Content-Type: text/html\r\n\r\n<STYLE>p{}</style >a<br/>b"
+                              "<script>x</script>\r\nc<style>d"),
+             QStringLiteral("a\nb cd"));
+}
+
+void MailTextTest::wrongCharsetsAndEmptyPartsHideNothing()
+{
+    const QString inner = block(0.4F);
+    // Windows-1250 bytes that the mail program labelled UTF-16, and UTF-8 labelled ASCII.
+    for (const QByteArray &label :
+         {QByteArray("utf-16"), QByteArray("UTF-16LE"), QByteArray("utf-8")}) {
+        const QByteArray eml = "MIME-Version: 1.0\r\nContent-Type: text/plain; charset=" + label +
+                               "\r\n\r\n" + windows1250(QStringLiteral("Žák Šťastný\r\n") + inner);
+        const QString text = readableMailText(eml);
+        QVERIFY2(text.startsWith(QStringLiteral("Žák Šťastný")), qPrintable(label));
+        QCOMPARE(findReportBlocks(text).size(), 1);
+    }
+    const QByteArray utf16 =
+        "Content-Type: text/plain; charset=utf-16le\r\n\r\n" +
+        QByteArray(reinterpret_cast<const char *>(inner.utf16()), inner.size() * 2);
+    QCOMPARE(findReportBlocks(readableMailText(utf16)).size(), 1);
+
+    // An empty plain-text part before the HTML attachment that holds the block.
+    for (const QByteArray &empty :
+         {QByteArray("Content-Type: text/plain; charset=utf-8\r\n\r\n"),
+          QByteArray("Content-Type: text/plain; charset=utf-8\r\n"), QByteArray(""),
+          QByteArray("\r\n"),
+          QByteArray("Content-Type: text/plain\r\nContent-Transfer-Encoding: base64\r\n\r\n"),
+          QByteArray("Content-Type: text/plain\r\nContent-Transfer-Encoding: "
+                     "quoted-printable\r\n\r\n=")}) {
+        const QByteArray eml =
+            "MIME-Version: 1.0\r\nContent-Type: multipart/mixed; boundary=\"b\"\r\n"
+            "\r\n--b\r\n" +
+            empty +
+            "\r\n--b\r\n"
+            "Content-Type: text/html; name=\"vysledky.html\"\r\n"
+            "Content-Disposition: attachment; filename=\"vysledky.html\"\r\n"
+            "Content-Transfer-Encoding: base64\r\n\r\n" +
+            ("<html><body><p>" + inner.toUtf8() + "</p></body></html>").toBase64() +
+            "\r\n--b--\r\n";
+        QCOMPARE(findReportBlocks(readableMailText(eml)).size(), 1);
+    }
 }
 
 QTEST_GUILESS_MAIN(MailTextTest)
