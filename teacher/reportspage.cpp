@@ -523,15 +523,11 @@ bool ReportsPage::assignRows(const QList<int> &rows, const QString &surname,
         return false;
     }
     try {
-        if (addToList) {
-            database_->addPupil(surname, className);
-        }
-        const int changed = database_->assignReports(model_->goodBlocks(rows), surname, className);
+        const QString status =
+            assignReportBlocks(*database_, model_->goodBlocks(rows), surname, className, addToList);
         refreshOwners();
         emit databaseChanged();
-        const QString added =
-            addToList ? tr("Přidán žák „%1“, třída %2. ").arg(surname, className) : QString();
-        emit statusMessage(added + reportsAssignedText(changed, surname, className));
+        emit statusMessage(status);
     } catch (const DatabaseError &error) {
         showWarning(this, QString::fromStdString(error.what()));
         refreshOwners();

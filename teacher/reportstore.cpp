@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/reportstore.h"
 
+#include "teacher/czechtext.h"
+
+#include <QCoreApplication>
+
 namespace {
 
 QList<PupilMatcher::Entry> entriesOf(const QList<PupilRecord> &pupils)
@@ -94,4 +98,17 @@ int linkUnassignedReports(const TeacherDatabase &database)
         }
     }
     return links.isEmpty() ? 0 : database.linkReports(links);
+}
+
+QString assignReportBlocks(const TeacherDatabase &database, const QStringList &blocks,
+                           const QString &surname, const QString &className, bool addToList)
+{
+    QString status;
+    if (addToList) {
+        database.addPupil(surname, className);
+        status = QCoreApplication::translate("ReportStore", "Přidán žák „%1“, třída %2. ")
+                     .arg(surname, className);
+    }
+    const int changed = database.assignReports(blocks, surname, className);
+    return status + reportsAssignedText(changed, surname, className);
 }

@@ -34,6 +34,12 @@ ReportStoreResult storeDecodedReports(const TeacherDatabase &database,
                                       const QList<DecodedReport> &reports,
                                       const QDateTime &storedAt);
 
+// The teacher's decision: the stored blocks belong to this pupil (an empty surname: to nobody),
+// added to the class list first when `addToList`. Returns the sentence for the status bar.
+// Throws DatabaseError.
+QString assignReportBlocks(const TeacherDatabase &database, const QStringList &blocks,
+                           const QString &surname, const QString &className, bool addToList);
+
 // Links the stored reports of nobody's that the teacher left to the matching, after the list
 // changed; returns how many got a pupil.
 int linkUnassignedReports(const TeacherDatabase &database);

@@ -7,6 +7,7 @@
 #include "teacher/files/xlsxexport.h"
 #include "teacher/messages.h"
 #include "teacher/pupilchooser.h"
+#include "teacher/reportstore.h"
 #include "teacher/resultfilterbar.h"
 #include "teacher/resultformat.h"
 #include "teacher/resulttablemodel.h"
@@ -312,14 +313,10 @@ bool ResultsPage::assignRuns(const QList<ResultRow> &runs, const QString &surnam
         }
     }
     try {
-        if (addToList) {
-            results()->database().addPupil(surname, className);
-        }
-        const int changed = results()->database().assignReports(blocks, surname, className);
+        const QString status =
+            assignReportBlocks(results()->database(), blocks, surname, className, addToList);
         emit databaseChanged();
-        const QString added =
-            addToList ? tr("Přidán žák „%1“, třída %2. ").arg(surname, className) : QString();
-        emit statusMessage(added + reportsAssignedText(changed, surname, className));
+        emit statusMessage(status);
     } catch (const DatabaseError &error) {
         showWarning(this, QString::fromStdString(error.what()));
         return false;
