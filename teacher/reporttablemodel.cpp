@@ -65,41 +65,38 @@ void ReportTableModel::clear()
     endResetModel();
 }
 
-QList<DecodedReport> ReportTableModel::unstoredReports(const QList<int> &rows) const
+void ReportTableModel::forRows(const QList<int> &rows,
+                               const std::function<void(const Row &)> &visit) const
 {
-    QList<DecodedReport> list;
-    const auto take = [&](int row) {
-        if (!rows_.at(row).stored) {
-            list.append(rows_.at(row).report);
-        }
-    };
     if (rows.isEmpty()) {
-        for (int row = 0; row < rows_.size(); ++row) {
-            take(row);
+        for (const Row &row : rows_) {
+            visit(row);
         }
     }
     for (const int row : rows) {
-        take(row);
+        visit(rows_.at(row));
     }
+}
+
+QList<DecodedReport> ReportTableModel::unstoredReports(const QList<int> &rows) const
+{
+    QList<DecodedReport> list;
+    forRows(rows, [&](const Row &row) {
+        if (!row.stored) {
+            list.append(row.report);
+        }
+    });
     return list;
 }
 
 QStringList ReportTableModel::goodBlocks(const QList<int> &rows) const
 {
     QStringList blocks;
-    const auto take = [&](int row) {
-        if (rows_.at(row).report.isOk()) {
-            blocks.append(rows_.at(row).report.canonicalBlock);
+    forRows(rows, [&](const Row &row) {
+        if (row.report.isOk()) {
+            blocks.append(row.report.canonicalBlock);
         }
-    };
-    if (rows.isEmpty()) {
-        for (int row = 0; row < rows_.size(); ++row) {
-            take(row);
-        }
-    }
-    for (const int row : rows) {
-        take(row);
-    }
+    });
     return blocks;
 }
 

@@ -84,6 +84,9 @@ private:
         bool future = false;
     };
 
+    // Each of `rows` (row numbers), or every row when the list is empty.
+    void forRows(const QList<int> &rows, const std::function<void(const Row &)> &visit) const;
+
     QList<Row> rows_;
     int goodCount_ = 0;
     int futureCount_ = 0;

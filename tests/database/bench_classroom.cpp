@@ -74,6 +74,18 @@ struct Outcome
     double slowest = 0;
 };
 
+// The medians of the sign-ins and of the stores, and the slowest store.
+void summarise(Outcome &outcome, std::vector<double> signIns, std::vector<double> times)
+{
+    std::sort(signIns.begin(), signIns.end());
+    std::sort(times.begin(), times.end());
+    if (!times.empty()) {
+        outcome.signIn = signIns[signIns.size() / 2];
+        outcome.median = times[times.size() / 2];
+        outcome.slowest = times.back();
+    }
+}
+
 Outcome classroom(const QString &location, int processes)
 {
     std::vector<std::unique_ptr<QProcess>> pupils;
@@ -111,13 +123,7 @@ Outcome classroom(const QString &location, int processes)
         signIns.push_back(static_cast<double>(signIn) / 1000.0);
         times.push_back(static_cast<double>(microseconds) / 1000.0);
     }
-    std::sort(signIns.begin(), signIns.end());
-    std::sort(times.begin(), times.end());
-    if (!times.empty()) {
-        outcome.signIn = signIns[signIns.size() / 2];
-        outcome.median = times[times.size() / 2];
-        outcome.slowest = times.back();
-    }
+    summarise(outcome, signIns, times);
     return outcome;
 }
 
@@ -135,13 +141,7 @@ Outcome alone(const QString &location, int runs)
             times.push_back(one.median);
         }
     }
-    std::sort(signIns.begin(), signIns.end());
-    std::sort(times.begin(), times.end());
-    if (!times.empty()) {
-        outcome.signIn = signIns[signIns.size() / 2];
-        outcome.median = times[times.size() / 2];
-        outcome.slowest = times.back();
-    }
+    summarise(outcome, signIns, times);
     return outcome;
 }
 
