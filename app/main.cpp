@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/clickguard.h"
 #include "app/guardedapplication.h"
+#include "app/language.h"
 #include "app/programend.h"
 #include "app/sharedstate.h"
 #include "app/uniformsource.h"
 #include "app/windowflow.h"
 #include "results/reportencoder.h"
 
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -22,12 +21,10 @@ int main(int argc, char *argv[])
     // The run ends only through ProgramEnd, never because a window happened to be the last.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // The whole interface is Czech, Qt's own dialogs and buttons included.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(&qtTexts);
-    }
+    // The interface speaks the machine's language (Czech, Slovak or English, else Czech), Qt's
+    // own dialogs and buttons included, and shows numbers and dates the same way.
+    const QLocale locale = interfaceLocale();
+    installTranslations(app, locale, {QStringLiteral("tesilka")});
 
     ClickGuard clickGuard;
     QApplication::instance()->installEventFilter(&clickGuard);
@@ -38,7 +35,7 @@ int main(int argc, char *argv[])
     ProgramEnd programEnd;
     app.setProgramEnd(&programEnd);
 
-    WindowFlow flow(state, random, encoder, programEnd, QLocale::system());
+    WindowFlow flow(state, random, encoder, programEnd, locale);
     flow.start();
     return QApplication::exec();
 }

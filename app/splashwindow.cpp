@@ -62,7 +62,7 @@ SplashWindow::SplashWindow(QWidget *parent) : QDialog(parent)
 
     addLabel(frame_, QStringLiteral("Label2"),
              tr("verze %1").arg(QLatin1String(buildsettings::versionText)),
-             twipsRect(2760, 6180, 660, 195), font(), Qt::AlignHCenter | Qt::AlignTop);
+             twipsRect(2640, 6180, 900, 195), font(), Qt::AlignHCenter | Qt::AlignTop);
     addLabel(frame_, QStringLiteral("Label1"), tr("© Tesilka, 2026"),
              twipsRect(2085, 6480, 4050, 210), arialFont(8.25, false),
              Qt::AlignRight | Qt::AlignTop);

@@ -20,10 +20,10 @@
 
 namespace {
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("SchoolDatabase", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SchoolDatabase)
+};
 
 // SQLite's own busy handler sleeps longer the longer it waits (up to 100 ms a time), so with
 // thirty writers the last one idles for seconds after the file is free. These short sleeps
@@ -73,7 +73,8 @@ bool openPostgresql(QSqlDatabase &db, const DatabaseLocation &location, Database
     QString invalid;
     const QString options = postgresqlConnectOptions(location.path, invalid);
     if (options.isEmpty()) {
-        failure = {tr("adresa serveru není platná"), tr("(PostgreSQL: %1)").arg(invalid)};
+        failure = {Texts::tr("adresa serveru není platná"),
+                   Texts::tr("(PostgreSQL: %1)").arg(invalid)};
         return false;
     }
     db.setConnectOptions(options);
@@ -90,8 +91,8 @@ bool openDatabaseConnection(const QString &name, const DatabaseLocation &locatio
                             std::chrono::milliseconds busyTimeout, DatabaseFailure &failure)
 {
     if (location.path.trimmed().isEmpty()) {
-        failure = {location.isServer() ? tr("adresa serveru je prázdná")
-                                       : tr("cesta k souboru je prázdná"),
+        failure = {location.isServer() ? Texts::tr("adresa serveru je prázdná")
+                                       : Texts::tr("cesta k souboru je prázdná"),
                    {}};
         return false;
     }
@@ -99,8 +100,8 @@ bool openDatabaseConnection(const QString &name, const DatabaseLocation &locatio
         location.isServer() ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), name);
     if (!db.isValid()) {
         failure = {location.isServer()
-                       ? tr("chybí ovladač PostgreSQL pro Qt (balíček libqt6sql6-psql)")
-                       : tr("chybí ovladač SQLite"),
+                       ? Texts::tr("chybí ovladač PostgreSQL pro Qt (balíček libqt6sql6-psql)")
+                       : Texts::tr("chybí ovladač SQLite"),
                    {}};
         return false;
     }
@@ -115,10 +116,10 @@ DatabaseFailure describeFailure(const QSqlError &error, const DatabaseLocation &
         // The server's first line says it; the rest points into the statement.
         detail = detail.section(u'\n', 0, 0).trimmed();
         return {postgresqlCause(error, location.path),
-                detail.isEmpty() ? QString() : tr("(PostgreSQL: %1)").arg(detail)};
+                detail.isEmpty() ? QString() : Texts::tr("(PostgreSQL: %1)").arg(detail)};
     }
     return {sqliteCause(error, location.path),
-            detail.isEmpty() ? QString() : tr("(SQLite: %1)").arg(detail)};
+            detail.isEmpty() ? QString() : Texts::tr("(SQLite: %1)").arg(detail)};
 }
 
 // Given with the connection, they cost no round trip and override whatever ALTER ROLE … SET

@@ -19,10 +19,10 @@
 
 namespace {
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("TeacherDatabase", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TeacherDatabase)
+};
 
 struct Names
 {
@@ -32,8 +32,8 @@ struct Names
 
 [[noreturn]] void fail(const Names &names, const QString &cause, const QString &detail = {})
 {
-    QString message = tr("Databázi %1 nelze zkopírovat na server %2: %3. Na serveru se nic "
-                         "nezměnilo.")
+    QString message = Texts::tr("Databázi %1 nelze zkopírovat na server %2: %3. Na serveru se nic "
+                                "nezměnilo.")
                           .arg(quotedName(names.file.displayName()),
                                quotedName(names.server.displayName()), cause);
     if (!detail.isEmpty()) {
@@ -47,8 +47,8 @@ struct Names
 {
     const DatabaseFailure failure = describeFailure(error, where);
     fail(names,
-         where.isServer() ? tr("na serveru: %1").arg(failure.cause)
-                          : tr("v souboru: %1").arg(failure.cause),
+         where.isServer() ? Texts::tr("na serveru: %1").arg(failure.cause)
+                          : Texts::tr("v souboru: %1").arg(failure.cause),
          failure.detail);
 }
 
@@ -98,7 +98,7 @@ public:
         DatabaseFailure failure;
         if (!openDatabaseConnection(name_, names.file, std::chrono::milliseconds(5000), failure)) {
             QSqlDatabase::removeDatabase(name_);
-            fail(names, tr("v souboru: %1").arg(failure.cause), failure.detail);
+            fail(names, Texts::tr("v souboru: %1").arg(failure.cause), failure.detail);
         }
         QSqlQuery begin(db());
         if (!begin.exec(QStringLiteral("BEGIN"))) {
@@ -233,7 +233,7 @@ CopyResult copySchoolDatabase(const QString &sqliteFile, const TeacherDatabase &
 {
     const Names names{DatabaseLocation::sqliteFile(sqliteFile), server.location()};
     if (!server.location().isServer()) {
-        fail(names, tr("cílem musí být databázový server"));
+        fail(names, Texts::tr("cílem musí být databázový server"));
     }
     const SourceFile file(names);
     const Source source = readSource(file.db(), names);
@@ -253,7 +253,8 @@ CopyResult copySchoolDatabase(const QString &sqliteFile, const TeacherDatabase &
             failWith(names, names.server, count.lastError());
         }
         if (count.value(0).toLongLong() > 0) {
-            fail(names, tr("na serveru už jsou žáci nebo výsledky (kopírovat lze jen do prázdné "
+            fail(names,
+                 Texts::tr("na serveru už jsou žáci nebo výsledky (kopírovat lze jen do prázdné "
                            "školní databáze)"));
         }
         const auto prepare = [&](const char *sql) {

@@ -14,10 +14,10 @@
 
 namespace {
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("SchoolDatabase", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SchoolDatabase)
+};
 
 // A server that does not answer within this time counts as unreachable.
 constexpr auto connectTimeoutSeconds = "5";
@@ -43,18 +43,18 @@ QString connectionCause(const QString &connection)
     const PostgresqlParameters parameters = postgresqlParameters(connection);
     switch (PQpingParams(parameters.keywords.data(), parameters.values.data(), 0)) {
     case PQPING_NO_RESPONSE:
-        return tr("server neodpovídá (není spuštěný, nebo k němu nevede spojení)");
+        return Texts::tr("server neodpovídá (není spuštěný, nebo k němu nevede spojení)");
     case PQPING_REJECT:
-        return tr("server teď nepřijímá spojení (spouští se, nebo se vypíná)");
+        return Texts::tr("server teď nepřijímá spojení (spouští se, nebo se vypíná)");
     case PQPING_NO_ATTEMPT:
-        return tr("adresa serveru není platná");
+        return Texts::tr("adresa serveru není platná");
     case PQPING_OK:
         break;
     }
     const std::unique_ptr<PGconn, decltype(&PQfinish)> probe(
         PQconnectdbParams(parameters.keywords.data(), parameters.values.data(), 0), &PQfinish);
     if (PQstatus(probe.get()) == CONNECTION_OK) {
-        return tr("spojení se serverem se přerušilo");
+        return Texts::tr("spojení se serverem se přerušilo");
     }
     // A full server answers a login with "too many clients" or "connection slots are
     // reserved" (SQLSTATE 53300), which libpq hands over as text only; it is no wrong password.
@@ -64,17 +64,17 @@ QString connectionCause(const QString &connection)
                        "příliš mnoho|sloty pro spojení"),
         QRegularExpression::CaseInsensitiveOption);
     if (full.match(refusal).hasMatch()) {
-        return tr("server je přetížený, zkuste to za chvíli");
+        return Texts::tr("server je přetížený, zkuste to za chvíli");
     }
     if (PQconnectionNeedsPassword(probe.get()) != 0) {
-        return tr("server žádá heslo, ale pro tohoto uživatele žádné uložené není "
-                  "(soubor ~/.pgpass)");
+        return Texts::tr("server žádá heslo, ale pro tohoto uživatele žádné uložené není "
+                         "(soubor ~/.pgpass)");
     }
     if (PQconnectionUsedPassword(probe.get()) != 0) {
-        return tr("server odmítl přihlášení: chybné jméno nebo heslo");
+        return Texts::tr("server odmítl přihlášení: chybné jméno nebo heslo");
     }
-    return tr("server odmítl přihlášení (neznámý uživatel nebo databáze, nebo přístup "
-              "odtud není povolen)");
+    return Texts::tr("server odmítl přihlášení (neznámý uživatel nebo databáze, nebo přístup "
+                     "odtud není povolen)");
 }
 
 // The first name in quotes in the server's message ("relation "Zaci" does not exist").
@@ -135,7 +135,8 @@ QString postgresqlCause(const QSqlError &error, const QString &connection)
         return connectionCause(connection);
     }
     if (state == QLatin1String("42501")) {
-        return tr("uživatel, pod kterým se program k serveru připojil, k tomu nemá oprávnění");
+        return Texts::tr(
+            "uživatel, pod kterým se program k serveru připojil, k tomu nemá oprávnění");
     }
     if (state == QLatin1String("42P01")) {
         // The functions name it with its schema: "public.Prehled ".
@@ -143,8 +144,8 @@ QString postgresqlCause(const QSqlError &error, const QString &connection)
         if (table.startsWith(QLatin1String("public."))) {
             table.remove(0, 7);
         }
-        return table.isEmpty() ? tr("chybí v ní tabulka")
-                               : tr("chybí v ní tabulka %1").arg(quotedName(table));
+        return table.isEmpty() ? Texts::tr("chybí v ní tabulka")
+                               : Texts::tr("chybí v ní tabulka %1").arg(quotedName(table));
     }
     if (state == QLatin1String("42703")) {
         QString field = quotedNameIn(text);
@@ -153,71 +154,72 @@ QString postgresqlCause(const QSqlError &error, const QString &connection)
             static const QRegularExpression qualified(QStringLiteral(R"(\b\w+\.(\w+))"));
             field = qualified.match(text).captured(1);
         }
-        return field.isEmpty() ? tr("chybí v ní pole")
-                               : tr("chybí v ní pole %1").arg(quotedName(field));
+        return field.isEmpty() ? Texts::tr("chybí v ní pole")
+                               : Texts::tr("chybí v ní pole %1").arg(quotedName(field));
     }
     if (state == QLatin1String("42883")) {
-        return tr("chybí v ní funkce pro zápis nebo součty žáků (správce serveru ji doplní "
-                  "souborem schema-postgresql.sql)");
+        return Texts::tr("chybí v ní funkce pro zápis nebo součty žáků (správce serveru ji doplní "
+                         "souborem schema-postgresql.sql)");
     }
     if (state == QLatin1String("3D000")) {
-        return tr("databáze na serveru neexistuje");
+        return Texts::tr("databáze na serveru neexistuje");
     }
     if (state == QLatin1String("22003")) {
-        return tr("součet výsledků je větší, než program dokáže zpracovat");
+        return Texts::tr("součet výsledků je větší, než program dokáže zpracovat");
     }
     if (state == QLatin1String("25006")) {
-        return tr("databáze je na serveru jen pro čtení");
+        return Texts::tr("databáze je na serveru jen pro čtení");
     }
     if (state == QLatin1String("40001") || state == QLatin1String("40P01")) {
-        return tr("souběžný zápis z jiného počítače, zkuste to znovu");
+        return Texts::tr("souběžný zápis z jiného počítače, zkuste to znovu");
     }
     if (state.startsWith(QLatin1String("28"))) {
-        return tr("server odmítl přihlášení: chybné jméno nebo heslo");
+        return Texts::tr("server odmítl přihlášení: chybné jméno nebo heslo");
     }
     if (state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P"))) {
-        return tr("spojení se serverem se přerušilo");
+        return Texts::tr("spojení se serverem se přerušilo");
     }
     if (state == QLatin1String("53300")) {
-        return tr("server je přetížený, zkuste to za chvíli");
+        return Texts::tr("server je přetížený, zkuste to za chvíli");
     }
     if (state.startsWith(QLatin1String("53"))) {
-        return tr("server je přetížený nebo mu došlo místo");
+        return Texts::tr("server je přetížený nebo mu došlo místo");
     }
     // The pupils' checked append refused the run (schema-postgresql.sql names the classes).
     if (state == QLatin1String("TS001")) {
-        return tr("server výsledek odmítl: žák s tímto příjmením a třídou není v seznamu žáků");
+        return Texts::tr(
+            "server výsledek odmítl: žák s tímto příjmením a třídou není v seznamu žáků");
     }
     if (state == QLatin1String("TS002")) {
-        return tr("server výsledek odmítl: neznámý druh cvičení");
+        return Texts::tr("server výsledek odmítl: neznámý druh cvičení");
     }
     if (state == QLatin1String("TS003")) {
-        return tr("server výsledek odmítl: tolik odpovědí se za dobu cvičení nedá stihnout");
+        return Texts::tr("server výsledek odmítl: tolik odpovědí se za dobu cvičení nedá stihnout");
     }
     if (state == QLatin1String("TS004")) {
-        return tr("server výsledek odmítl: datum nebo čas běhu není platný");
+        return Texts::tr("server výsledek odmítl: datum nebo čas běhu není platný");
     }
     if (state == QLatin1String("TS005")) {
-        return tr("server výsledek odmítl: hodiny tohoto počítače neukazují stejný čas jako "
-                  "server");
+        return Texts::tr("server výsledek odmítl: hodiny tohoto počítače neukazují stejný čas jako "
+                         "server");
     }
     if (state == QLatin1String("TS006")) {
-        return tr("server výsledek odmítl: jméno uživatele počítače je příliš dlouhé");
+        return Texts::tr("server výsledek odmítl: jméno uživatele počítače je příliš dlouhé");
     }
     if (state == QLatin1String("TS007")) {
-        return tr("server výsledek odmítl: záznam jednotlivých odpovědí neodpovídá výsledku "
-                  "cvičení");
+        return Texts::tr("server výsledek odmítl: záznam jednotlivých odpovědí neodpovídá výsledku "
+                         "cvičení");
     }
     if (state == QLatin1String("23514")) {
-        return tr("server odmítl hodnotu, která v tabulce nemůže být");
+        return Texts::tr("server odmítl hodnotu, která v tabulce nemůže být");
     }
     if (state == QLatin1String("57014")) {
-        return tr("server příkaz přerušil, protože trval příliš dlouho");
+        return Texts::tr("server příkaz přerušil, protože trval příliš dlouho");
     }
     if (state == QLatin1String("55P03")) {
-        return tr("tabulku na serveru drží zamčenou jiné spojení, zkuste to za chvíli");
+        return Texts::tr("tabulku na serveru drží zamčenou jiné spojení, zkuste to za chvíli");
     }
-    return tr("server ohlásil chybu");
+    return Texts::tr("server ohlásil chybu");
 }
 
 QString postgresqlConnectOptions(const QString &connection, QString &error)
@@ -239,7 +241,7 @@ QString postgresqlConnectOptions(const QString &connection, QString &error)
         QString value = QString::fromUtf8(option->val);
         if (value.contains(u';')) {
             // Qt's driver takes ";" between options: such a value would be cut.
-            error = tr("hodnota %1 obsahuje středník").arg(quotedName(keyword));
+            error = Texts::tr("hodnota %1 obsahuje středník").arg(quotedName(keyword));
             return {};
         }
         timeout = timeout || keyword == QLatin1String("connect_timeout");

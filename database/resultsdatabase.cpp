@@ -25,10 +25,10 @@
 
 namespace {
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("ResultsDatabase", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ResultsDatabase)
+};
 
 // Statement text with its bound values in the order of their "?".
 struct Sql
@@ -333,7 +333,7 @@ namespace {
 [[noreturn]] void fail(const TeacherDatabase &database, const QSqlError &error)
 {
     const DatabaseFailure failure = describeFailure(error, database.location());
-    QString message = tr("Výsledky nelze načíst z databáze %1: %2.")
+    QString message = Texts::tr("Výsledky nelze načíst z databáze %1: %2.")
                           .arg(quotedName(database.location().displayName()), failure.cause);
     if (!failure.detail.isEmpty()) {
         message += u' ' + failure.detail;
@@ -404,7 +404,7 @@ ResultsDatabase::ResultsDatabase(const TeacherDatabase &database) : database_(da
                                         &Collation::compare, &Collation::destroy) != SQLITE_OK) {
             delete collation;
             throw DatabaseError(
-                tr("Výsledky nelze řadit podle české abecedy: SQLite odmítlo řazení.")
+                Texts::tr("Výsledky nelze řadit podle české abecedy: SQLite odmítlo řazení.")
                     .toStdString());
         }
     }

@@ -42,18 +42,18 @@ enum class Operation
     RecordRun
 };
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("SchoolDatabase", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SchoolDatabase)
+};
 
 // The file or the server is named; a password written into the server's address is not.
 [[noreturn]] void fail(Operation operation, const DatabaseLocation &location, const QString &cause,
                        const QString &detail = {})
 {
     QString message = operation == Operation::ReadPupils
-                          ? tr("Seznam žáků nelze načíst ze školní databáze „%1“: %2.")
-                          : tr("Výsledek nelze zapsat do školní databáze „%1“: %2.");
+                          ? Texts::tr("Seznam žáků nelze načíst ze školní databáze „%1“: %2.")
+                          : Texts::tr("Výsledek nelze zapsat do školní databáze „%1“: %2.");
     message = message.arg(location.displayName(), cause);
     if (!detail.isEmpty()) {
         message += u' ' + detail;
@@ -162,7 +162,7 @@ std::int32_t totalFrom(const QVariant &value, const QString &field, const QStrin
     }
     const auto tooLarge = [&] {
         fail(Operation::RecordRun, path,
-             tr("součet výsledků žáka %1 je větší, než program dokáže zpracovat")
+             Texts::tr("součet výsledků žáka %1 je větší, než program dokáže zpracovat")
                  .arg(quoted(surname)));
     };
     constexpr auto low = std::numeric_limits<std::int32_t>::min();
@@ -171,7 +171,7 @@ std::int32_t totalFrom(const QVariant &value, const QString &field, const QStrin
         const double total = value.toDouble();
         if (std::isfinite(total) && std::trunc(total) != total) {
             fail(Operation::RecordRun, path,
-                 tr("pole %1 žáka %2 obsahuje hodnotu, která není celé číslo")
+                 Texts::tr("pole %1 žáka %2 obsahuje hodnotu, která není celé číslo")
                      .arg(quoted(field), quoted(surname)));
         }
         if (!(total >= low && total <= high)) {
@@ -201,7 +201,7 @@ RunTotals cappedTotals(const QString &correct, const QString &wrong, const QStri
         const qint64 total = value.toLongLong(&ok);
         if (!ok || total < 0) {
             fail(Operation::RecordRun, path,
-                 tr("pole %1 žáka %2 obsahuje hodnotu, která není celé číslo")
+                 Texts::tr("pole %1 žáka %2 obsahuje hodnotu, která není celé číslo")
                      .arg(quoted(field), quoted(surname)));
         }
         return total;
@@ -427,7 +427,7 @@ RunTotals SchoolDatabase::recordRunResult(const SchoolRun &run, const QDateTime 
         if (all > std::numeric_limits<std::int32_t>::max() ||
             all < std::numeric_limits<std::int32_t>::min()) {
             fail(operation, location_,
-                 tr("součet výsledků žáka %1 je větší, než program dokáže zpracovat")
+                 Texts::tr("součet výsledků žáka %1 je větší, než program dokáže zpracovat")
                      .arg(quoted(run.surname)));
         }
     }
@@ -456,7 +456,7 @@ PupilList SchoolDatabase::loadFromServer() const
         }
     }
     if (results.isEmpty()) {
-        fail(operation, location_, tr("server neodpověděl"));
+        fail(operation, location_, Texts::tr("server neodpověděl"));
     }
     PupilList list;
     for (const QStringList &row : results.first().rows) {

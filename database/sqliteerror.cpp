@@ -10,7 +10,7 @@
 namespace {
 
 // SQLite's primary result codes that the messages tell apart.
-enum SqliteCode : int
+enum SqliteCode
 {
     sqliteError = 1,
     sqlitePerm = 3,
@@ -25,16 +25,16 @@ enum SqliteCode : int
     sqliteNotADatabase = 26,
 };
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("SchoolDatabase", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SchoolDatabase)
+};
 
 } // namespace
 
 QString quotedName(const QString &name)
 {
-    return tr("„%1“").arg(name);
+    return Texts::tr("„%1“").arg(name);
 }
 
 QString sqliteCause(const QSqlError &error, const QString &path)
@@ -43,52 +43,53 @@ QString sqliteCause(const QSqlError &error, const QString &path)
     const int code = error.nativeErrorCode().toInt(&numeric) & 0xff;
     const QString text = error.databaseText();
     if (!numeric) {
-        return tr("databáze ohlásila chybu");
+        return Texts::tr("databáze ohlásila chybu");
     }
     switch (code) {
     case sqliteBusy:
     case sqliteLocked:
-        return tr("soubor je příliš dlouho zamčený, zřejmě do něj zapisuje jiný počítač");
+        return Texts::tr("soubor je příliš dlouho zamčený, zřejmě do něj zapisuje jiný počítač");
     case sqliteCantOpen:
         return !path.isEmpty() && QFileInfo::exists(path)
-                   ? tr("soubor nelze otevřít")
-                   : tr("soubor neexistuje nebo není dostupný");
+                   ? Texts::tr("soubor nelze otevřít")
+                   : Texts::tr("soubor neexistuje nebo není dostupný");
     case sqliteNotADatabase:
-        return tr("soubor není databáze");
+        return Texts::tr("soubor není databáze");
     case sqliteCorrupt:
-        return tr("soubor je poškozený");
+        return Texts::tr("soubor je poškozený");
     case sqliteReadOnly:
-        return tr("do souboru nelze zapisovat");
+        return Texts::tr("do souboru nelze zapisovat");
     case sqlitePerm:
     case sqliteAuth:
-        return tr("k souboru není přístup");
+        return Texts::tr("k souboru není přístup");
     case sqliteIoError:
-        return tr("při čtení nebo zápisu souboru nastala chyba");
+        return Texts::tr("při čtení nebo zápisu souboru nastala chyba");
     case sqliteFull:
-        return tr("na disku není volné místo");
+        return Texts::tr("na disku není volné místo");
     case sqliteError: {
         const QString noTable = QStringLiteral("no such table: ");
         const QString noColumn = QStringLiteral("no such column: ");
         const QString hasNoColumn = QStringLiteral(" has no column named ");
         if (text.startsWith(noTable)) {
-            return tr("chybí v ní tabulka %1").arg(quotedName(text.mid(noTable.size())));
+            return Texts::tr("chybí v ní tabulka %1").arg(quotedName(text.mid(noTable.size())));
         }
         if (text.startsWith(noColumn)) {
             // "no such column: Zaci.Trida": the field's name follows the table's.
             const QString column = text.mid(noColumn.size());
-            return tr("chybí v ní pole %1")
+            return Texts::tr("chybí v ní pole %1")
                 .arg(quotedName(column.mid(column.lastIndexOf(u'.') + 1)));
         }
         if (const qsizetype at = text.indexOf(hasNoColumn); at >= 0) {
-            return tr("chybí v ní pole %1").arg(quotedName(text.mid(at + hasNoColumn.size())));
+            return Texts::tr("chybí v ní pole %1")
+                .arg(quotedName(text.mid(at + hasNoColumn.size())));
         }
         if (text.contains(QStringLiteral("integer overflow"))) {
-            return tr("součet výsledků je větší, než program dokáže zpracovat");
+            return Texts::tr("součet výsledků je větší, než program dokáže zpracovat");
         }
-        return tr("databáze ohlásila chybu");
+        return Texts::tr("databáze ohlásila chybu");
     }
     default:
-        return tr("databáze ohlásila chybu");
+        return Texts::tr("databáze ohlásila chybu");
     }
 }
 

@@ -32,10 +32,10 @@
 
 namespace {
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("TeacherDatabase", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TeacherDatabase)
+};
 
 // What the teacher was doing when it failed: the first half of the message.
 enum class Action
@@ -55,23 +55,23 @@ QString sentenceFor(Action action)
 {
     switch (action) {
     case Action::Open:
-        return tr("Databázi %1 nelze otevřít: %2.");
+        return Texts::tr("Databázi %1 nelze otevřít: %2.");
     case Action::Create:
-        return tr("Databázi %1 nelze vytvořit: %2.");
+        return Texts::tr("Databázi %1 nelze vytvořit: %2.");
     case Action::StoreReports:
-        return tr("Zprávy nelze uložit do databáze %1: %2. Nic nebylo uloženo.");
+        return Texts::tr("Zprávy nelze uložit do databáze %1: %2. Nic nebylo uloženo.");
     case Action::ReadReports:
-        return tr("Zprávy nelze načíst z databáze %1: %2.");
+        return Texts::tr("Zprávy nelze načíst z databáze %1: %2.");
     case Action::ReadPupils:
-        return tr("Seznam žáků nelze načíst z databáze %1: %2.");
+        return Texts::tr("Seznam žáků nelze načíst z databáze %1: %2.");
     case Action::ChangePupils:
-        return tr("Změnu nelze zapsat do databáze %1: %2.");
+        return Texts::tr("Změnu nelze zapsat do databáze %1: %2.");
     case Action::ImportPupils:
-        return tr("Žáky nelze importovat do databáze %1: %2. Databáze zůstala beze změny.");
+        return Texts::tr("Žáky nelze importovat do databáze %1: %2. Databáze zůstala beze změny.");
     case Action::ChangeReports:
-        return tr("Zprávy v databázi %1 nelze změnit: %2. Nic se nezměnilo.");
+        return Texts::tr("Zprávy v databázi %1 nelze změnit: %2. Nic se nezměnilo.");
     case Action::DeleteRuns:
-        return tr("Výsledky nelze smazat z databáze %1: %2. Nic nebylo smazáno.");
+        return Texts::tr("Výsledky nelze smazat z databáze %1: %2. Nic nebylo smazáno.");
     }
     return {};
 }
@@ -120,7 +120,7 @@ public:
         : db_(db)
     {
         if (readOnly) {
-            fail(action, path, tr("databáze je otevřená jen pro čtení"));
+            fail(action, path, Texts::tr("databáze je otevřená jen pro čtení"));
         }
         QSqlQuery begin(db_);
         if (!begin.exec(QString::fromUtf8(sql.beginWrite))) {
@@ -168,7 +168,7 @@ using PupilKey = std::pair<QString, QString>;
 
 QString alreadyThere(const QString &surname, const QString &className)
 {
-    return tr("žák %1 ze třídy %2 už v databázi je")
+    return Texts::tr("žák %1 ze třídy %2 už v databázi je")
         .arg(quotedName(surname), quotedName(className));
 }
 
@@ -208,7 +208,7 @@ QSqlDatabase TeacherDatabase::connection() const
 void TeacherDatabase::connect()
 {
     if (!location_.isServer() && QFileInfo(location_.path).isDir()) {
-        fail(Action::Open, location_, tr("je to složka, ne soubor"));
+        fail(Action::Open, location_, Texts::tr("je to složka, ne soubor"));
     }
     // A file or folder the teacher may not write (a colleague's share, a copy from a CD) is
     // opened to be read, and said so, rather than failing at the first store. SQLite needs the
@@ -247,7 +247,8 @@ void TeacherDatabase::checkAndUpgrade()
     const auto upgrading = [&] {
         if (readOnly_) {
             fail(Action::Open, path,
-                 tr("databáze je otevřená jen pro čtení a je starší verze: nelze ji doplnit"));
+                 Texts::tr(
+                     "databáze je otevřená jen pro čtení a je starší verze: nelze ji doplnit"));
         }
     };
 
@@ -265,13 +266,15 @@ void TeacherDatabase::checkAndUpgrade()
         execute(rights, Action::Open, path);
         if (!rights.next() || !rights.value(0).toBool()) {
             fail(Action::Open, path,
-                 tr("přihlášený uživatel nemá na serveru práva učitele (role tesilka_ucitel)"));
+                 Texts::tr(
+                     "přihlášený uživatel nemá na serveru práva učitele (role tesilka_ucitel)"));
         }
     }
     for (const QString &table : {QStringLiteral("Zaci"), QStringLiteral("Prehled ")}) {
         if (!hasTable(table)) {
-            fail(Action::Open, path,
-                 tr("není to školní databáze, chybí v ní tabulka %1").arg(quotedName(table)));
+            fail(
+                Action::Open, path,
+                Texts::tr("není to školní databáze, chybí v ní tabulka %1").arg(quotedName(table)));
         }
     }
     // Preparing the statements checks every field the two programs use.
@@ -279,7 +282,7 @@ void TeacherDatabase::checkAndUpgrade()
         QSqlQuery query(db);
         if (!query.prepare(QString::fromUtf8(statement))) {
             const DatabaseFailure failure = describeFailure(query.lastError(), path);
-            fail(Action::Open, path, tr("není to školní databáze, %1").arg(failure.cause),
+            fail(Action::Open, path, Texts::tr("není to školní databáze, %1").arg(failure.cause),
                  failure.detail);
         }
     };
@@ -287,8 +290,9 @@ void TeacherDatabase::checkAndUpgrade()
     check(pupilSql.selectPupils);
     check(pupilSql.insertRun);
     check(pupilSql.selectTotals);
-    const QString olderServer = tr("databáze na serveru je starší verze: správce serveru ji "
-                                   "doplní tím, že na ni znovu spustí schema-postgresql.sql");
+    const QString olderServer =
+        Texts::tr("databáze na serveru je starší verze: správce serveru ji "
+                  "doplní tím, že na ni znovu spustí schema-postgresql.sql");
     if (pupilSql.serverChecks != nullptr) {
         // The pupils' checked append: without it no pupil can store a run.
         QSqlQuery door(db);
@@ -387,20 +391,20 @@ std::unique_ptr<TeacherDatabase> TeacherDatabase::create(const DatabaseLocation 
     const DatabaseLocation &path = location;
     if (location.isServer()) {
         // A server's tables and roles come from the administrator's schema-postgresql.sql.
-        fail(Action::Create, path, tr("na serveru databázi zakládá správce serveru"));
+        fail(Action::Create, path, Texts::tr("na serveru databázi zakládá správce serveru"));
     }
     const QFileInfo target(location.path);
     if (path.isEmpty()) {
-        fail(Action::Create, path, tr("cesta k souboru je prázdná"));
+        fail(Action::Create, path, Texts::tr("cesta k souboru je prázdná"));
     }
     if (target.isDir()) {
-        fail(Action::Create, path, tr("je to složka, ne soubor"));
+        fail(Action::Create, path, Texts::tr("je to složka, ne soubor"));
     }
     if (target.exists() && !replaceExisting) {
-        fail(Action::Create, path, tr("soubor už existuje"));
+        fail(Action::Create, path, Texts::tr("soubor už existuje"));
     }
     if (!target.absoluteDir().exists()) {
-        fail(Action::Create, path, tr("složka neexistuje"));
+        fail(Action::Create, path, Texts::tr("složka neexistuje"));
     }
 
     // Built beside the target under a name of its own and moved into place when complete.
@@ -409,7 +413,7 @@ std::unique_ptr<TeacherDatabase> TeacherDatabase::create(const DatabaseLocation 
         QTemporaryFile scratch(target.absoluteDir().filePath(QStringLiteral(".tesilka-XXXXXX")));
         scratch.setAutoRemove(false);
         if (!scratch.open()) {
-            fail(Action::Create, path, tr("do složky nelze zapisovat"));
+            fail(Action::Create, path, Texts::tr("do složky nelze zapisovat"));
         }
         scratchPath = scratch.fileName();
     }
@@ -442,7 +446,7 @@ std::unique_ptr<TeacherDatabase> TeacherDatabase::create(const DatabaseLocation 
                             error);
     if (error) {
         discardScratch();
-        fail(Action::Create, path, tr("soubor nelze zapsat na místo určení"));
+        fail(Action::Create, path, Texts::tr("soubor nelze zapsat na místo určení"));
     }
     return open(location);
 }
@@ -598,7 +602,7 @@ int TeacherDatabase::assignReports(const QStringList &blocks, const QString &sur
             return pupil.surname == surname && pupil.className == className;
         })) {
         fail(action, location_,
-             tr("žák %1 ze třídy %2 v seznamu žáků není")
+             Texts::tr("žák %1 ze třídy %2 v seznamu žáků není")
                  .arg(quotedName(surname), quotedName(className)));
     }
     WriteTransaction transaction(db, sql, action, location_, readOnly_);
@@ -660,8 +664,9 @@ void TeacherDatabase::deleteRuns(const QList<SchoolRun> &runs,
             execute(remove, action, location_);
             if (remove.numRowsAffected() != 1) {
                 fail(action, location_,
-                     tr("běh žáka %1 už v databázi není tak, jak byl zobrazen; tabulku načtěte "
-                        "znovu")
+                     Texts::tr(
+                         "běh žáka %1 už v databázi není tak, jak byl zobrazen; tabulku načtěte "
+                         "znovu")
                          .arg(quotedName(run.surname)));
             }
         }
@@ -670,7 +675,8 @@ void TeacherDatabase::deleteRuns(const QList<SchoolRun> &runs,
             removeReport.bindValue(0, block);
             execute(removeReport, action, location_);
             if (removeReport.numRowsAffected() != 1) {
-                fail(action, location_, tr("zpráva už v databázi není; tabulku načtěte znovu"));
+                fail(action, location_,
+                     Texts::tr("zpráva už v databázi není; tabulku načtěte znovu"));
             }
         }
     }
@@ -710,10 +716,10 @@ qint64 TeacherDatabase::addPupil(const QString &surname, const QString &classNam
     constexpr Action action = Action::ChangePupils;
     const DatabaseLocation &path = location_;
     if (surname.trimmed().isEmpty()) {
-        fail(action, path, tr("příjmení chybí"));
+        fail(action, path, Texts::tr("příjmení chybí"));
     }
     if (className.trimmed().isEmpty()) {
-        fail(action, path, tr("třída chybí"));
+        fail(action, path, Texts::tr("třída chybí"));
     }
     for (const PupilRecord &pupil : pupils()) {
         if (pupil.surname == surname && pupil.className == className) {
@@ -741,10 +747,10 @@ void TeacherDatabase::updatePupil(const PupilRecord &pupil) const
     constexpr Action action = Action::ChangePupils;
     const DatabaseLocation &path = location_;
     if (pupil.surname.trimmed().isEmpty()) {
-        fail(action, path, tr("příjmení chybí"));
+        fail(action, path, Texts::tr("příjmení chybí"));
     }
     if (pupil.className.trimmed().isEmpty()) {
-        fail(action, path, tr("třída chybí"));
+        fail(action, path, Texts::tr("třída chybí"));
     }
     std::optional<PupilRecord> old;
     for (const PupilRecord &other : pupils()) {
@@ -766,7 +772,7 @@ void TeacherDatabase::updatePupil(const PupilRecord &pupil) const
         update.addBindValue(pupil.key);
         execute(update, action, path);
         if (update.numRowsAffected() != 1 || !old) {
-            fail(action, path, tr("žák už v databázi není, zřejmě ho mezitím někdo smazal"));
+            fail(action, path, Texts::tr("žák už v databázi není, zřejmě ho mezitím někdo smazal"));
         }
         // The same pupil under the new name: the runs, answers and reports of the old one go
         // along.
@@ -833,7 +839,7 @@ PupilImportResult TeacherDatabase::importPupils(const QList<NewPupil> &rows) con
     // "Zaci" takes no pupil without a class: refused whole, before anything is written.
     for (const NewPupil &row : rows) {
         if (row.className.trimmed().isEmpty()) {
-            fail(action, path, tr("na řádku %1 chybí třída").arg(row.line));
+            fail(action, path, Texts::tr("na řádku %1 chybí třída").arg(row.line));
         }
     }
     const QSqlDatabase db = connection();
@@ -853,7 +859,7 @@ PupilImportResult TeacherDatabase::importPupils(const QList<NewPupil> &rows) con
             prepared(db, teachersql::statementsFor(location_.engine).insertPupil, action, path);
         for (const NewPupil &row : rows) {
             if (row.surname.trimmed().isEmpty()) {
-                fail(action, path, tr("na řádku %1 chybí příjmení").arg(row.line));
+                fail(action, path, Texts::tr("na řádku %1 chybí příjmení").arg(row.line));
             }
             if (stored.contains({row.surname, row.className})) {
                 result.skipped.append({row.line, alreadyThere(row.surname, row.className)});

@@ -17,14 +17,14 @@ bool within(double candidate, double correct)
     return (90.0 / 100.0) * correct < candidate && candidate < (110.0 / 100.0) * correct;
 }
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("Mistakes", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Mistakes)
+};
 
 QString prefixName(std::int16_t prefix)
 {
-    return prefix == 0 ? tr("bez předpony") : prefixLetter(prefix);
+    return prefix == 0 ? Texts::tr("bez předpony") : prefixLetter(prefix);
 }
 
 // "U = R · I" and its two rearrangements, by the quantity asked for.
@@ -32,11 +32,11 @@ QString formula(std::uint8_t problemKind)
 {
     switch (problemKind) {
     case 0:
-        return tr("U = R · I");
+        return Texts::tr("U = R · I");
     case 1:
-        return tr("R = U / I");
+        return Texts::tr("R = U / I");
     default:
-        return tr("I = U / R");
+        return Texts::tr("I = U / R");
     }
 }
 
@@ -88,14 +88,14 @@ QString mistakeHint(const Mistake &mistake, std::uint8_t problemKind)
 {
     switch (mistake.kind) {
     case MistakeKind::WrongPrefix:
-        return tr("Číslo máš správně, ale předponu ne: mělo být %1, ne %2.")
+        return Texts::tr("Číslo máš správně, ale předponu ne: mělo být %1, ne %2.")
             .arg(prefixName(mistake.neededPrefix), prefixName(mistake.chosenPrefix));
     case MistakeKind::MultipliedInsteadOfDivided:
-        return tr("Násobil(a) jsi, ale tady se dělí: %1.").arg(formula(problemKind));
+        return Texts::tr("Násobil(a) jsi, ale tady se dělí: %1.").arg(formula(problemKind));
     case MistakeKind::DividedInsteadOfMultiplied:
-        return tr("Dělil(a) jsi, ale tady se násobí: %1.").arg(formula(problemKind));
+        return Texts::tr("Dělil(a) jsi, ale tady se násobí: %1.").arg(formula(problemKind));
     case MistakeKind::DividedTheWrongWay:
-        return tr("Dělil(a) jsi obráceně: %1.").arg(formula(problemKind));
+        return Texts::tr("Dělil(a) jsi obráceně: %1.").arg(formula(problemKind));
     case MistakeKind::None:
         break;
     }

@@ -105,7 +105,7 @@ WrongWindow::WrongWindow(SharedState &state, const QLocale &locale, QWidget *par
         units[row] = makeLabel(this, QStringLiteral("lblJedn") + index,
                                twipsRect(4020, top, 165, 195), serifFont(8, false));
     }
-    names[2] = makeLabel(this, QStringLiteral("lblNadp2"), twipsRect(360, 1800, 1605, 360),
+    names[2] = makeLabel(this, QStringLiteral("lblNadp2"), twipsRect(360, 1800, 1770, 360),
                          serifFont(12, true));
     values[2] = makeLabel(this, QStringLiteral("lblHod2"), twipsRect(2130, 1680, 1365, 465),
                           serifFont(20.25, true), Qt::AlignRight | Qt::AlignTop);

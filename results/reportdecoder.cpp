@@ -47,10 +47,10 @@ constexpr double shareTolerance = 0.01 + 1e-9;
 
 const QByteArray studentPrefix = QByteArrayLiteral("Student: ");
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("ReportDecoder", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ReportDecoder)
+};
 
 int hexValue(char16_t c)
 {
@@ -317,14 +317,15 @@ void parseReport(DecodedReport &report)
     // What the pupil did not copy: the lines up to the cut are sound, the rest is missing.
     const auto incomplete = [&] {
         fail(report, Status::NotAReport,
-             tr("blok je neúplný: chybí jeho konec (žák zkopíroval jen část?)"));
+             Texts::tr("blok je neúplný: chybí jeho konec (žák zkopíroval jen část?)"));
     };
     // Whole lines, and what stands after the last line break (a line cut in the middle).
     QList<QStringView> lines = QStringView(text).split(QStringLiteral("\r\n"));
     const QStringView tail = lines.takeLast();
     const auto notAReport = [&](int line, const QString &expected) {
         fail(report, Status::NotAReport,
-             tr("Text v bloku není zpráva z programu Tesilka: řádek %1 zprávy neodpovídá „%2“.")
+             Texts::tr(
+                 "Text v bloku není zpráva z programu Tesilka: řádek %1 zprávy neodpovídá „%2“.")
                  .arg(line)
                  .arg(expected));
     };
@@ -374,7 +375,7 @@ void parseReport(DecodedReport &report)
     }
     if (answersRead == Count::TooLarge) {
         fail(report, Status::InconsistentCounts,
-             tr("Počet odpovědí ve zprávě je mimo možný rozsah."));
+             Texts::tr("Počet odpovědí ve zprávě je mimo možný rozsah."));
         return;
     }
 
@@ -385,7 +386,7 @@ void parseReport(DecodedReport &report)
     if (lines.size() > 8 || (lines.size() == 8 && !tail.isEmpty()) ||
         (answers == 0 && lines.size() < 8 && (lines.size() > 6 || !tail.isEmpty()))) {
         fail(report, Status::NotAReport,
-             tr("Text v bloku není zpráva z programu Tesilka: má nečekaný počet řádků."));
+             Texts::tr("Text v bloku není zpráva z programu Tesilka: má nečekaný počet řádků."));
         return;
     }
     if (lines.size() == 7 && !lines.at(6).startsWith(u"Z toho dobře: ")) {
@@ -423,12 +424,12 @@ void parseReport(DecodedReport &report)
         }
         if (correctRead == Count::TooLarge || wrongRead == Count::TooLarge) {
             fail(report, Status::InconsistentCounts,
-                 tr("Počet odpovědí ve zprávě je mimo možný rozsah."));
+                 Texts::tr("Počet odpovědí ve zprávě je mimo možný rozsah."));
             return;
         }
         if (static_cast<qint64>(correct) + wrong != answers) {
             fail(report, Status::InconsistentCounts,
-                 tr("Počty nesouhlasí: %1 dobře a %2 špatně není celkem %3 odpovědí.")
+                 Texts::tr("Počty nesouhlasí: %1 dobře a %2 špatně není celkem %3 odpovědí.")
                      .arg(correct)
                      .arg(wrong)
                      .arg(answers));
@@ -436,7 +437,7 @@ void parseReport(DecodedReport &report)
         }
         if (answers == 0) {
             fail(report, Status::InconsistentCounts,
-                 tr("Zpráva uvádí 0 odpovědí, ale obsahuje počty dobrých a špatných."));
+                 Texts::tr("Zpráva uvádí 0 odpovědí, ale obsahuje počty dobrých a špatných."));
             return;
         }
         const double correctShareValue = correct * 100.0 / answers;
@@ -444,13 +445,13 @@ void parseReport(DecodedReport &report)
         if (std::abs(*correctPercent - correctShareValue) > shareTolerance ||
             std::abs(*wrongPercent - wrongShareValue) > shareTolerance) {
             fail(report, Status::InconsistentCounts,
-                 tr("Procenta ve zprávě neodpovídají počtům dobrých a špatných odpovědí."));
+                 Texts::tr("Procenta ve zprávě neodpovídají počtům dobrých a špatných odpovědí."));
             return;
         }
     }
     if (to->secsTo(*from) > clockSetBackSeconds) {
         fail(report, Status::InconsistentCounts,
-             tr("Konec práce (Do) je ve zprávě dříve než její začátek (Od)."));
+             Texts::tr("Konec práce (Do) je ve zprávě dříve než její začátek (Od)."));
         return;
     }
 
@@ -473,12 +474,12 @@ void decodeGroups(QStringView source, std::span<const Group> groups, DecodedRepo
     report.canonicalBlock = canonicalLayout(source, groups);
     report.isCanonicalLayout = false;
     if (groups.empty()) {
-        fail(report, Status::NotAReport, tr("V bloku není žádná skupina číslic."));
+        fail(report, Status::NotAReport, Texts::tr("V bloku není žádná skupina číslic."));
         return;
     }
     report.firstLine = groups.front().line;
     const auto damagedReason = [&](const Group &group) {
-        return tr("Poškozená skupina „%1“ na řádku %2.")
+        return Texts::tr("Poškozená skupina „%1“ na řádku %2.")
             .arg(groupText(source, group))
             .arg(group.line);
     };
@@ -489,13 +490,14 @@ void decodeGroups(QStringView source, std::span<const Group> groups, DecodedRepo
     }
     if (marker.value != reportMarkerByte) {
         fail(report, Status::WrongMarker,
-             tr("Blok nezačíná značkou „4b“, ale skupinou „%1“ na řádku %2.")
+             Texts::tr("Blok nezačíná značkou „4b“, ale skupinou „%1“ na řádku %2.")
                  .arg(groupText(source, marker))
                  .arg(marker.line));
         return;
     }
     if (groups.size() < 2) {
-        fail(report, Status::NotAReport, tr("Blok obsahuje jen značku „4b“, zpráva v něm není."));
+        fail(report, Status::NotAReport,
+             Texts::tr("Blok obsahuje jen značku „4b“, zpráva v něm není."));
         return;
     }
     if (groups[1].value < 0) {

@@ -35,15 +35,24 @@ icons() {
   for size in 16 32 48 64 128 256; do echo "usr/share/icons/hicolor/${size}x${size}/apps/$1.png"; done
   echo "usr/share/icons/hicolor/scalable/apps/$1.svg"
 }
+# The Slovak and English catalogues: the pupil's in both packages, the teacher's in its own.
+catalogues() {
+  local program=$1
+  shift
+  for catalogue in "$@"; do
+    for language in sk en; do echo "usr/share/$program/translations/${catalogue}_$language.qm"; done
+  done
+}
 # shellcheck disable=SC2046
 expect_contents "$pupil" usr/bin/tesilka usr/share/applications/org.example.tesilka.desktop \
   usr/share/metainfo/org.example.tesilka.metainfo.xml usr/share/doc/tesilka/copyright \
-  $(icons org.example.tesilka)
+  $(icons org.example.tesilka) $(catalogues tesilka tesilka)
 # shellcheck disable=SC2046
 expect_contents "$teacher" usr/bin/tesilka-ucitel \
   usr/share/applications/org.example.tesilka.ucitel.desktop \
   usr/share/metainfo/org.example.tesilka.ucitel.metainfo.xml \
-  usr/share/doc/tesilka-ucitel/copyright $(icons org.example.tesilka.ucitel)
+  usr/share/doc/tesilka-ucitel/copyright $(icons org.example.tesilka.ucitel) \
+  $(catalogues tesilka-ucitel tesilka tesilka-ucitel)
 for package in "$pupil" "$teacher"; do
   dpkg-deb -f "$package" Depends | grep -q 'libqt6sql6-sqlite' ||
     fail "$(basename "$package") does not depend on the SQLite driver"
@@ -73,14 +82,18 @@ xvfb=$!
 for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 [ -s "$scratch/display" ] || fail "Xvfb did not start"
 display=":$(cat "$scratch/display")"
-for binary in tesilka tesilka-ucitel; do
-  mkdir -p "$scratch/home-$binary"
-  HOME="$scratch/home-$binary" XDG_CONFIG_HOME="$scratch/home-$binary/.config" \
-    DISPLAY="$display" LANG=cs_CZ.UTF-8 "$scratch/root/usr/bin/$binary" >/dev/null 2>&1 &
+# Each program starts; under Slovak and English its window title is in that language.
+for run in "tesilka cs_CZ Tesilka" "tesilka-ucitel cs_CZ učitel" "tesilka-ucitel sk_SK učiteľ" \
+  "tesilka-ucitel en_US for Teachers"; do
+  read -r binary language title <<<"$run"
+  home="$scratch/home-$binary-$language"
+  mkdir -p "$home"
+  HOME="$home" XDG_CONFIG_HOME="$home/.config" DISPLAY="$display" LANG="$language.UTF-8" \
+    "$scratch/root/usr/bin/$binary" >/dev/null 2>&1 &
   program=$!
   if ! DISPLAY="$display" timeout 20 xdotool search --sync --onlyvisible --pid "$program" \
-    >/dev/null; then
-    fail "$binary from the package showed no window"
+    --name "$title" >/dev/null; then
+    fail "$binary from the package showed no window titled \"$title\" under $language"
   fi
   kill "$program" 2>/dev/null
   wait "$program" 2>/dev/null || true

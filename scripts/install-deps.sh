@@ -14,6 +14,8 @@ packages=(
   # chattr: a database file that even root may not write, for the read-only tests
   e2fsprogs
   fonts-liberation sqlite3 qt6-translations-l10n locales
+  # the Slovak and English interface: lupdate and lrelease, and CMake's qt_add_translations
+  qt6-l10n-tools qt6-tools-dev
   # the teacher's results: the progress chart (Qt Charts needs Qt's OpenGL module to build
   # against), and a check of the printed PDF
   qt6-charts-dev libqt6opengl6-dev poppler-utils
@@ -51,11 +53,17 @@ if [ ${#missing[@]} -ne 0 ]; then
     "${missing[@]}"
 fi
 
-# The pupils' machines run in the Czech locale and the tests run there too.
-if ! locale -a 2>/dev/null | grep -qix 'cs_CZ\.utf-\?8'; then
-  echo "Generating the locale cs_CZ.UTF-8"
-  as_root sed -i -E 's/^# *(cs_CZ\.UTF-8 UTF-8)/\1/' /etc/locale.gen
-  grep -qx 'cs_CZ.UTF-8 UTF-8' /etc/locale.gen ||
-    echo 'cs_CZ.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+# The pupils' machines run in the Czech locale and the tests run there too, and again in the
+# Slovak and English ones that the interface also speaks.
+for wanted in cs_CZ sk_SK en_US; do
+  if ! locale -a 2>/dev/null | grep -qix "$wanted\.utf-\?8"; then
+    echo "Generating the locale $wanted.UTF-8"
+    as_root sed -i -E "s/^# *($wanted\.UTF-8 UTF-8)/\1/" /etc/locale.gen
+    grep -qx "$wanted.UTF-8 UTF-8" /etc/locale.gen ||
+      echo "$wanted.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    generate=1
+  fi
+done
+if [ -n "${generate:-}" ]; then
   as_root locale-gen
 fi

@@ -10,10 +10,10 @@
 
 namespace {
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("CopyCommand", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CopyCommand)
+};
 
 } // namespace
 
@@ -28,28 +28,29 @@ int runCopyCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
             i + 1 < arguments.size()) {
             (option == QLatin1String("--database") ? file : server) = arguments.at(++i);
         } else {
-            err.write(tr("Neznámá nebo neúplná volba „%1“. Nápovědu vypíše --help.\n")
+            err.write(Texts::tr("Neznámá nebo neúplná volba „%1“. Nápovědu vypíše --help.\n")
                           .arg(option)
                           .toUtf8());
             return 2;
         }
     }
     if (server.isEmpty() || file.isEmpty()) {
-        err.write(tr("Chybí adresa serveru (--copy-to-server) nebo soubor databáze "
-                     "(--database).\n")
+        err.write(Texts::tr("Chybí adresa serveru (--copy-to-server) nebo soubor databáze "
+                            "(--database).\n")
                       .toUtf8());
         return 2;
     }
     if (!DatabaseLocation::namesServer(server)) {
-        err.write(tr("„%1“ není adresa databázového serveru (postgresql://… nebo service=…).\n")
-                      .arg(server)
-                      .toUtf8());
+        err.write(
+            Texts::tr("„%1“ není adresa databázového serveru (postgresql://… nebo service=…).\n")
+                .arg(server)
+                .toUtf8());
         return 2;
     }
     try {
         const auto target = TeacherDatabase::open(DatabaseLocation::server(server));
         const CopyResult copied = copySchoolDatabase(QFileInfo(file).absoluteFilePath(), *target);
-        out.write(tr("Zkopírováno na server %1: žáků %2, výsledků %3, zpráv %4.\n")
+        out.write(Texts::tr("Zkopírováno na server %1: žáků %2, výsledků %3, zpráv %4.\n")
                       .arg(target->location().displayName())
                       .arg(copied.pupils)
                       .arg(copied.runs)
@@ -64,10 +65,11 @@ int runCopyCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
 
 QString copyCommandHelp(const QString &programName)
 {
-    return tr("\n%1 --copy-to-server ADRESA --database SOUBOR\n"
-              "  Zkopíruje školní databázi ze souboru SQLite (žáky, výsledky a uložené zprávy)\n"
-              "  do prázdné školní databáze na serveru PostgreSQL, vše v jedné transakci.\n"
-              "  ADRESA je postgresql://uzivatel@server/databaze nebo service=nazev; heslo\n"
-              "  patří do souboru ~/.pgpass.\n")
+    return Texts::tr(
+               "\n%1 --copy-to-server ADRESA --database SOUBOR\n"
+               "  Zkopíruje školní databázi ze souboru SQLite (žáky, výsledky a uložené zprávy)\n"
+               "  do prázdné školní databáze na serveru PostgreSQL, vše v jedné transakci.\n"
+               "  ADRESA je postgresql://uzivatel@server/databaze nebo service=nazev; heslo\n"
+               "  patří do souboru ~/.pgpass.\n")
         .arg(programName);
 }

@@ -3,6 +3,13 @@
 
 #include <QCoreApplication>
 
+namespace {
+class Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CzechText)
+};
+} // namespace
+
 QString czechCount(int count, const QString &one, const QString &few, const QString &many)
 {
     const QString &form = count == 1 ? one : (count >= 2 && count <= 4 ? few : many);
@@ -11,13 +18,13 @@ QString czechCount(int count, const QString &one, const QString &few, const QStr
 
 QString reportsAssignedText(int count, const QString &surname, const QString &className)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("CzechText", text); };
     if (surname.isEmpty()) {
-        return tr("Nepřiřazeno nikomu: %1.")
-            .arg(czechCount(count, tr("%1 zpráva"), tr("%1 zprávy"), tr("%1 zpráv")));
+        return Texts::tr("Nepřiřazeno nikomu: %1.")
+            .arg(czechCount(count, Texts::tr("%1 zpráva"), Texts::tr("%1 zprávy"),
+                            Texts::tr("%1 zpráv")));
     }
-    return czechCount(count, tr("Žákovi „%2“ (%3) přiřazena %1 zpráva."),
-                      tr("Žákovi „%2“ (%3) přiřazeny %1 zprávy."),
-                      tr("Žákovi „%2“ (%3) přiřazeno %1 zpráv."))
+    return czechCount(count, Texts::tr("Žákovi „%2“ (%3) přiřazena %1 zpráva."),
+                      Texts::tr("Žákovi „%2“ (%3) přiřazeny %1 zprávy."),
+                      Texts::tr("Žákovi „%2“ (%3) přiřazeno %1 zpráv."))
         .arg(surname, className);
 }

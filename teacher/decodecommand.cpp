@@ -15,10 +15,10 @@
 
 namespace {
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("DecodeCommand", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(DecodeCommand)
+};
 
 void writeLine(QIODevice &device, const QString &text)
 {
@@ -34,7 +34,7 @@ MailReading readCommandLineSource(const QString &argument)
         if (!in.open(stdin, QIODevice::ReadOnly)) {
             MailReading failed;
             failed.path = argument;
-            failed.error = tr("standardní vstup nelze číst");
+            failed.error = Texts::tr("standardní vstup nelze číst");
             return failed;
         }
         return readMailSource(&in, argument);
@@ -46,52 +46,53 @@ QString commandLinePlace(const MailReading &reading, const QString &shown, const
 {
     const QString line = QString::number(found.report.firstLine);
     if (reading.kind == MailSourceReader::Kind::Message) {
-        return tr("%1:%2").arg(shown, line);
+        return Texts::tr("%1:%2").arg(shown, line);
     }
-    return tr("%1: e-mail %2, ř. %3").arg(shown, QString::number(found.message), line);
+    return Texts::tr("%1: e-mail %2, ř. %3").arg(shown, QString::number(found.message), line);
 }
 
 int runDecodeCommand(const QStringList &files, QIODevice &out, QIODevice &err)
 {
     if (files.isEmpty()) {
-        writeLine(err, tr("Chybí soubor: tesilka-ucitel --decode SOUBOR..."));
+        writeLine(err, Texts::tr("Chybí soubor: tesilka-ucitel --decode SOUBOR..."));
         return 2;
     }
     CsvWriter csv;
-    csv.addRow(QStringList{tr("Soubor"), tr("E-mail"), tr("Řádek")} + reportColumnTitles());
+    csv.addRow(QStringList{Texts::tr("Soubor"), Texts::tr("E-mail"), Texts::tr("Řádek")} +
+               reportColumnTitles());
     int status = 0;
     const QDateTime now = QDateTime::currentDateTime();
     for (const QString &fileName : files) {
         const QString shown = QDir::toNativeSeparators(fileName);
         const MailReading reading = readCommandLineSource(fileName);
         if (!reading.error.isEmpty()) {
-            writeLine(err, tr("%1: %2").arg(shown, reading.error));
+            writeLine(err, Texts::tr("%1: %2").arg(shown, reading.error));
             status = 2;
             if (reading.messages == 0) {
                 continue;
             }
         }
         if (reading.unreadableMessages > 0) {
-            writeLine(err, tr("%1: e-mailů, které nelze přečíst: %2")
+            writeLine(err, Texts::tr("%1: e-mailů, které nelze přečíst: %2")
                                .arg(shown, QString::number(reading.unreadableMessages)));
             status = 2;
         }
         for (const QString &problem : reading.messageProblems) {
-            writeLine(err, tr("%1: %2").arg(shown, problem));
+            writeLine(err, Texts::tr("%1: %2").arg(shown, problem));
             status = 2;
         }
         if (reading.reports.isEmpty()) {
             writeLine(err, reading.kind == MailSourceReader::Kind::Maildir
-                               ? tr("%1: ve složce není žádná zpráva").arg(shown)
-                               : tr("%1: v souboru není žádná zpráva").arg(shown));
+                               ? Texts::tr("%1: ve složce není žádná zpráva").arg(shown)
+                               : Texts::tr("%1: v souboru není žádná zpráva").arg(shown));
             status = qMax(status, 1);
         }
         const bool numbered = reading.kind != MailSourceReader::Kind::Message;
         for (const FoundReport &found : reading.reports) {
             const DecodedReport &report = found.report;
             if (!report.isOk()) {
-                writeLine(err,
-                          tr("%1: %2").arg(commandLinePlace(reading, shown, found), report.reason));
+                writeLine(err, Texts::tr("%1: %2").arg(commandLinePlace(reading, shown, found),
+                                                       report.reason));
                 status = qMax(status, 1);
                 continue;
             }
@@ -103,7 +104,7 @@ int runDecodeCommand(const QStringList &files, QIODevice &out, QIODevice &err)
                                    QString::number(report.firstLine)} +
                        reportFields(report));
             if (endsInTheFuture(report, now)) {
-                writeLine(err, tr("%1: upozornění: konec práce (Do) %2 je v budoucnosti")
+                writeLine(err, Texts::tr("%1: upozornění: konec práce (Do) %2 je v budoucnosti")
                                    .arg(commandLinePlace(reading, shown, found),
                                         reportFields(report).value(3)));
             }
@@ -116,70 +117,71 @@ int runDecodeCommand(const QStringList &files, QIODevice &out, QIODevice &err)
 
 QString commandLineHelp(const QString &programName)
 {
-    return tr("Použití: %1 [--decode SOUBOR...]\n"
-              "       %1 [--database DATABÁZE] --store SOUBOR...\n"
-              "       %1 [--database DATABÁZE] --export-results VÝSTUP.csv [--class TŘÍDA]\n"
-              "          [--pupil PŘÍJMENÍ] [--source skola|email] [--from RRRR-MM-DD]\n"
-              "          [--to RRRR-MM-DD]\n"
-              "       %1 [--database DATABÁZE] --export-summary VÝSTUP.csv [--class TŘÍDA]\n"
-              "          [--pupil PŘÍJMENÍ] [--source skola|email] [--from RRRR-MM-DD]\n"
-              "          [--to RRRR-MM-DD] [--threshold N]\n"
-              "       %1 [--database DATABÁZE] --import-pupils SOUBOR\n"
-              "\n"
-              "Program učitele k Tesilce: školní databáze, žáci a zprávy žáků z e-mailu.\n"
-              "Bez voleb otevře okno programu.\n"
-              "\n"
-              "Volby:\n"
-              "  --decode SOUBOR...  přečte zprávy žáků ze souborů a vypíše je jako CSV\n"
-              "                      na standardní výstup (UTF-8 s BOM jako export okna,\n"
-              "                      oddělovač „;“, sloupce Soubor, E-mail, Řádek a údaje\n"
-              "                      zprávy); SOUBOR je e-mail (.eml), text (.txt), schránka\n"
-              "                      mbox, složka pošty Maildir (i její cur nebo new), nebo „-“\n"
-              "                      pro standardní vstup; tentýž blok v jednom souboru dvakrát\n"
-              "                      je jedna zpráva; důvod u každého vadného bloku a upozornění\n"
-              "                      na zprávu s koncem práce v budoucnosti vypíše na chybový\n"
-              "                      výstup se jménem souboru, číslem e-mailu a řádku\n"
-              "  --store SOUBOR...   uloží dobré zprávy ze souborů (jako u --decode) do databáze\n"
-              "                      v jedné transakci a přiřadí je žákům ze seznamu jako okno\n"
-              "                      programu; vypíše, kolik zpráv bylo nových, už uložených,\n"
-              "                      přiřazených žákovi, nepřiřazených a vadných; důvod u každého\n"
-              "                      vadného bloku vypíše na chybový výstup se jménem souboru,\n"
-              "                      číslem e-mailu a řádku; zprávu s koncem práce v budoucnosti\n"
-              "                      uloží a upozorní na ni\n"
-              "  --export-results VÝSTUP.csv\n"
-              "                      zapíše tabulku výsledků (běhy ve škole i zprávy z e-mailu)\n"
-              "                      do souboru CSV pro tabulkový procesor, jako ji exportuje\n"
-              "                      okno programu\n"
-              "  --export-summary VÝSTUP.csv\n"
-              "                      zapíše souhrn po žácích, jak ho ukazují Souhrny: každého\n"
-              "                      žáka ze seznamu, i bez běhu, a řádky nepřiřazených zpráv\n"
-              "                      (obojí jako sešit, končí-li jméno výstupu na .xlsx)\n"
-              "  --import-pupils SOUBOR\n"
-              "                      přidá do seznamu žáků seznam třídy (CSV, XLSX nebo ODS)\n"
-              "                      jako náhled v okně; vynechané řádky vypíše s důvodem na\n"
-              "                      chybový výstup\n"
-              "  --class TŘÍDA       omezí export na třídu\n"
-              "  --pupil PŘÍJMENÍ    omezí export na žáka; bez --class musí být příjmení jen\n"
-              "                      v jedné třídě\n"
-              "  --source skola|email\n"
-              "                      omezí export na běhy ve škole, nebo na zprávy z e-mailu\n"
-              "  --from RRRR-MM-DD, --to RRRR-MM-DD\n"
-              "                      omezí export na období (včetně obou dnů)\n"
-              "  --threshold N       hranice úspěšnosti v procentech pro souhrn (bez ní 50);\n"
-              "                      žáci pod ní mají ve sloupci „Pod hranicí“ „ano“\n"
-              "  --database DATABÁZE otevře jinou databázi (soubor nebo server) než vestavěnou\n"
-              "                      školní\n"
-              "  -h, --help          vypíše tuto nápovědu\n"
-              "  --version           vypíše verzi programu\n"
-              "\n"
-              "Návratový kód: 0 vše v pořádku, 1 některý blok je vadný nebo soubor neobsahuje\n"
-              "žádnou zprávu, 2 soubor nelze přečíst nebo chybné volby.\n"
-              "U --store: 0 uloženo, 1 některý blok je vadný, soubor neobsahuje žádnou zprávu\n"
-              "nebo databáze selhala (pak se neuloží nic), 2 soubor nelze přečíst (pak se\n"
-              "neuloží nic) nebo chybné volby.\n"
-              "U --export-results a --export-summary: 0 zapsáno, 1 databázi nelze otevřít\n"
-              "nebo soubor zapsat, nebo třída či žák v databázi není, 2 chybné volby.\n"
-              "U --import-pupils: 0 importováni všichni, 1 některý řádek byl vynechán nebo\n"
-              "databáze selhala, 2 soubor nelze přečíst nebo chybné volby.\n")
-        .arg(programName);
+    return Texts::
+        tr("Použití: %1 [--decode SOUBOR...]\n"
+           "       %1 [--database DATABÁZE] --store SOUBOR...\n"
+           "       %1 [--database DATABÁZE] --export-results VÝSTUP.csv [--class TŘÍDA]\n"
+           "          [--pupil PŘÍJMENÍ] [--source skola|email] [--from RRRR-MM-DD]\n"
+           "          [--to RRRR-MM-DD]\n"
+           "       %1 [--database DATABÁZE] --export-summary VÝSTUP.csv [--class TŘÍDA]\n"
+           "          [--pupil PŘÍJMENÍ] [--source skola|email] [--from RRRR-MM-DD]\n"
+           "          [--to RRRR-MM-DD] [--threshold N]\n"
+           "       %1 [--database DATABÁZE] --import-pupils SOUBOR\n"
+           "\n"
+           "Program učitele k Tesilce: školní databáze, žáci a zprávy žáků z e-mailu.\n"
+           "Bez voleb otevře okno programu.\n"
+           "\n"
+           "Volby:\n"
+           "  --decode SOUBOR...  přečte zprávy žáků ze souborů a vypíše je jako CSV\n"
+           "                      na standardní výstup (UTF-8 s BOM jako export okna,\n"
+           "                      oddělovač „;“, sloupce Soubor, E-mail, Řádek a údaje\n"
+           "                      zprávy); SOUBOR je e-mail (.eml), text (.txt), schránka\n"
+           "                      mbox, složka pošty Maildir (i její cur nebo new), nebo „-“\n"
+           "                      pro standardní vstup; tentýž blok v jednom souboru dvakrát\n"
+           "                      je jedna zpráva; důvod u každého vadného bloku a upozornění\n"
+           "                      na zprávu s koncem práce v budoucnosti vypíše na chybový\n"
+           "                      výstup se jménem souboru, číslem e-mailu a řádku\n"
+           "  --store SOUBOR...   uloží dobré zprávy ze souborů (jako u --decode) do databáze\n"
+           "                      v jedné transakci a přiřadí je žákům ze seznamu jako okno\n"
+           "                      programu; vypíše, kolik zpráv bylo nových, už uložených,\n"
+           "                      přiřazených žákovi, nepřiřazených a vadných; důvod u každého\n"
+           "                      vadného bloku vypíše na chybový výstup se jménem souboru,\n"
+           "                      číslem e-mailu a řádku; zprávu s koncem práce v budoucnosti\n"
+           "                      uloží a upozorní na ni\n"
+           "  --export-results VÝSTUP.csv\n"
+           "                      zapíše tabulku výsledků (běhy ve škole i zprávy z e-mailu)\n"
+           "                      do souboru CSV pro tabulkový procesor, jako ji exportuje\n"
+           "                      okno programu\n"
+           "  --export-summary VÝSTUP.csv\n"
+           "                      zapíše souhrn po žácích, jak ho ukazují Souhrny: každého\n"
+           "                      žáka ze seznamu, i bez běhu, a řádky nepřiřazených zpráv\n"
+           "                      (obojí jako sešit, končí-li jméno výstupu na .xlsx)\n"
+           "  --import-pupils SOUBOR\n"
+           "                      přidá do seznamu žáků seznam třídy (CSV, XLSX nebo ODS)\n"
+           "                      jako náhled v okně; vynechané řádky vypíše s důvodem na\n"
+           "                      chybový výstup\n"
+           "  --class TŘÍDA       omezí export na třídu\n"
+           "  --pupil PŘÍJMENÍ    omezí export na žáka; bez --class musí být příjmení jen\n"
+           "                      v jedné třídě\n"
+           "  --source skola|email\n"
+           "                      omezí export na běhy ve škole, nebo na zprávy z e-mailu\n"
+           "  --from RRRR-MM-DD, --to RRRR-MM-DD\n"
+           "                      omezí export na období (včetně obou dnů)\n"
+           "  --threshold N       hranice úspěšnosti v procentech pro souhrn (bez ní 50);\n"
+           "                      žáci pod ní mají ve sloupci „Pod hranicí“ „ano“\n"
+           "  --database DATABÁZE otevře jinou databázi (soubor nebo server) než vestavěnou\n"
+           "                      školní\n"
+           "  -h, --help          vypíše tuto nápovědu\n"
+           "  --version           vypíše verzi programu\n"
+           "\n"
+           "Návratový kód: 0 vše v pořádku, 1 některý blok je vadný nebo soubor neobsahuje\n"
+           "žádnou zprávu, 2 soubor nelze přečíst nebo chybné volby.\n"
+           "U --store: 0 uloženo, 1 některý blok je vadný, soubor neobsahuje žádnou zprávu\n"
+           "nebo databáze selhala (pak se neuloží nic), 2 soubor nelze přečíst (pak se\n"
+           "neuloží nic) nebo chybné volby.\n"
+           "U --export-results a --export-summary: 0 zapsáno, 1 databázi nelze otevřít\n"
+           "nebo soubor zapsat, nebo třída či žák v databázi není, 2 chybné volby.\n"
+           "U --import-pupils: 0 importováni všichni, 1 některý řádek byl vynechán nebo\n"
+           "databáze selhala, 2 soubor nelze přečíst nebo chybné volby.\n")
+            .arg(programName);
 }

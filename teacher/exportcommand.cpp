@@ -17,10 +17,10 @@
 
 namespace {
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("ExportCommand", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ExportCommand)
+};
 
 void writeLine(QIODevice &device, const QString &text)
 {
@@ -55,14 +55,15 @@ int parseOptions(const QStringList &arguments, ExportKind kind, ExportOptions &o
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &option = arguments.at(i);
         if (i + 1 >= arguments.size()) {
-            writeLine(err, tr("Volbě %1 chybí hodnota. Nápovědu vypíše --help.").arg(option));
+            writeLine(err,
+                      Texts::tr("Volbě %1 chybí hodnota. Nápovědu vypíše --help.").arg(option));
             return 2;
         }
         const QString &value = arguments.at(++i);
         const auto date = [&](QDate &target) {
             target = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
             if (!target.isValid()) {
-                writeLine(err, tr("Datum „%1“ u volby %2 není platné, čeká se RRRR-MM-DD.")
+                writeLine(err, Texts::tr("Datum „%1“ u volby %2 není platné, čeká se RRRR-MM-DD.")
                                    .arg(value, option));
                 return false;
             }
@@ -82,9 +83,9 @@ int parseOptions(const QStringList &arguments, ExportKind kind, ExportOptions &o
             } else if (value == QLatin1String("email")) {
                 options.filter.sources = ResultFilter::Sources::Mail;
             } else {
-                writeLine(
-                    err,
-                    tr("Zdroj „%1“ u volby --source neznám, čeká se skola nebo email.").arg(value));
+                writeLine(err,
+                          Texts::tr("Zdroj „%1“ u volby --source neznám, čeká se skola nebo email.")
+                              .arg(value));
                 return 2;
             }
         } else if (option == QLatin1String("--from")) {
@@ -101,29 +102,30 @@ int parseOptions(const QStringList &arguments, ExportKind kind, ExportOptions &o
             options.threshold = QLocale::c().toDouble(QString(value).replace(u',', u'.'), &ok);
             if (!ok || !std::isfinite(options.threshold) || options.threshold < 0 ||
                 options.threshold > 100) {
-                writeLine(
-                    err, tr("Hranice „%1“ u volby --threshold není číslo od 0 do 100.").arg(value));
+                writeLine(err, Texts::tr("Hranice „%1“ u volby --threshold není číslo od 0 do 100.")
+                                   .arg(value));
                 return 2;
             }
         } else if (option == QLatin1String("--threshold") ||
                    option == QLatin1String("--export-results") ||
                    option == QLatin1String("--export-summary")) {
-            writeLine(err, tr("Volbu %1 nelze použít s %2. Nápovědu vypíše --help.")
+            writeLine(err, Texts::tr("Volbu %1 nelze použít s %2. Nápovědu vypíše --help.")
                                .arg(option, exportOption(kind)));
             return 2;
         } else {
-            writeLine(err, tr("Neznámá volba „%1“. Nápovědu vypíše --help.").arg(option));
+            writeLine(err, Texts::tr("Neznámá volba „%1“. Nápovědu vypíše --help.").arg(option));
             return 2;
         }
     }
     if (options.outPath.isEmpty()) {
-        writeLine(err,
-                  tr("Chybí soubor: %1 SOUBOR.csv (nebo SOUBOR.xlsx)").arg(exportOption(kind)));
+        writeLine(
+            err,
+            Texts::tr("Chybí soubor: %1 SOUBOR.csv (nebo SOUBOR.xlsx)").arg(exportOption(kind)));
         return 2;
     }
     const ResultFilter &filter = options.filter;
     if (filter.from.isValid() && filter.to.isValid() && filter.from > filter.to) {
-        writeLine(err, tr("Období je prázdné: --from je pozdější než --to."));
+        writeLine(err, Texts::tr("Období je prázdné: --from je pozdější než --to."));
         return 2;
     }
     return 0;
@@ -138,12 +140,12 @@ QString resolveFilter(const ResultsDatabase &results, ExportOptions &options)
     if (!filter.className.isEmpty()) {
         const QStringList classes = results.classes();
         if (classes.isEmpty()) {
-            return tr("Třída „%1“ v databázi není, databáze zatím žádnou třídu nemá.")
+            return Texts::tr("Třída „%1“ v databázi není, databáze zatím žádnou třídu nemá.")
                 .arg(filter.className);
         }
         if (!classes.contains(filter.className)) {
-            return tr("Třída „%1“ v databázi není. Třídy v databázi: %2.")
-                .arg(filter.className, classes.join(tr(", ")));
+            return Texts::tr("Třída „%1“ v databázi není. Třídy v databázi: %2.")
+                .arg(filter.className, classes.join(Texts::tr(", ")));
         }
     }
     if (options.pupil.isEmpty()) {
@@ -156,13 +158,14 @@ QString resolveFilter(const ResultsDatabase &results, ExportOptions &options)
         }
     }
     if (classes.isEmpty()) {
-        return filter.className.isEmpty() ? tr("Žák „%1“ v databázi není.").arg(options.pupil)
-                                          : tr("Žák „%1“ ve třídě %2 v databázi není.")
-                                                .arg(options.pupil, filter.className);
+        return filter.className.isEmpty()
+                   ? Texts::tr("Žák „%1“ v databázi není.").arg(options.pupil)
+                   : Texts::tr("Žák „%1“ ve třídě %2 v databázi není.")
+                         .arg(options.pupil, filter.className);
     }
     if (classes.size() > 1) {
-        return tr("Příjmení „%1“ je ve více třídách: %2. Třídu zvolte volbou --class.")
-            .arg(options.pupil, classes.join(tr(", ")));
+        return Texts::tr("Příjmení „%1“ je ve více třídách: %2. Třídu zvolte volbou --class.")
+            .arg(options.pupil, classes.join(Texts::tr(", ")));
     }
     filter.surname = options.pupil;
     filter.className = classes.constFirst();
@@ -186,7 +189,7 @@ QString exportSummary(const ResultsDatabase &results, const ExportOptions &optio
     rows = values.size();
     ValueTableModel model(pupilSummaryTitles());
     model.setRows(std::move(values));
-    return wantsXlsx(options.outPath) ? modelXlsx(model, options.outPath, tr("Souhrn"))
+    return wantsXlsx(options.outPath) ? modelXlsx(model, options.outPath, Texts::tr("Souhrn"))
                                       : saveWholeFile(options.outPath, modelCsv(model));
 }
 
@@ -213,8 +216,9 @@ int runExport(const QStringList &arguments, const QString &defaultDatabase, Expo
                 writeLine(err, failure);
                 return 1;
             }
-            writeLine(out,
-                      tr("Do souboru %1 zapsán souhrn po žácích, řádků: %2.").arg(shown).arg(rows));
+            writeLine(out, Texts::tr("Do souboru %1 zapsán souhrn po žácích, řádků: %2.")
+                               .arg(shown)
+                               .arg(rows));
             return 0;
         }
         const ExportOutcome outcome =
@@ -225,7 +229,8 @@ int runExport(const QStringList &arguments, const QString &defaultDatabase, Expo
             writeLine(err, outcome.failure);
             return 1;
         }
-        writeLine(out, tr("Do souboru %1 zapsáno výsledků: %2.").arg(shown).arg(outcome.rows));
+        writeLine(out,
+                  Texts::tr("Do souboru %1 zapsáno výsledků: %2.").arg(shown).arg(outcome.rows));
     } catch (const DatabaseError &error) {
         writeLine(err, QString::fromStdString(error.what()));
         return 1;

@@ -14,10 +14,10 @@
 
 namespace {
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("ImportCommand", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ImportCommand)
+};
 
 void writeLine(QIODevice &device, const QString &text)
 {
@@ -34,17 +34,18 @@ int runImportCommand(const QStringList &arguments, const QString &defaultDatabas
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &option = arguments.at(i);
         if (option != QLatin1String("--database") && option != QLatin1String("--import-pupils")) {
-            writeLine(err, tr("Neznámá volba „%1“. Nápovědu vypíše --help.").arg(option));
+            writeLine(err, Texts::tr("Neznámá volba „%1“. Nápovědu vypíše --help.").arg(option));
             return 2;
         }
         if (i + 1 >= arguments.size()) {
-            writeLine(err, tr("Volbě %1 chybí hodnota. Nápovědu vypíše --help.").arg(option));
+            writeLine(err,
+                      Texts::tr("Volbě %1 chybí hodnota. Nápovědu vypíše --help.").arg(option));
             return 2;
         }
         (option == QLatin1String("--database") ? databasePath : listPath) = arguments.at(++i);
     }
     if (listPath.isEmpty()) {
-        writeLine(err, tr("Chybí soubor: tesilka-ucitel --import-pupils SOUBOR"));
+        writeLine(err, Texts::tr("Chybí soubor: tesilka-ucitel --import-pupils SOUBOR"));
         return 2;
     }
 
@@ -71,36 +72,37 @@ int runImportCommand(const QStringList &arguments, const QString &defaultDatabas
         }
     } catch (const DatabaseError &error) {
         writeLine(err, QString::fromStdString(error.what()));
-        writeLine(err, tr("Ze souboru %1 nebyl importován žádný žák.").arg(shown));
+        writeLine(err, Texts::tr("Ze souboru %1 nebyl importován žádný žák.").arg(shown));
         return 1;
     }
 
     std::stable_sort(issues.begin(), issues.end(),
                      [](const auto &a, const auto &b) { return a.line < b.line; });
     for (const ClassListIssue &issue : issues) {
-        writeLine(err, tr("Řádek %1: %2").arg(issue.line).arg(issue.reason));
+        writeLine(err, Texts::tr("Řádek %1: %2").arg(issue.line).arg(issue.reason));
     }
     if (options.joinFirstNames) {
-        writeLine(out, tr("V souboru jsou jmenovci: příjmení jsou uložena se jménem („Novák "
-                          "Petr“)."));
+        writeLine(out, Texts::tr("V souboru jsou jmenovci: příjmení jsou uložena se jménem („Novák "
+                                 "Petr“)."));
     }
-    QString summary =
-        czechCount(added, tr("Ze souboru %2 importován %1 žák"),
-                   tr("Ze souboru %2 importováni %1 žáci"), tr("Ze souboru %2 importováno %1 žáků"))
-            .arg(shown);
+    QString summary = czechCount(added, Texts::tr("Ze souboru %2 importován %1 žák"),
+                                 Texts::tr("Ze souboru %2 importováni %1 žáci"),
+                                 Texts::tr("Ze souboru %2 importováno %1 žáků"))
+                          .arg(shown);
     if (!issues.isEmpty()) {
-        summary += tr(", ") + czechCount(static_cast<int>(issues.size()), tr("%1 řádek vynechán"),
-                                         tr("%1 řádky vynechány"), tr("%1 řádků vynecháno"));
+        summary += Texts::tr(", ") +
+                   czechCount(static_cast<int>(issues.size()), Texts::tr("%1 řádek vynechán"),
+                              Texts::tr("%1 řádky vynechány"), Texts::tr("%1 řádků vynecháno"));
     }
     summary += u'.';
     if (linked > 0) {
-        summary += u' ' + czechCount(linked, tr("%1 uložená zpráva přiřazena žákovi."),
-                                     tr("%1 uložené zprávy přiřazeny žákům."),
-                                     tr("%1 uložených zpráv přiřazeno žákům."));
+        summary += u' ' + czechCount(linked, Texts::tr("%1 uložená zpráva přiřazena žákovi."),
+                                     Texts::tr("%1 uložené zprávy přiřazeny žákům."),
+                                     Texts::tr("%1 uložených zpráv přiřazeno žákům."));
     }
     writeLine(out, summary);
     if (issues.isEmpty() && list.rows.isEmpty()) {
-        writeLine(err, tr("V souboru %1 není žádný žák.").arg(shown));
+        writeLine(err, Texts::tr("V souboru %1 není žádný žák.").arg(shown));
         return 1;
     }
     return issues.isEmpty() ? 0 : 1;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/language.h"
 #include "database/schooldatabase.h"
 #include "teacher/copycommand.h"
 #include "teacher/decodecommand.h"
@@ -26,8 +27,10 @@ void setIdentity()
 // it runs without a display.
 int runCommandLine(int argc, char *argv[])
 {
-    const QCoreApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     setIdentity();
+    installTranslations(app, interfaceLocale(),
+                        {QStringLiteral("tesilka"), QStringLiteral("tesilka-ucitel")});
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     QFile out;
@@ -92,8 +95,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     setIdentity();
 
-    // The whole interface is Czech, Qt's own dialogs and buttons included.
-    installCzechQtTexts(app);
+    // The interface speaks the machine's language (Czech, Slovak or English, else Czech), Qt's
+    // own dialogs and buttons included, and shows numbers and dates the same way.
+    installQtTexts(app, interfaceLocale());
 
     MainWindow window;
     window.show();

@@ -16,10 +16,10 @@
 
 namespace {
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("ProgressChart", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ProgressChart)
+};
 
 constexpr double dayMs = 24.0 * 60 * 60 * 1000;
 
@@ -95,8 +95,8 @@ void showScale(QDateTimeAxis *axis, const TimeScale &scale, bool weeks)
     axis->setFormat(scale.shortDates ? QStringLiteral("d. M.") : QStringLiteral("d. M. yyyy"));
     axis->setTickCount(scale.intervals + 1);
     axis->setRange(QDateTime(scale.first, QTime(12, 0)), QDateTime(scale.last(), QTime(12, 0)));
-    const QString unit = weeks ? tr("týden od") : tr("den");
-    axis->setTitleText(scale.years.isEmpty() ? unit : tr("%1 (%2)").arg(unit, scale.years));
+    const QString unit = weeks ? Texts::tr("týden od") : Texts::tr("den");
+    axis->setTitleText(scale.years.isEmpty() ? unit : Texts::tr("%1 (%2)").arg(unit, scale.years));
 }
 
 } // namespace
@@ -132,7 +132,7 @@ QChart *buildProgressChart(const QList<ProgressPoint> &points, ProgressPeriod pe
     }
     auto *bars = new QAreaSeries(outline);
     outline->setParent(bars);
-    bars->setName(tr("Odpovědi"));
+    bars->setName(Texts::tr("Odpovědi"));
     bars->setBrush(QBrush(QColor(150, 150, 150), Qt::BDiagPattern));
     bars->setPen(QPen(Qt::black, 1));
     chart->addSeries(bars);
@@ -157,7 +157,7 @@ QChart *buildProgressChart(const QList<ProgressPoint> &points, ProgressPeriod pe
         lines.append(new QLineSeries);
     }
     for (QLineSeries *line : lines) {
-        line->setName(tr("Úspěšnost (%)"));
+        line->setName(Texts::tr("Úspěšnost (%)"));
         line->setPen(QPen(Qt::black, 3));
         line->setPointsVisible(true);
         line->setMarkerSize(9);
@@ -181,14 +181,14 @@ QChart *buildProgressChart(const QList<ProgressPoint> &points, ProgressPeriod pe
     axisPercent->setRange(0, 100);
     axisPercent->setTickCount(6);
     axisPercent->setLabelFormat(QStringLiteral("%d"));
-    axisPercent->setTitleText(tr("úspěšnost (%)"));
+    axisPercent->setTitleText(Texts::tr("úspěšnost (%)"));
     chart->addAxis(axisPercent, Qt::AlignLeft);
 
     auto *axisAnswers = new QValueAxis;
     axisAnswers->setRange(0, static_cast<qreal>(std::max<qint64>(mostAnswers, 1)) * 1.1);
     axisAnswers->setLabelFormat(QStringLiteral("%d"));
     axisAnswers->applyNiceNumbers();
-    axisAnswers->setTitleText(tr("odpovědi"));
+    axisAnswers->setTitleText(Texts::tr("odpovědi"));
     chart->addAxis(axisAnswers, Qt::AlignRight);
     bars->attachAxis(axisAnswers);
     for (QLineSeries *line : lines) {

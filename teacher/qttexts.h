@@ -2,10 +2,14 @@
 #pragma once
 
 class QCoreApplication;
+class QLocale;
 
-// Qt's own texts in Czech whatever the desktop's language: the file and print dialogs, the
-// buttons of message boxes, the context menus of text fields and the calendar. Sets Czech as
-// the default locale (month names, numbers, the dialogs' file types) and installs Qt's Czech
-// catalogue with, before it, the few texts of Qt 6 that Debian 12's catalogue lacks. Call
-// once, after the application object exists; the translators belong to `app`.
+// The teacher's program in the language of `locale` (see installTranslations): its texts and
+// the pupil's that it shows, and Qt's own (the file and print dialogs, the buttons of message
+// boxes, the context menus of text fields and the calendar). Sets `locale` as the default
+// (month names, numbers, the dialogs' file types). Call once, after the application object
+// exists; the translators belong to `app`.
+void installQtTexts(QCoreApplication &app, const QLocale &locale);
+
+// The same in Czech whatever the desktop's language.
 void installCzechQtTexts(QCoreApplication &app);

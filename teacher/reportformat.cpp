@@ -4,6 +4,13 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+namespace {
+class Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportTable)
+};
+} // namespace
+
 QString reportDateText(const QDateTime &moment)
 {
     return moment.isValid() ? moment.toString(QStringLiteral("d.M.yyyy H:mm")) : QString();
@@ -19,11 +26,9 @@ QString reportPercentText(double percent)
 
 QStringList reportColumnTitles()
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("ReportTable", text);
-    };
-    return {tr("Student"),  tr("Třída"), tr("Od"),     tr("Do"),
-            tr("Odpovědí"), tr("Dobře"), tr("Špatně"), tr("Úspěšnost %")};
+    return {Texts::tr("Student"), Texts::tr("Třída"),      Texts::tr("Od"),
+            Texts::tr("Do"),      Texts::tr("Odpovědí"),   Texts::tr("Dobře"),
+            Texts::tr("Špatně"),  Texts::tr("Úspěšnost %")};
 }
 
 QStringList reportFields(const DecodedReport &report)

@@ -13,10 +13,10 @@
 
 namespace {
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("ResultFormat", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ResultFormat)
+};
 
 } // namespace
 
@@ -46,14 +46,15 @@ std::pair<QDate, QDate> datePeriodRange(DatePeriod period, const QDate &today)
 
 QStringList resultColumnTitles()
 {
-    return {tr("Datum"),         tr("Začátek"),  tr("Konec"),           tr("Žák"),
-            tr("Třída"),         tr("Odpovědi"), tr("Správně"),         tr("Chybně"),
-            tr("Úspěšnost (%)"), tr("Zdroj"),    tr("Jméno ve zprávě"), tr("Třída ve zprávě")};
+    return {Texts::tr("Datum"),   Texts::tr("Začátek"),         Texts::tr("Konec"),
+            Texts::tr("Žák"),     Texts::tr("Třída"),           Texts::tr("Odpovědi"),
+            Texts::tr("Správně"), Texts::tr("Chybně"),          Texts::tr("Úspěšnost (%)"),
+            Texts::tr("Zdroj"),   Texts::tr("Jméno ve zprávě"), Texts::tr("Třída ve zprávě")};
 }
 
 QString sourceText(ResultSource source)
 {
-    return source == ResultSource::Mail ? tr("e-mail") : tr("škola");
+    return source == ResultSource::Mail ? Texts::tr("e-mail") : Texts::tr("škola");
 }
 
 QString percentText(double percent)
@@ -61,13 +62,20 @@ QString percentText(double percent)
     if (percent < 0) {
         return {};
     }
-    return QLocale(QLocale::Czech, QLocale::CzechRepublic).toString(percent, 'f', 2) +
-           QStringLiteral(" %");
+    // The interface's locale: a decimal comma in Czech and Slovak, a point in English.
+    return QLocale().toString(percent, 'f', 2) + QStringLiteral(" %");
 }
 
 QString dayText(const QDate &day)
 {
-    return day.isValid() ? day.toString(QStringLiteral("d. M. yyyy")) : QString();
+    if (!day.isValid()) {
+        return {};
+    }
+    // Czech and Slovak write a day alike; another language its own way.
+    const QLocale locale;
+    return locale.language() == QLocale::Czech || locale.language() == QLocale::Slovak
+               ? day.toString(QStringLiteral("d. M. yyyy"))
+               : locale.toString(day, QLocale::ShortFormat);
 }
 
 QVariantList resultRowValues(const ResultRow &row)
@@ -131,7 +139,8 @@ ExportOutcome exportResultsCsv(const ResultsDatabase &database, const ResultFilt
 {
     ExportOutcome outcome;
     const auto failure = [&](const QString &cause) {
-        return tr("Soubor „%1“ nelze uložit: %2.").arg(QDir::toNativeSeparators(path), cause);
+        return Texts::tr("Soubor „%1“ nelze uložit: %2.")
+            .arg(QDir::toNativeSeparators(path), cause);
     };
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -211,22 +220,23 @@ ExportOutcome exportResultsCsv(const ResultsDatabase &database, const ResultFilt
 QString filterDescription(const ResultFilter &filter)
 {
     QString who = filter.surname.isEmpty()
-                      ? (filter.className.isEmpty() ? tr("Všechny třídy")
-                                                    : tr("Třída %1").arg(filter.className))
-                      : tr("Žák %1, třída %2").arg(filter.surname, filter.className);
+                      ? (filter.className.isEmpty() ? Texts::tr("Všechny třídy")
+                                                    : Texts::tr("Třída %1").arg(filter.className))
+                      : Texts::tr("Žák %1, třída %2").arg(filter.surname, filter.className);
     if (filter.unassigned) {
-        who = filter.className.isEmpty() ? tr("Nepřiřazené zprávy")
-                                         : tr("Nepřiřazené zprávy třídy %1").arg(filter.className);
+        who = filter.className.isEmpty()
+                  ? Texts::tr("Nepřiřazené zprávy")
+                  : Texts::tr("Nepřiřazené zprávy třídy %1").arg(filter.className);
     }
-    QString when = tr("za celou dobu");
+    QString when = Texts::tr("za celou dobu");
     if (filter.from.isValid() || filter.to.isValid()) {
-        when = tr("od %1 do %2").arg(dayText(filter.from), dayText(filter.to));
+        when = Texts::tr("od %1 do %2").arg(dayText(filter.from), dayText(filter.to));
     }
     QString source;
     if (filter.sources == ResultFilter::Sources::School) {
-        source = tr(", jen běhy ve škole");
+        source = Texts::tr(", jen běhy ve škole");
     } else if (filter.sources == ResultFilter::Sources::Mail) {
-        source = tr(", jen zprávy z e-mailu");
+        source = Texts::tr(", jen zprávy z e-mailu");
     }
     return who + u' ' + when + source;
 }

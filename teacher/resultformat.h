@@ -29,9 +29,9 @@ std::pair<QDate, QDate> datePeriodRange(DatePeriod period, const QDate &today);
 // Texts of the results views.
 QStringList resultColumnTitles();
 QString sourceText(ResultSource source);
-// "66,67 %", or an empty text without answers.
+// "66,67 %" (the interface's decimal separator), or an empty text without answers.
 QString percentText(double percent);
-// "7. 12. 2026"
+// "7. 12. 2026" in Czech and Slovak, the short date of another interface language
 QString dayText(const QDate &day);
 // What a filter covers, for a printed page: "Třída 8.B od 1. 9. 2026 do 30. 9. 2026".
 QString filterDescription(const ResultFilter &filter);

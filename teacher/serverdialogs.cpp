@@ -15,10 +15,10 @@ namespace {
 
 const QString serverKey = QStringLiteral("server");
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("ServerDialogs", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ServerDialogs)
+};
 
 } // namespace
 
@@ -27,9 +27,10 @@ std::optional<DatabaseLocation> askForServer(QWidget *parent, const QString &tit
     QInputDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("serverAddress"));
     dialog.setWindowTitle(title);
-    dialog.setLabelText(tr("Adresa databázového serveru, například\n"
-                           "postgresql://ucitel@server.skola.cz/tesilka nebo service=tesilka\n"
-                           "(heslo zadejte do souboru ~/.pgpass, ne sem):"));
+    dialog.setLabelText(
+        Texts::tr("Adresa databázového serveru, například\n"
+                  "postgresql://ucitel@server.skola.cz/tesilka nebo service=tesilka\n"
+                  "(heslo zadejte do souboru ~/.pgpass, ne sem):"));
     dialog.setTextValue(QSettings().value(serverKey).toString());
     dialog.resize(520, dialog.sizeHint().height());
     if (dialog.exec() != QDialog::Accepted || dialog.textValue().trimmed().isEmpty()) {
@@ -43,26 +44,27 @@ std::optional<DatabaseLocation> askForServer(QWidget *parent, const QString &tit
 std::unique_ptr<TeacherDatabase> copyToServer(QWidget *parent, const TeacherDatabase &file)
 {
     if (file.location().isServer()) {
-        showWarning(parent, tr("Na server lze kopírovat jen databázi ze souboru. Otevřete "
-                               "nejdřív soubor školní databáze."));
+        showWarning(parent, Texts::tr("Na server lze kopírovat jen databázi ze souboru. Otevřete "
+                                      "nejdřív soubor školní databáze."));
         return nullptr;
     }
     const std::optional<DatabaseLocation> server =
-        askForServer(parent, tr("Kopírovat databázi na server"));
+        askForServer(parent, Texts::tr("Kopírovat databázi na server"));
     if (!server) {
         return nullptr;
     }
     try {
         std::unique_ptr<TeacherDatabase> target = TeacherDatabase::open(*server);
         QMessageBox question(
-            QMessageBox::Question, tr("Kopírovat databázi na server"),
-            tr("Zkopírovat žáky, výsledky a uložené zprávy z databáze „%1“ na server „%2“?")
+            QMessageBox::Question, Texts::tr("Kopírovat databázi na server"),
+            Texts::tr("Zkopírovat žáky, výsledky a uložené zprávy z databáze „%1“ na server „%2“?")
                 .arg(file.location().displayName(), server->displayName()),
             QMessageBox::NoButton, parent);
         question.setObjectName(QStringLiteral("confirmCopy"));
-        QPushButton *copy = question.addButton(tr("&Kopírovat"), QMessageBox::AcceptRole);
+        QPushButton *copy = question.addButton(Texts::tr("&Kopírovat"), QMessageBox::AcceptRole);
         copy->setObjectName(QStringLiteral("copy"));
-        question.setDefaultButton(question.addButton(tr("&Zrušit"), QMessageBox::RejectRole));
+        question.setDefaultButton(
+            question.addButton(Texts::tr("&Zrušit"), QMessageBox::RejectRole));
         question.exec();
         if (question.clickedButton() != copy) {
             return nullptr;
@@ -76,8 +78,8 @@ std::unique_ptr<TeacherDatabase> copyToServer(QWidget *parent, const TeacherData
             throw;
         }
         QApplication::restoreOverrideCursor();
-        QMessageBox done(QMessageBox::Information, tr("Kopírovat databázi na server"),
-                         tr("Na server bylo zkopírováno: žáků %1, výsledků %2, zpráv %3.")
+        QMessageBox done(QMessageBox::Information, Texts::tr("Kopírovat databázi na server"),
+                         Texts::tr("Na server bylo zkopírováno: žáků %1, výsledků %2, zpráv %3.")
                              .arg(copied.pupils)
                              .arg(copied.runs)
                              .arg(copied.reports),

@@ -18,10 +18,10 @@
 
 namespace {
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("StoreCommand", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(StoreCommand)
+};
 
 void writeLine(QIODevice &device, const QString &text)
 {
@@ -42,19 +42,21 @@ int runStoreCommand(const QStringList &arguments, const QString &defaultDatabase
         }
         if (argument == QLatin1String("--database")) {
             if (i + 1 >= arguments.size()) {
-                writeLine(err, tr("Volbě %1 chybí hodnota. Nápovědu vypíše --help.").arg(argument));
+                writeLine(
+                    err,
+                    Texts::tr("Volbě %1 chybí hodnota. Nápovědu vypíše --help.").arg(argument));
                 return 2;
             }
             databasePath = arguments.at(++i);
         } else if (argument.startsWith(QLatin1String("--"))) {
-            writeLine(err, tr("Neznámá volba „%1“. Nápovědu vypíše --help.").arg(argument));
+            writeLine(err, Texts::tr("Neznámá volba „%1“. Nápovědu vypíše --help.").arg(argument));
             return 2;
         } else {
             files.append(argument);
         }
     }
     if (files.isEmpty()) {
-        writeLine(err, tr("Chybí soubor: tesilka-ucitel --store SOUBOR..."));
+        writeLine(err, Texts::tr("Chybí soubor: tesilka-ucitel --store SOUBOR..."));
         return 2;
     }
 
@@ -66,21 +68,21 @@ int runStoreCommand(const QStringList &arguments, const QString &defaultDatabase
         const QString shown = QDir::toNativeSeparators(fileName);
         MailReading reading = readCommandLineSource(fileName);
         if (!reading.error.isEmpty()) {
-            writeLine(err, tr("%1: %2").arg(shown, reading.error));
+            writeLine(err, Texts::tr("%1: %2").arg(shown, reading.error));
             unreadable = true;
         } else if (reading.unreadableMessages > 0) {
-            writeLine(err, tr("%1: e-mailů, které nelze přečíst: %2")
+            writeLine(err, Texts::tr("%1: e-mailů, které nelze přečíst: %2")
                                .arg(shown, QString::number(reading.unreadableMessages)));
             unreadable = true;
         }
         for (const QString &problem : reading.messageProblems) {
-            writeLine(err, tr("%1: %2").arg(shown, problem));
+            writeLine(err, Texts::tr("%1: %2").arg(shown, problem));
             unreadable = true;
         }
         readings.append({shown, std::move(reading)});
     }
     if (unreadable) {
-        writeLine(err, tr("Nic nebylo uloženo."));
+        writeLine(err, Texts::tr("Nic nebylo uloženo."));
         return 2;
     }
 
@@ -90,18 +92,18 @@ int runStoreCommand(const QStringList &arguments, const QString &defaultDatabase
     for (const auto &[shown, reading] : readings) {
         if (reading.reports.isEmpty()) {
             writeLine(err, reading.kind == MailSourceReader::Kind::Maildir
-                               ? tr("%1: ve složce není žádná zpráva").arg(shown)
-                               : tr("%1: v souboru není žádná zpráva").arg(shown));
+                               ? Texts::tr("%1: ve složce není žádná zpráva").arg(shown)
+                               : Texts::tr("%1: v souboru není žádná zpráva").arg(shown));
             status = 1;
         }
         for (const FoundReport &found : reading.reports) {
             if (!found.report.isOk()) {
-                writeLine(err, tr("%1: %2").arg(commandLinePlace(reading, shown, found),
-                                                found.report.reason));
+                writeLine(err, Texts::tr("%1: %2").arg(commandLinePlace(reading, shown, found),
+                                                       found.report.reason));
                 status = 1;
             } else if (endsInTheFuture(found.report, now)) {
-                writeLine(err, tr("%1: upozornění: konec práce (Do) %2 je v budoucnosti; "
-                                  "zpráva se přesto ukládá")
+                writeLine(err, Texts::tr("%1: upozornění: konec práce (Do) %2 je v budoucnosti; "
+                                         "zpráva se přesto ukládá")
                                    .arg(commandLinePlace(reading, shown, found),
                                         reportFields(found.report).value(3)));
             }
@@ -114,14 +116,14 @@ int runStoreCommand(const QStringList &arguments, const QString &defaultDatabase
         const ReportStoreResult result =
             storeDecodedReports(*database, reports, QDateTime::currentDateTime());
         writeLine(out,
-                  tr("Uloženo do databáze %1: nových zpráv %2, už uložených %3, přiřazených "
-                     "žákovi %4, nepřiřazených %5, odmítnutých vadných bloků %6.")
+                  Texts::tr("Uloženo do databáze %1: nových zpráv %2, už uložených %3, přiřazených "
+                            "žákovi %4, nepřiřazených %5, odmítnutých vadných bloků %6.")
                       .arg(database->location().displayName(), QString::number(result.added),
                            QString::number(result.alreadyStored), QString::number(result.linked),
                            QString::number(result.unassigned), QString::number(result.notReports)));
     } catch (const DatabaseError &error) {
         writeLine(err, QString::fromStdString(error.what()));
-        writeLine(err, tr("Nic nebylo uloženo."));
+        writeLine(err, Texts::tr("Nic nebylo uloženo."));
         return 1;
     }
     return status;

@@ -10,10 +10,10 @@
 
 namespace {
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("SummaryModels", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SummaryModels)
+};
 
 QVariant percentValue(qint64 right, qint64 answers)
 {
@@ -95,25 +95,26 @@ QVariant ValueTableModel::headerData(int section, Qt::Orientation orientation, i
 
 QStringList pupilSummaryTitles()
 {
-    return {tr("Žák"),          tr("Třída"),       tr("Běhy"),          tr("Odpovědi"),
-            tr("Správně"),      tr("Chybně"),      tr("Úspěšnost (%)"), tr("První běh"),
-            tr("Poslední běh"), tr("Pod hranicí"), tr("Poznámka")};
+    return {Texts::tr("Žák"),           Texts::tr("Třída"),     Texts::tr("Běhy"),
+            Texts::tr("Odpovědi"),      Texts::tr("Správně"),   Texts::tr("Chybně"),
+            Texts::tr("Úspěšnost (%)"), Texts::tr("První běh"), Texts::tr("Poslední běh"),
+            Texts::tr("Pod hranicí"),   Texts::tr("Poznámka")};
 }
 
 QVariantList pupilSummaryValues(const PupilSummary &pupil)
 {
     QStringList notes;
     if (pupil.unassignedReports) {
-        notes << tr("nepřiřazené");
+        notes << Texts::tr("nepřiřazené");
     } else {
         if (pupil.withoutRuns()) {
-            notes << tr("bez běhu");
+            notes << Texts::tr("bez běhu");
         }
         if (!pupil.onList) {
-            notes << tr("mimo seznam");
+            notes << Texts::tr("mimo seznam");
         }
     }
-    return {pupil.unassignedReports ? tr("(nepřiřazené zprávy)") : pupil.name,
+    return {pupil.unassignedReports ? Texts::tr("(nepřiřazené zprávy)") : pupil.name,
             pupil.className,
             pupil.runs,
             pupil.answers,
@@ -122,15 +123,16 @@ QVariantList pupilSummaryValues(const PupilSummary &pupil)
             percentValue(pupil.right, pupil.answers),
             pupil.first,
             pupil.last,
-            pupil.marked ? tr("ano") : QString(),
-            notes.join(tr(", "))};
+            pupil.marked ? Texts::tr("ano") : QString(),
+            notes.join(Texts::tr(", "))};
 }
 
 QStringList classSummaryTitles()
 {
-    return {tr("Třída"),       tr("Žáci v seznamu"), tr("Procvičovali"),      tr("Bez běhu"),
-            tr("Pod hranicí"), tr("Běhy"),           tr("Odpovědi"),          tr("Správně"),
-            tr("Chybně"),      tr("Úspěšnost (%)"),  tr("Nepřiřazené zprávy")};
+    return {Texts::tr("Třída"),         Texts::tr("Žáci v seznamu"),    Texts::tr("Procvičovali"),
+            Texts::tr("Bez běhu"),      Texts::tr("Pod hranicí"),       Texts::tr("Běhy"),
+            Texts::tr("Odpovědi"),      Texts::tr("Správně"),           Texts::tr("Chybně"),
+            Texts::tr("Úspěšnost (%)"), Texts::tr("Nepřiřazené zprávy")};
 }
 
 QVariantList classSummaryValues(const ClassSummary &summary)
@@ -150,12 +152,12 @@ QVariantList classSummaryValues(const ClassSummary &summary)
 
 QStringList progressTitles(ProgressPeriod period)
 {
-    return {period == ProgressPeriod::Week ? tr("Týden od") : tr("Den"),
-            tr("Běhy"),
-            tr("Odpovědi"),
-            tr("Správně"),
-            tr("Chybně"),
-            tr("Úspěšnost (%)")};
+    return {period == ProgressPeriod::Week ? Texts::tr("Týden od") : Texts::tr("Den"),
+            Texts::tr("Běhy"),
+            Texts::tr("Odpovědi"),
+            Texts::tr("Správně"),
+            Texts::tr("Chybně"),
+            Texts::tr("Úspěšnost (%)")};
 }
 
 QVariantList progressValues(const ProgressPoint &point)

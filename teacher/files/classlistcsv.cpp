@@ -21,10 +21,10 @@ constexpr qint64 maxFileSize = 64 * 1024 * 1024;
 
 const QByteArray utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("ClassListCsv", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ClassListCsv)
+};
 
 struct Record
 {
@@ -224,11 +224,12 @@ ClassList parseRecords(const QList<Record> &records, bool hasHeader, bool joinFi
     for (qsizetype r = first; r < records.size(); ++r) {
         const Record &record = records.at(r);
         if (record.unterminated) {
-            list.issues.append({record.line, tr("uvozovky nejsou uzavřené až do konce souboru")});
+            list.issues.append(
+                {record.line, Texts::tr("uvozovky nejsou uzavřené až do konce souboru")});
             continue;
         }
         if (isBlank(record)) {
-            list.issues.append({record.line, tr("prázdný řádek")});
+            list.issues.append({record.line, Texts::tr("prázdný řádek")});
             continue;
         }
         const QString surname = record.fields.value(columns.surname).trimmed();
@@ -238,9 +239,9 @@ ClassList parseRecords(const QList<Record> &records, bool hasHeader, bool joinFi
             list.hasFirstNames ? record.fields.value(columns.firstName).trimmed() : QString();
         if (surname.isEmpty() || className.isEmpty()) {
             list.issues.append({record.line, surname.isEmpty() && className.isEmpty()
-                                                 ? tr("chybí příjmení a třída")
-                                             : surname.isEmpty() ? tr("chybí příjmení")
-                                                                 : tr("chybí třída")});
+                                                 ? Texts::tr("chybí příjmení a třída")
+                                             : surname.isEmpty() ? Texts::tr("chybí příjmení")
+                                                                 : Texts::tr("chybí třída")});
             continue;
         }
         const auto bySurname = qMakePair(surname, className);
@@ -257,20 +258,21 @@ ClassList parseRecords(const QList<Record> &records, bool hasHeader, bool joinFi
         const auto key = qMakePair(stored, className);
         const auto earlier = seen.constFind(key);
         if (earlier != seen.constEnd()) {
-            QString reason = tr("žák je v souboru už na řádku %1").arg(earlier->line);
+            QString reason = Texts::tr("žák je v souboru už na řádku %1").arg(earlier->line);
             if (!join && differentFirstNames) {
-                reason =
-                    tr("žák „%1“ ve třídě %2 je v souboru už na řádku %3 (%4, zde %5): "
-                       "připojte jména k příjmení, jinak je nelze rozlišit")
-                        .arg(surname, className)
-                        .arg(earlier->line)
-                        .arg(earlier->firstName.isEmpty() ? tr("bez jména") : earlier->firstName,
-                             firstName.isEmpty() ? tr("bez jména") : firstName);
-            } else if (!list.hasFirstNames) {
-                reason = tr("žák „%1“ ve třídě %2 je v souboru už na řádku %3: jsou-li to dva "
-                            "žáci, přidejte sloupec Jméno, jinak je nelze rozlišit")
+                reason = Texts::tr("žák „%1“ ve třídě %2 je v souboru už na řádku %3 (%4, zde %5): "
+                                   "připojte jména k příjmení, jinak je nelze rozlišit")
                              .arg(surname, className)
-                             .arg(earlier->line);
+                             .arg(earlier->line)
+                             .arg(earlier->firstName.isEmpty() ? Texts::tr("bez jména")
+                                                               : earlier->firstName,
+                                  firstName.isEmpty() ? Texts::tr("bez jména") : firstName);
+            } else if (!list.hasFirstNames) {
+                reason =
+                    Texts::tr("žák „%1“ ve třídě %2 je v souboru už na řádku %3: jsou-li to dva "
+                              "žáci, přidejte sloupec Jméno, jinak je nelze rozlišit")
+                        .arg(surname, className)
+                        .arg(earlier->line);
             }
             list.issues.append({record.line, reason});
             continue;
@@ -413,18 +415,18 @@ QString readClassListFile(const QString &path, ClassListSource &source)
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return tr("Soubor „%1“ nelze přečíst: %2.")
+        return Texts::tr("Soubor „%1“ nelze přečíst: %2.")
             .arg(QDir::toNativeSeparators(path), file.errorString());
     }
     if (file.size() > maxFileSize) {
-        return tr("Soubor „%1“ je na seznam třídy příliš velký (%2 MiB). Vyberte soubor se "
-                  "seznamem žáků.")
+        return Texts::tr("Soubor „%1“ je na seznam třídy příliš velký (%2 MiB). Vyberte soubor se "
+                         "seznamem žáků.")
             .arg(name)
             .arg(file.size() / (1024 * 1024));
     }
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        return tr("Soubor „%1“ nelze přečíst: %2.")
+        return Texts::tr("Soubor „%1“ nelze přečíst: %2.")
             .arg(QDir::toNativeSeparators(path), file.errorString());
     }
     return classListSource(data, name, source);

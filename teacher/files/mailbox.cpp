@@ -17,10 +17,10 @@ constexpr qint64 clockToleranceSeconds = 5 * 60;
 // "\nFrom ": where a search for the next message must start again after more data came.
 constexpr qsizetype separatorLookBack = 6;
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("MailSource", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(MailSource)
+};
 
 bool isDigit(char c)
 {
@@ -159,7 +159,7 @@ bool MailSourceReader::open(const QString &path)
     auto file = std::make_unique<QFile>(path);
     // Read-only and without a lock: a mail program may have the folder open and write to it.
     if (!file->open(QIODevice::ReadOnly)) {
-        fail(tr("soubor nelze otevřít"));
+        fail(Texts::tr("soubor nelze otevřít"));
         return false;
     }
     total_ = file->size();
@@ -212,7 +212,7 @@ bool MailSourceReader::readMore()
     const qint64 got = device_->read(buffer_.data() + old, chunkSize_);
     if (got < 0) {
         buffer_.resize(old);
-        fail(tr("čtení souboru selhalo"));
+        fail(Texts::tr("čtení souboru selhalo"));
         return false;
     }
     buffer_.resize(old + got);
@@ -382,11 +382,11 @@ MailReading readAll(MailSourceReader &reader, bool opened,
         bool cutShort = false;
         const QString text = readableMailText(message.raw, &cutShort);
         if (cutShort) {
-            const QString problem = tr("zpráva je vnořená příliš hluboko");
+            const QString problem = Texts::tr("zpráva je vnořená příliš hluboko");
             result.messageProblems.append(
                 reader.kind() == MailSourceReader::Kind::Message
                     ? problem
-                    : tr("e-mail %1: %2").arg(QString::number(message.number), problem));
+                    : Texts::tr("e-mail %1: %2").arg(QString::number(message.number), problem));
         }
         for (DecodedReport &report : findReportBlocks(text)) {
             if (repeats.isRepeat(report)) {
@@ -430,21 +430,21 @@ QString mailSourceProblem(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
-        return info.isSymLink() ? tr("soubor neexistuje (odkaz nikam nevede)")
-                                : tr("soubor neexistuje");
+        return info.isSymLink() ? Texts::tr("soubor neexistuje (odkaz nikam nevede)")
+                                : Texts::tr("soubor neexistuje");
     }
     if (info.isDir()) {
         const QString root = maildirRoot(path);
         if (root.isEmpty()) {
-            return tr("složka není pošta ve formátu Maildir (chybí v ní složky cur a new)");
+            return Texts::tr("složka není pošta ve formátu Maildir (chybí v ní složky cur a new)");
         }
         if (!QFileInfo(root).isReadable() || !QFileInfo(root).isExecutable()) {
-            return tr("složku nelze číst (nemáte oprávnění)");
+            return Texts::tr("složku nelze číst (nemáte oprávnění)");
         }
         return {};
     }
     if (!info.isReadable()) {
-        return tr("soubor nelze číst (nemáte oprávnění)");
+        return Texts::tr("soubor nelze číst (nemáte oprávnění)");
     }
     return {};
 }

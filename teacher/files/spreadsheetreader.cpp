@@ -17,10 +17,10 @@
 
 namespace {
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("SpreadsheetReader", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SpreadsheetReader)
+};
 
 // An entry of the zip is read whole, up to this size: a class list's sheet is a few hundred
 // kilobytes, and a zip bomb stops here.
@@ -152,23 +152,25 @@ private:
 
 QString tooManyRows(const QString &fileName)
 {
-    return tr("Na prvním listu sešitu „%1“ je přes %2 řádků, takový seznam třídy není. "
-              "Uložte seznam jako CSV nebo XLSX.")
-        .arg(fileName, QLocale(QLocale::Czech).toString(spreadsheetMaxRows));
+    return Texts::tr("Na prvním listu sešitu „%1“ je přes %2 řádků, takový seznam třídy není. "
+                     "Uložte seznam jako CSV nebo XLSX.")
+        .arg(fileName, QLocale().toString(spreadsheetMaxRows));
 }
 
 QString damaged(const QString &fileName, const QString &format)
 {
-    return tr("Sešit %1 „%2“ je poškozený a nelze ho přečíst. Otevřete ho v tabulkovém procesoru "
-              "a uložte seznam jako CSV nebo XLSX.")
+    return Texts::tr(
+               "Sešit %1 „%2“ je poškozený a nelze ho přečíst. Otevřete ho v tabulkovém procesoru "
+               "a uložte seznam jako CSV nebo XLSX.")
         .arg(format, fileName);
 }
 
 QString entryFailure(EntryStatus status, const QString &fileName, const QString &format)
 {
     if (status == EntryStatus::TooBig) {
-        return tr("Sešit %1 „%2“ je na seznam třídy příliš velký. Uložte seznam jako CSV nebo "
-                  "XLSX.")
+        return Texts::tr(
+                   "Sešit %1 „%2“ je na seznam třídy příliš velký. Uložte seznam jako CSV nebo "
+                   "XLSX.")
             .arg(format, fileName);
     }
     return damaged(fileName, format);
@@ -587,24 +589,26 @@ FileContent fileContent(const QByteArray &data)
 QString refusedFileText(const QByteArray &data, const QString &fileName)
 {
     if (data.startsWith(oleMagic)) {
-        return tr("Soubor „%1“ je sešit nebo dokument ve starém formátu (XLS, DOC), který program "
-                  "nečte: otevřete ho v tabulkovém procesoru. Uložte seznam jako CSV nebo XLSX.")
+        return Texts::tr(
+                   "Soubor „%1“ je sešit nebo dokument ve starém formátu (XLS, DOC), který program "
+                   "nečte: otevřete ho v tabulkovém procesoru. Uložte seznam jako CSV nebo XLSX.")
             .arg(fileName);
     }
-    QString what = tr("binární soubor");
+    QString what = Texts::tr("binární soubor");
     if (data.startsWith(zipMagic)) {
         Zip zip(data);
         what = zip.has(QStringLiteral("word/document.xml")) || zip.has(QStringLiteral("mimetype"))
-                   ? tr("dokument, ne sešit")
-                   : tr("archiv ZIP");
+                   ? Texts::tr("dokument, ne sešit")
+                   : Texts::tr("archiv ZIP");
     } else if (data.startsWith("%PDF")) {
-        what = tr("dokument PDF");
+        what = Texts::tr("dokument PDF");
     } else if (data.startsWith("\x89PNG") || data.startsWith("\xFF\xD8\xFF") ||
                data.startsWith("GIF8") || data.startsWith("BM")) {
-        what = tr("obrázek");
+        what = Texts::tr("obrázek");
     }
-    return tr("Soubor „%1“ je %2, seznam žáků z něj přečíst nelze. Uložte seznam jako CSV nebo "
-              "XLSX.")
+    return Texts::tr(
+               "Soubor „%1“ je %2, seznam žáků z něj přečíst nelze. Uložte seznam jako CSV nebo "
+               "XLSX.")
         .arg(fileName, what);
 }
 

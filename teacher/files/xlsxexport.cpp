@@ -26,10 +26,10 @@
 
 namespace {
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("XlsxExport", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(XlsxExport)
+};
 
 // A sheet's last row is 1 048 576; the first holds the header.
 constexpr qint64 maxDataRows = 1048576 - 1;
@@ -53,7 +53,7 @@ enum Style
 
 QString saveFailure(const QString &path, const QString &cause)
 {
-    return tr("Soubor „%1“ nelze uložit: %2.").arg(QDir::toNativeSeparators(path), cause);
+    return Texts::tr("Soubor „%1“ nelze uložit: %2.").arg(QDir::toNativeSeparators(path), cause);
 }
 
 // Text for XML: the markup characters escaped, and the control characters XML cannot hold
@@ -177,7 +177,7 @@ public:
             return;
         }
         // Excel's limits for a sheet's name: 31 characters, none of []:*?/\.
-        QString name = sheetName.isEmpty() ? tr("List1") : sheetName;
+        QString name = sheetName.isEmpty() ? Texts::tr("List1") : sheetName;
         static const QRegularExpression forbidden(QStringLiteral(R"([\[\]:*?/\\])"));
         name = name.replace(forbidden, QStringLiteral("_")).left(31);
         QByteArray workbook =
@@ -387,7 +387,7 @@ private:
     [[nodiscard]] QString writeCause() const
     {
         return file_.error() != QFileDevice::NoError ? file_.errorString()
-                                                     : tr("zápis do souboru selhal");
+                                                     : Texts::tr("zápis do souboru selhal");
     }
 
     QString path_;
@@ -473,7 +473,7 @@ QString modelXlsx(const QAbstractItemModel &model, const QString &path, const QS
     const int columns = model.columnCount();
     const int rows = model.rowCount();
     if (static_cast<qint64>(rows) > maxDataRows) {
-        return saveFailure(path, tr("řádků je víc, než se vejde na list sešitu"));
+        return saveFailure(path, Texts::tr("řádků je víc, než se vejde na list sešitu"));
     }
     // The widths come before the rows in the sheet: a first pass over the values.
     QStringList titles;
@@ -516,7 +516,7 @@ ExportOutcome exportResultsXlsx(const ResultsDatabase &database, const ResultFil
         widths.append(std::max(usual.at(static_cast<std::size_t>(column)),
                                static_cast<double>(titles.at(column).size() + 2)));
     }
-    Workbook book(path, tr("Výsledky"), widths);
+    Workbook book(path, Texts::tr("Výsledky"), widths);
     if (!book.failure().isEmpty()) {
         outcome.failure = book.failure();
         return outcome;
@@ -558,9 +558,10 @@ ExportOutcome exportResultsXlsx(const ResultsDatabase &database, const ResultFil
         });
         if (tooMany) {
             outcome.failure = saveFailure(
-                path, tr("výsledků je víc, než se vejde na list sešitu (%1 řádků); zužte výběr, "
-                         "nebo je uložte jako CSV")
-                          .arg(QLocale(QLocale::Czech).toString(maxDataRows)));
+                path,
+                Texts::tr("výsledků je víc, než se vejde na list sešitu (%1 řádků); zužte výběr, "
+                          "nebo je uložte jako CSV")
+                    .arg(QLocale().toString(maxDataRows)));
             return outcome;
         }
         if (!complete && !book.writeFailed()) {

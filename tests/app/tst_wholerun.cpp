@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/language.h"
 #include "app/programend.h"
 #include "app/sharedstate.h"
 #include "app/windowflow.h"
@@ -35,6 +36,7 @@ class WholeRunTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void schoolServerRun();
     void emailRun();
@@ -48,12 +50,33 @@ private:
 
 namespace {
 const QLocale czech(QLocale::Czech, QLocale::Czechia);
+// The run speaks the language of the test's locale (ctest runs it in each one), as the
+// program does; what it stores and sends stays Czech.
+QLocale runLocale()
+{
+    static const QLocale locale = interfaceLocale();
+    return locale;
+}
+
+QString translated(const char *context, const char *text)
+{
+    return QCoreApplication::translate(context, text);
+}
+
+// " 2 příklady": the summary's count with the plural word of the run's language.
+QString problemCount(int count)
+{
+    const char *word = count == 1                 ? " příklad"
+                       : count >= 2 && count <= 4 ? " příklady"
+                                                  : " příkladů";
+    return u' ' + QString::number(count) + translated("Souhrn", word);
+}
 
 // One program run on real windows, driven step by step until the program ends.
 struct Run
 {
     explicit Run(const QString &databasePath)
-        : flow(state, random, encoder, programEnd, czech, databasePath)
+        : flow(state, random, encoder, programEnd, runLocale(), databasePath)
     {
     }
 
@@ -155,6 +178,11 @@ std::optional<StoredRow> lastRow(const QString &path)
 }
 } // namespace
 
+void WholeRunTest::initTestCase()
+{
+    installTranslations(*QCoreApplication::instance(), runLocale(), {QStringLiteral("tesilka")});
+}
+
 void WholeRunTest::init()
 {
     QStandardPaths::setTestModeEnabled(true);
@@ -214,7 +242,7 @@ void WholeRunTest::schoolServerRun()
         .then("Bed",
               [](QWidget *bed) {
                   QCOMPARE(labelText(*bed, QStringLiteral("lblNadp2")),
-                           QStringLiteral("Napětí mělo být"));
+                           translated("WrongWindow", "Napětí mělo být"));
                   pressKey(bed, Qt::Key_Escape);
               })
         .then("Souhrn", [&](QWidget *summary) {
@@ -234,9 +262,9 @@ void WholeRunTest::schoolServerRun()
     QCOMPARE(run.state.wrongCount, 1);
     // the first problem and one after the right answer; none after the run ended
     QCOMPARE(run.random.draws(), 2 * 6);
-    QCOMPARE(today, (QStringList{" 2 příklady", " 1 příklad", " 1 příklad"}));
+    QCOMPARE(today, (QStringList{problemCount(2), problemCount(1), problemCount(1)}));
     // the earlier row of another class counts, the lower-case surname does not
-    QCOMPARE(total, (QStringList{" 17 příkladů", " 11 příkladů", " 6 příkladů"}));
+    QCOMPARE(total, (QStringList{problemCount(17), problemCount(11), problemCount(6)}));
     QVERIFY(visibleWindow(QStringLiteral("Konec")) == nullptr);
 
     const auto row = lastRow(databasePath_);
@@ -331,7 +359,7 @@ void WholeRunTest::emailRun()
     QVERIFY(closeBoxKeptWindow);
     QCOMPARE(run.state.reportName, QStringLiteral("Jana Dvořáková"));
     QCOMPARE(run.state.reportClass, QStringLiteral("3.B"));
-    QCOMPARE(celk, QStringList(3, QStringLiteral("není k dispozici")));
+    QCOMPARE(celk, QStringList(3, translated("SummaryWindow", "není k dispozici")));
 
     const QString block = run.encoder.reportBlockText();
     QVERIFY(block.startsWith(QStringLiteral("4b ")));
@@ -350,8 +378,10 @@ void WholeRunTest::emailRun()
     QCOMPARE(lines.at(3), QStringLiteral("Od: ") +
                               run.state.reportStart.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
     QCOMPARE(lines.at(5), QStringLiteral("Celkem odpovědí: 1"));
-    QCOMPARE(lines.at(6), QStringLiteral("Z toho dobře: 1 (100,00%)"));
-    QCOMPARE(lines.at(7), QStringLiteral("špatně: 0 (0,00%)"));
+    // the report's words stay Czech; its decimal separator is the pupil's locale's
+    const QString point = runLocale().decimalPoint();
+    QCOMPARE(lines.at(6), QStringLiteral("Z toho dobře: 1 (100") + point + QStringLiteral("00%)"));
+    QCOMPARE(lines.at(7), QStringLiteral("špatně: 0 (0") + point + QStringLiteral("00%)"));
 }
 
 void WholeRunTest::runWithoutAnswers()
@@ -377,7 +407,7 @@ void WholeRunTest::runWithoutAnswers()
         });
     QCOMPARE(run.exec(), 0);
     QVERIFY2(run.driver.finished(), qPrintable(run.driver.pendingWindow()));
-    QCOMPARE(today, QStringList(3, QStringLiteral(" 0 příkladů")));
+    QCOMPARE(today, QStringList(3, problemCount(0)));
     const auto row = lastRow(databasePath_);
     QVERIFY(row.has_value());
     QCOMPARE(row->surname, QStringLiteral("Černá"));
@@ -407,7 +437,7 @@ void WholeRunTest::databaseLostDuringTheRun()
         .then("Souhrn",
               [](QWidget *summary) {
                   QCOMPARE(labelText(*summary, QStringLiteral("Celk0")),
-                           QStringLiteral("není k dispozici"));
+                           translated("SummaryWindow", "není k dispozici"));
                   // in this state a click on the surface must not throw the report away
                   QTest::mouseClick(summary, Qt::LeftButton, {}, QPoint(5, summary->height() - 5));
               })
