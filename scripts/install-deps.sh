@@ -14,6 +14,8 @@ packages=(
   # chattr: a database file that even root may not write, for the read-only tests
   e2fsprogs
   fonts-liberation sqlite3 qt6-translations-l10n locales
+  # the time zones: the decoder's clock is tested across Prague's changes of summer time
+  tzdata
   # the teacher's results: the progress chart (Qt Charts needs Qt's OpenGL module to build
   # against), and a check of the printed PDF
   qt6-charts-dev libqt6opengl6-dev poppler-utils
