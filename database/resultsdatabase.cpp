@@ -466,6 +466,14 @@ bool ResultsDatabase::forEachRun(const ResultFilter &filter, const ResultSort &s
     return true;
 }
 
+ResultsDatabase::Statement ResultsDatabase::runsStatement(const ResultFilter &filter,
+                                                          const ResultSort &sort) const
+{
+    Sql sql = runsUnion(resultsql::statementsFor(database_.location().engine), filter);
+    sql << orderBy(sort);
+    return {sql.text, sql.values};
+}
+
 QList<PupilSummary> ResultsDatabase::pupilSummaries(const ResultFilter &filter, double threshold,
                                                     bool markedOnly) const
 {

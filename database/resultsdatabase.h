@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QVariant>
 
 #include <functional>
 #include <memory>
@@ -156,6 +157,14 @@ public:
     // NOLINTNEXTLINE(modernize-use-nodiscard): the calls are the use
     bool forEachRun(const ResultFilter &filter, const ResultSort &sort,
                     const std::function<bool(const ResultRow &)> &row) const;
+    // The statement forEachRun() reads, with its bound values in the order of their "?", for
+    // a reader that takes the columns as the engine gives them (a file export).
+    struct Statement
+    {
+        QString text;
+        QVariantList values;
+    };
+    [[nodiscard]] Statement runsStatement(const ResultFilter &filter, const ResultSort &sort) const;
 
     // One row per pupil of the list in the filter's class (with runs or not) and per other
     // pupil with runs, in Czech order of class and surname, and one row per class for its

@@ -2,6 +2,7 @@
 #include "results/reportdecoder.h"
 
 #include "database/ansicodepage.h"
+#include "results/localclock.h"
 #include "results/reportkey.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,8 @@
 #include <limits>
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -189,21 +192,37 @@ QString groupText(QStringView source, const Group &group)
 
 QString canonicalLayout(QStringView source, std::span<const Group> groups)
 {
-    static constexpr char digits[] = "0123456789abcdef";
-    QString block;
+    static constexpr char16_t digits[] = u"0123456789abcdef";
     const auto count = static_cast<qsizetype>(groups.size());
-    block.reserve(count * 3 + count / 5 + 2);
-    for (std::size_t k = 0; k < groups.size(); ++k) {
-        const Group &group = groups[k];
-        if (group.value >= 0) {
-            block += QLatin1Char(digits[group.value / 16]);
-            block += QLatin1Char(digits[group.value % 16]);
-        } else {
-            block += groupText(source, group).toLower();
+    if (std::any_of(groups.begin(), groups.end(), [](const Group &g) { return g.value < 0; })) {
+        // A damaged group stays as it was typed, lowercase.
+        QString block;
+        block.reserve(count * 3 + count / 5 + 2);
+        for (std::size_t k = 0; k < groups.size(); ++k) {
+            const Group &group = groups[k];
+            if (group.value >= 0) {
+                block += QChar(digits[group.value / 16]);
+                block += QChar(digits[group.value % 16]);
+            } else {
+                block += groupText(source, group).toLower();
+            }
+            block += u' ';
+            if ((k + 1) % reportGroupsPerLine == 0) {
+                block += QStringLiteral("\r\n");
+            }
         }
-        block += u' ';
+        return block;
+    }
+    // Sound groups, written through a pointer: a mailbox has a hundred thousand blocks.
+    QString block(count * 3 + (count / reportGroupsPerLine) * 2, Qt::Uninitialized);
+    QChar *out = block.data();
+    for (std::size_t k = 0; k < groups.size(); ++k) {
+        *out++ = QChar(digits[groups[k].value / 16]);
+        *out++ = QChar(digits[groups[k].value % 16]);
+        *out++ = u' ';
         if ((k + 1) % reportGroupsPerLine == 0) {
-            block += QStringLiteral("\r\n");
+            *out++ = u'\r';
+            *out++ = u'\n';
         }
     }
     return block;
@@ -284,7 +303,7 @@ std::optional<QDateTime> parseReportDate(QStringView text)
     if (!date.isValid() || !time.isValid()) {
         return std::nullopt;
     }
-    return QDateTime(date, time);
+    return localDateTime(date, time);
 }
 
 // Splits "prefix<count> (<share>%)" of the right and wrong lines.
@@ -449,7 +468,7 @@ void parseReport(DecodedReport &report)
             return;
         }
     }
-    if (to->secsTo(*from) > clockSetBackSeconds) {
+    if (localSecsTo(*to, *from) > clockSetBackSeconds) {
         fail(report, Status::InconsistentCounts,
              Texts::tr("Konec práce (Do) je ve zprávě dříve než její začátek (Od)."));
         return;
@@ -550,10 +569,13 @@ bool beginsReport(std::span<const Group> run, std::size_t at)
 // else after its eighth. A report that never completes runs up to `limit`.
 std::size_t reportEnd(std::span<const Group> run, std::size_t start, std::size_t limit)
 {
-    static const QByteArray noAnswers = toAnsiBytes(u"Celkem odpovědí: 0");
+    static const QByteArray noAnswersBytes = toAnsiBytes(u"Celkem odpovědí: 0");
+    const std::string_view noAnswers(noAnswersBytes.constData(),
+                                     static_cast<std::size_t>(noAnswersBytes.size()));
     const auto salt = static_cast<std::uint8_t>(run[start + 1].value);
     int lineEnds = 0;
-    QByteArray line;
+    std::string line;
+    line.reserve(64);
     bool previousWasCr = false;
     for (std::size_t g = start + 2; g < limit; ++g) {
         const auto n = static_cast<qsizetype>(g - start - 2);
@@ -561,7 +583,7 @@ std::size_t reportEnd(std::span<const Group> run, std::size_t start, std::size_t
         const char code = value < 0 ? '?' : static_cast<char>(unmask(value, salt, n));
         if (code == '\n' && previousWasCr) {
             ++lineEnds;
-            line.chop(1);
+            line.pop_back();
             if ((lineEnds == 6 && line == noAnswers) || lineEnds == 8) {
                 return g + 1;
             }
@@ -570,7 +592,7 @@ std::size_t reportEnd(std::span<const Group> run, std::size_t start, std::size_t
             continue;
         }
         previousWasCr = code == '\r';
-        line.append(code);
+        line.push_back(code);
     }
     return limit;
 }
@@ -878,9 +900,15 @@ QList<DecodedReport> findReportBlocks(const QString &text)
 
 bool BlockRepeats::isRepeat(const DecodedReport &report)
 {
+    // The pupil's layout found in mail is ASCII (hex digits, damaged groups of letters and
+    // digits): then its Latin-1 bytes stand for it one to one, at half the bytes to hash.
+    const QString &block = report.canonicalBlock;
+    const bool ascii =
+        std::all_of(block.begin(), block.end(), [](QChar c) { return c.unicode() < 0x80; });
     const QByteArray key = QCryptographicHash::hash(
-        QByteArrayView(reinterpret_cast<const char *>(report.canonicalBlock.constData()),
-                       report.canonicalBlock.size() * qsizetype(sizeof(QChar))),
+        ascii ? block.toLatin1()
+              : QByteArray(reinterpret_cast<const char *>(block.constData()),
+                           block.size() * qsizetype(sizeof(QChar))),
         QCryptographicHash::Sha1);
     if (seen_.contains(key)) {
         return true;

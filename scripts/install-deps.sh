@@ -16,6 +16,8 @@ packages=(
   fonts-liberation sqlite3 qt6-translations-l10n locales
   # the Slovak and English interface: lupdate and lrelease, and CMake's qt_add_translations
   qt6-l10n-tools qt6-tools-dev
+  # the time zones: the decoder's clock is tested across Prague's changes of summer time
+  tzdata
   # the teacher's results: the progress chart (Qt Charts needs Qt's OpenGL module to build
   # against), and a check of the printed PDF
   qt6-charts-dev libqt6opengl6-dev poppler-utils

@@ -12,6 +12,7 @@
 #include <QIODevice>
 
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -25,9 +26,9 @@ void writeLine(QIODevice &device, const QString &text)
     device.write((text + u'\n').toUtf8());
 }
 
-} // namespace
-
-MailReading readCommandLineSource(const QString &argument)
+// One argument of --decode or --store: a path, or "-" for standard input, its reports read as
+// `read` reads them.
+template <typename Read> MailReading readArgument(const QString &argument, const Read &read)
 {
     if (argument == QLatin1String("-")) {
         QFile in;
@@ -37,9 +38,18 @@ MailReading readCommandLineSource(const QString &argument)
             failed.error = Texts::tr("standardní vstup nelze číst");
             return failed;
         }
-        return readMailSource(&in, argument);
+        return read(&in, argument);
     }
-    return readMailSource(argument);
+    return read(nullptr, argument);
+}
+
+} // namespace
+
+MailReading readCommandLineSource(const QString &argument)
+{
+    return readArgument(argument, [](QIODevice *device, const QString &name) {
+        return device != nullptr ? readMailSource(device, name) : readMailSource(name);
+    });
 }
 
 QString commandLinePlace(const MailReading &reading, const QString &shown, const FoundReport &found)
@@ -57,18 +67,69 @@ int runDecodeCommand(const QStringList &files, QIODevice &out, QIODevice &err)
         writeLine(err, Texts::tr("Chybí soubor: tesilka-ucitel --decode SOUBOR..."));
         return 2;
     }
-    CsvWriter csv;
-    csv.addRow(QStringList{Texts::tr("Soubor"), Texts::tr("E-mail"), Texts::tr("Řádek")} +
-               reportColumnTitles());
+    // The reports are written as they are read, in pieces: a mailbox of any size takes the
+    // memory of one message. With the BOM, as the window exports: a spreadsheet opens it with
+    // its Czech letters.
+    constexpr qsizetype piece = 1 << 20;
+    QByteArray csv = QByteArrayLiteral("\xEF\xBB\xBF");
+    CsvBytes line(csv);
+    const auto addRow = [&](const QStringList &fields) {
+        for (const QString &field : fields) {
+            const QByteArray utf8 = field.toUtf8();
+            line.text(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+        }
+        line.endLine();
+        if (csv.size() >= piece) {
+            out.write(csv);
+            csv.resize(0);
+        }
+    };
+    addRow(QStringList{Texts::tr("Soubor"), Texts::tr("E-mail"), Texts::tr("Řádek")} +
+           reportColumnTitles());
     int status = 0;
     const QDateTime now = QDateTime::currentDateTime();
     for (const QString &fileName : files) {
         const QString shown = QDir::toNativeSeparators(fileName);
-        const MailReading reading = readCommandLineSource(fileName);
+        // What the blocks say goes to `err` after what the file says, as they come.
+        QByteArray blockLines;
+        qsizetype reports = 0;
+        const auto found = [&](const MailReading &reading, FoundReport &&one) {
+            ++reports;
+            const DecodedReport &report = one.report;
+            if (!report.isOk()) {
+                blockLines +=
+                    (Texts::tr("%1: %2").arg(commandLinePlace(reading, shown, one), report.reason) +
+                     u'\n')
+                        .toUtf8();
+                status = qMax(status, 1);
+                return;
+            }
+            const bool numbered = reading.kind != MailSourceReader::Kind::Message;
+            // A Maildir's message is a file of its own: the one to open.
+            const QString where = reading.kind == MailSourceReader::Kind::Maildir
+                                      ? QDir::toNativeSeparators(one.messagePath)
+                                      : shown;
+            const QStringList fields = reportFields(report);
+            addRow(QStringList{where, numbered ? QString::number(one.message) : QString(),
+                               QString::number(report.firstLine)} +
+                   fields);
+            if (endsInTheFuture(report, now)) {
+                blockLines += (Texts::tr("%1: upozornění: konec práce (Do) %2 je v budoucnosti")
+                                   .arg(commandLinePlace(reading, shown, one), fields.value(3)) +
+                               u'\n')
+                                  .toUtf8();
+            }
+        };
+        const MailReading reading =
+            readArgument(fileName, [&](QIODevice *device, const QString &name) {
+                return device != nullptr ? streamMailSource(device, name, found)
+                                         : streamMailSource(name, found);
+            });
         if (!reading.error.isEmpty()) {
             writeLine(err, Texts::tr("%1: %2").arg(shown, reading.error));
             status = 2;
             if (reading.messages == 0) {
+                err.write(blockLines);
                 continue;
             }
         }
@@ -81,43 +142,21 @@ int runDecodeCommand(const QStringList &files, QIODevice &out, QIODevice &err)
             writeLine(err, Texts::tr("%1: %2").arg(shown, problem));
             status = 2;
         }
-        if (reading.reports.isEmpty()) {
+        if (reports == 0) {
             writeLine(err, reading.kind == MailSourceReader::Kind::Maildir
                                ? Texts::tr("%1: ve složce není žádná zpráva").arg(shown)
                                : Texts::tr("%1: v souboru není žádná zpráva").arg(shown));
             status = qMax(status, 1);
         }
-        const bool numbered = reading.kind != MailSourceReader::Kind::Message;
-        for (const FoundReport &found : reading.reports) {
-            const DecodedReport &report = found.report;
-            if (!report.isOk()) {
-                writeLine(err, Texts::tr("%1: %2").arg(commandLinePlace(reading, shown, found),
-                                                       report.reason));
-                status = qMax(status, 1);
-                continue;
-            }
-            // A Maildir's message is a file of its own: the one to open.
-            const QString where = reading.kind == MailSourceReader::Kind::Maildir
-                                      ? QDir::toNativeSeparators(found.messagePath)
-                                      : shown;
-            csv.addRow(QStringList{where, numbered ? QString::number(found.message) : QString(),
-                                   QString::number(report.firstLine)} +
-                       reportFields(report));
-            if (endsInTheFuture(report, now)) {
-                writeLine(err, Texts::tr("%1: upozornění: konec práce (Do) %2 je v budoucnosti")
-                                   .arg(commandLinePlace(reading, shown, found),
-                                        reportFields(report).value(3)));
-            }
-        }
+        err.write(blockLines);
     }
-    // With the BOM, as the window exports: a spreadsheet opens it with its Czech letters.
-    out.write(csv.toUtf8WithBom());
+    out.write(csv);
     return status;
 }
 
 QString commandLineHelp(const QString &programName)
 {
-    return Texts::
+    return Texts::Texts::
         tr("Použití: %1 [--decode SOUBOR...]\n"
            "       %1 [--database DATABÁZE] --store SOUBOR...\n"
            "       %1 [--database DATABÁZE] --export-results VÝSTUP.csv [--class TŘÍDA]\n"

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/resultformat.h"
 
+#include "database/resultexport.h"
 #include "teacher/files/csvwriter.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QDir>
+#include <QHash>
 #include <QLocale>
 #include <QSaveFile>
 
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -155,34 +160,59 @@ ExportOutcome exportResultsCsv(const ResultsDatabase &database, const ResultFilt
         if (file.write(buffer) != buffer.size()) {
             writeFailed = true;
         }
-        buffer.clear();
+        buffer.resize(0); // keeps its room for the next chunk
     };
     try {
-        // The same fields as csvField() makes of resultRowValues(), without a QVariant per
-        // field: a million rows are written in seconds. A day's text is made once for its rows.
+        // The same fields as csvField() makes of resultRowValues(), appended as bytes: a
+        // million rows are written at the speed of the statement. A day's text is made once.
+        QHash<qint64, QByteArray> dayTexts;
         QDate lastDay;
-        QString lastDayText;
-        const QString mail = sourceText(ResultSource::Mail);
-        const QString school = sourceText(ResultSource::School);
-        const bool complete = database.forEachRun(filter, sort, [&](const ResultRow &row) {
-            if (row.date != lastDay) {
+        QByteArray lastDayText;
+        const QByteArray mail = sourceText(ResultSource::Mail).toUtf8();
+        const QByteArray school = sourceText(ResultSource::School).toUtf8();
+        const auto bytes = [](const QByteArray &text) {
+            return std::string_view(text.constData(), static_cast<std::size_t>(text.size()));
+        };
+        CsvBytes csv(buffer);
+        buffer.reserve(chunk + (64 << 10));
+        const bool complete = forEachRunText(database, filter, sort, [&](const ResultRowText &row) {
+            if (row.date != lastDay || lastDayText.isNull()) {
                 lastDay = row.date;
-                lastDayText = csvField(row.date);
+                auto found = dayTexts.find(row.date.toJulianDay());
+                if (found == dayTexts.end()) {
+                    found = dayTexts.insert(row.date.toJulianDay(), csvField(row.date).toUtf8());
+                }
+                lastDayText = *found;
             }
-            QString success;
+            csv.plain(bytes(lastDayText));
+            csv.text(row.start);
+            csv.text(row.end);
+            csv.text(row.name);
+            csv.text(row.className);
+            csv.number(row.answers);
+            csv.number(row.right);
+            csv.number(row.wrong);
             if (row.answers > 0) {
                 const qint64 hundredths = std::llround(10000.0 * row.right / row.answers);
-                success = QString::number(hundredths / 100) + u',' +
-                          QString::number(hundredths % 100).rightJustified(2, u'0');
+                const qint64 cents = hundredths % 100;
+                std::array<char, 48> text{};
+                char *const first = text.data();
+                auto size = static_cast<std::size_t>(
+                    std::to_chars(first, first + 24, hundredths / 100).ptr - first);
+                text.at(size++) = ',';
+                if (cents >= 0 && cents < 10) {
+                    text.at(size++) = '0';
+                }
+                size = static_cast<std::size_t>(
+                    std::to_chars(first + size, first + text.size(), cents).ptr - first);
+                csv.plain(std::string_view(first, size));
+            } else {
+                csv.plain({});
             }
-            buffer +=
-                csvLine({lastDayText, spreadsheetText(row.start), spreadsheetText(row.end),
-                         spreadsheetText(row.name), spreadsheetText(row.className),
-                         QString::number(row.answers), QString::number(row.right),
-                         QString::number(row.wrong), success,
-                         row.source == ResultSource::Mail ? mail : school,
-                         spreadsheetText(row.reportedName), spreadsheetText(row.reportedClass)})
-                    .toUtf8();
+            csv.plain(bytes(row.source == ResultSource::Mail ? mail : school));
+            csv.text(row.reportedName);
+            csv.text(row.reportedClass);
+            csv.endLine();
             ++outcome.rows;
             if (buffer.size() >= chunk) {
                 flushBuffer();

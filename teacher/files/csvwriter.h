@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <string_view>
 #include <utility>
 
 // CSV that a Czech spreadsheet opens as it is: ";" between fields, fields holding ";", '"' or
@@ -19,6 +20,25 @@ public:
 
 private:
     QString text_;
+};
+
+// The lines csvLine() makes, appended as UTF-8 field by field to a buffer the caller writes
+// out: a file of a million rows without a QString per field.
+class CsvBytes
+{
+public:
+    explicit CsvBytes(QByteArray &out) : out_(out) {}
+    // A text made safe from formulas, as spreadsheetText() makes it.
+    void text(std::string_view utf8);
+    // A field as it stands (a number, a date, a word of the program's own).
+    void plain(std::string_view utf8);
+    void number(qint64 value);
+    void endLine();
+
+private:
+    void append(std::string_view utf8, bool neutralise);
+    QByteArray &out_;
+    bool lineStart_ = true;
 };
 
 // One line of such a file, with its CR LF.

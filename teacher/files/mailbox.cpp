@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/files/mailbox.h"
 
+#include "results/localclock.h"
 #include "teacher/files/mailtext.h"
 
 #include <QCoreApplication>
@@ -366,7 +367,8 @@ bool MailSourceReader::nextFromMaildir(MailMessage &message)
 
 namespace {
 MailReading readAll(MailSourceReader &reader, bool opened,
-                    const std::function<bool(qint64, qint64)> &progress)
+                    const std::function<bool(qint64, qint64)> &progress,
+                    const FoundReportSink &sink = {})
 {
     MailReading result;
     result.kind = reader.kind();
@@ -394,7 +396,11 @@ MailReading readAll(MailSourceReader &reader, bool opened,
                 continue;
             }
             (report.isOk() ? result.good : result.refused) += 1;
-            result.reports.append({std::move(report), message.number, message.path});
+            if (sink) {
+                sink(result, {std::move(report), message.number, message.path});
+            } else {
+                result.reports.append({std::move(report), message.number, message.path});
+            }
         }
         message.raw.clear();
         if (progress && !progress(reader.bytesRead(), reader.totalBytes())) {
@@ -426,6 +432,20 @@ MailReading readMailSource(QIODevice *device, const QString &name,
     return readAll(reader, opened, progress);
 }
 
+MailReading streamMailSource(const QString &path, const FoundReportSink &found)
+{
+    MailSourceReader reader;
+    const bool opened = reader.open(path);
+    return readAll(reader, opened, {}, found);
+}
+
+MailReading streamMailSource(QIODevice *device, const QString &name, const FoundReportSink &found)
+{
+    MailSourceReader reader;
+    const bool opened = reader.open(device, name);
+    return readAll(reader, opened, {}, found);
+}
+
 QString mailSourceProblem(const QString &path)
 {
     const QFileInfo info(path);
@@ -451,5 +471,6 @@ QString mailSourceProblem(const QString &path)
 
 bool endsInTheFuture(const DecodedReport &report, const QDateTime &now)
 {
-    return report.isOk() && report.to > now.addSecs(clockToleranceSeconds);
+    // Counted from the fields of both times: Qt's own comparison asks the C library each time.
+    return report.isOk() && localMSecsTo(now, report.to) > clockToleranceSeconds * 1000;
 }

@@ -129,6 +129,13 @@ MailReading readMailSource(const QString &path,
 MailReading readMailSource(QIODevice *device, const QString &name,
                            const std::function<bool(qint64, qint64)> &progress = {});
 
+// As readMailSource(), but each report goes to `found` as soon as its message is read, with the
+// reading so far (its kind and path), instead of into `reports`: the memory of one message
+// whatever the mailbox's size.
+using FoundReportSink = std::function<void(const MailReading &, FoundReport &&)>;
+MailReading streamMailSource(const QString &path, const FoundReportSink &found);
+MailReading streamMailSource(QIODevice *device, const QString &name, const FoundReportSink &found);
+
 // The Czech reason why the file or folder at `path` cannot be read, as short as a teacher
 // needs it ("soubor neexistuje"); empty when nothing is known to be wrong with it.
 QString mailSourceProblem(const QString &path);

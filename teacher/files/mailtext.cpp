@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -16,9 +17,58 @@ const QList<QByteArray> messageFields{"mime-version", "content-type", "from",   
                                       "subject",      "date",         "message-id", "received",
                                       "return-path",  "delivered-to", "reply-to"};
 
+// A header's fields or a content type's parameters, by lowercase name; a name given again
+// takes the new value. A mailbox asks this for every message: its half a dozen names are
+// looked through in a row, cheaper than hashing them; a header of many gets a hash table.
+class NamedValues
+{
+public:
+    void insert(const QByteArray &name, const QByteArray &value)
+    {
+        if (const qsizetype at = find(name); at >= 0) {
+            values_[static_cast<std::size_t>(at)].second = value;
+            return;
+        }
+        values_.emplace_back(name, value);
+        if (!index_.isEmpty() || values_.size() > fewNames) {
+            if (index_.isEmpty()) {
+                for (std::size_t i = 0; i < values_.size(); ++i) {
+                    index_.insert(values_[i].first, static_cast<qsizetype>(i));
+                }
+            }
+            index_.insert(name, static_cast<qsizetype>(values_.size() - 1));
+        }
+    }
+    [[nodiscard]] QByteArray value(QByteArrayView name) const
+    {
+        const qsizetype at = find(name);
+        return at < 0 ? QByteArray() : values_[static_cast<std::size_t>(at)].second;
+    }
+    [[nodiscard]] bool contains(QByteArrayView name) const { return find(name) >= 0; }
+
+private:
+    static constexpr std::size_t fewNames = 16;
+
+    [[nodiscard]] qsizetype find(QByteArrayView name) const
+    {
+        if (!index_.isEmpty()) {
+            return index_.value(name.toByteArray(), -1);
+        }
+        for (std::size_t i = 0; i < values_.size(); ++i) {
+            if (values_[i].first == name) {
+                return static_cast<qsizetype>(i);
+            }
+        }
+        return -1;
+    }
+
+    std::vector<std::pair<QByteArray, QByteArray>> values_;
+    QHash<QByteArray, qsizetype> index_;
+};
+
 struct Entity
 {
-    QHash<QByteArray, QByteArray> fields; // lowercase name -> unfolded value
+    NamedValues fields; // lowercase name -> unfolded value
     QByteArray body;
     bool hasHeader = false;
 };
@@ -26,7 +76,7 @@ struct Entity
 struct ContentType
 {
     QByteArray type = "text/plain";
-    QHash<QByteArray, QByteArray> parameters; // lowercase name -> value without quotes
+    NamedValues parameters; // lowercase name -> value without quotes
 };
 
 qsizetype lineEnd(QByteArrayView data, qsizetype from, qsizetype &next)

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "database/teacherdatabase.h"
 #include "support/reportblocks.h"
+#include "teacher/decodecommand.h"
+#include "teacher/files/csvwriter.h"
+#include "teacher/reportformat.h"
+
+#include <QBuffer>
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +22,8 @@ class DecodeCommandTest : public QObject
 private slots:
     void initTestCase() { QVERIFY(dir_.isValid()); }
     void printsReportsAsCsvAndBadBlocksWithTheirLine();
+    void writesAsItReadsTheSameAsWholeReadings();
+    void datesAsQtWritesThem();
     void unreadableFileAndUnknownOption();
     void readsMailboxesFoldersAndStandardInput();
     void storesMailReportsOnceWithTheirPupils();
@@ -304,6 +311,96 @@ void DecodeCommandTest::exportsSummaryAndOnePupil()
         {QStringLiteral("--source"), QStringLiteral("posta"), QStringLiteral("--export-results")},
         &refused);
     QCOMPARE(refused.exitCode, 2);
+}
+
+// --decode writes each report as its message is read; what it writes must be what the
+// reading of whole files (readMailSource(), as the window reads them) gives, line for line.
+void DecodeCommandTest::writesAsItReadsTheSameAsWholeReadings()
+{
+    QByteArray mbox;
+    QString previous;
+    for (int i = 0; i < 40; ++i) {
+        QString block =
+            pupilReportBlock(QStringLiteral("Žák; \"%1\"").arg(i),
+                             QStringLiteral("=%1.A").arg(i % 3), i % 5, i % 4, i, 1 + i % 28);
+        if (i % 7 == 3) {
+            block = damagedBlock(block);
+        }
+        QString body = QStringLiteral("Dobrý den,\n\n") + block;
+        if (i % 9 == 8) {
+            body +=
+                QStringLiteral("\n\n> ") + QString(previous).replace(u'\n', QStringLiteral("\n> "));
+        }
+        previous = block;
+        mbox += "From zak@skola.example Mon Dec  7 10:20:00 2026\nSubject: zprava\n\n" +
+                body.toUtf8() + "\n\n";
+    }
+    const QStringList files{write(QStringLiteral("posta.mbox"), mbox),
+                            write(QStringLiteral("prazdna.txt"), "nic"),
+                            dir_.filePath(QStringLiteral("chybi.txt")),
+                            write(QStringLiteral("jedna.eml"), previous.toUtf8())};
+
+    QByteArray expectedErr;
+    const auto errLine = [&](const QString &text) { expectedErr += (text + u'\n').toUtf8(); };
+    CsvWriter csv;
+    csv.addRow(
+        QStringList{QStringLiteral("Soubor"), QStringLiteral("E-mail"), QStringLiteral("Řádek")} +
+        reportColumnTitles());
+    int expectedStatus = 0;
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const QString &file : files) {
+        const QString shown = QDir::toNativeSeparators(file);
+        const MailReading reading = readCommandLineSource(file);
+        if (!reading.error.isEmpty()) {
+            errLine(shown + QStringLiteral(": ") + reading.error);
+            expectedStatus = 2;
+            continue;
+        }
+        if (reading.reports.isEmpty()) {
+            errLine(shown + QStringLiteral(": v souboru není žádná zpráva"));
+            expectedStatus = qMax(expectedStatus, 1);
+        }
+        for (const FoundReport &found : reading.reports) {
+            if (!found.report.isOk()) {
+                errLine(commandLinePlace(reading, shown, found) + QStringLiteral(": ") +
+                        found.report.reason);
+                expectedStatus = qMax(expectedStatus, 1);
+                continue;
+            }
+            const bool numbered = reading.kind != MailSourceReader::Kind::Message;
+            csv.addRow(QStringList{shown, numbered ? QString::number(found.message) : QString(),
+                                   QString::number(found.report.firstLine)} +
+                       reportFields(found.report));
+            if (endsInTheFuture(found.report, now)) {
+                errLine(commandLinePlace(reading, shown, found) +
+                        QStringLiteral(": upozornění: konec práce (Do) %1 je v budoucnosti")
+                            .arg(reportFields(found.report).value(3)));
+            }
+        }
+    }
+
+    QBuffer out;
+    QBuffer err;
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    QVERIFY(err.open(QIODevice::WriteOnly));
+    QCOMPARE(runDecodeCommand(files, out, err), expectedStatus);
+    QCOMPARE(QString::fromUtf8(err.data()), QString::fromUtf8(expectedErr));
+    QCOMPARE(out.data(), csv.toUtf8WithBom());
+    QVERIFY(out.data().count('\n') > 20);
+    QVERIFY(expectedErr.contains("Poškozená skupina"));
+}
+
+// The report's times are put together by hand: the same text as Qt's format.
+void DecodeCommandTest::datesAsQtWritesThem()
+{
+    for (const QDate &day : {QDate(2026, 12, 7), QDate(2026, 1, 31), QDate(999, 10, 1),
+                             QDate(1, 1, 1), QDate(9999, 12, 31), QDate(-5, 3, 3)}) {
+        for (const QTime &time : {QTime(0, 0), QTime(9, 5), QTime(10, 59), QTime(23, 30)}) {
+            const QDateTime moment(day, time);
+            QCOMPARE(reportDateText(moment), moment.toString(QStringLiteral("d.M.yyyy H:mm")));
+        }
+    }
+    QCOMPARE(reportDateText(QDateTime()), QString());
 }
 
 QTEST_GUILESS_MAIN(DecodeCommandTest)

@@ -29,6 +29,7 @@ private slots:
     void readsNestedPartsAtAnyDepth();
     void hostileHtmlReadsInLinearTime();
     void wrongCharsetsAndEmptyPartsHideNothing();
+    void headerFieldsGivenAgainOrByThousands();
 };
 
 namespace {
@@ -438,6 +439,22 @@ void MailTextTest::wrongCharsetsAndEmptyPartsHideNothing()
             ("<html><body><p>" + inner.toUtf8() + "</p></body></html>").toBase64() +
             "\r\n--b--\r\n";
         QCOMPARE(findReportBlocks(readableMailText(eml)).size(), 1);
+    }
+}
+
+// A field given again takes the new value, whether the header has a few fields or thousands.
+void MailTextTest::headerFieldsGivenAgainOrByThousands()
+{
+    const QByteArray base64 = QStringLiteral("Zpráva 4b").toUtf8().toBase64();
+    for (const int extra : {0, 5, 3000}) {
+        QByteArray eml = "From: zak@skola.example\r\nContent-Transfer-Encoding: 8bit\r\n";
+        for (int i = 0; i < extra; ++i) {
+            eml += "X-Pole-" + QByteArray::number(i) + ": " + QByteArray::number(i) + "\r\n";
+        }
+        eml += "Content-Type: text/html\r\nCONTENT-TYPE: text/plain; charset=utf-8\r\n"
+               "Content-Transfer-Encoding: base64\r\n\r\n" +
+               base64 + "\r\n";
+        QCOMPARE(readableMailText(eml), QStringLiteral("Zpráva 4b"));
     }
 }
 
