@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "database/schooldatabase.h"
+#include "teacher/afterfirstpaint.h"
 #include "teacher/copycommand.h"
 #include "teacher/decodecommand.h"
 #include "teacher/exportcommand.h"
@@ -97,6 +98,8 @@ int main(int argc, char *argv[])
 
     MainWindow window;
     window.show();
-    window.openInitialDatabase();
+    // Opened once the window has painted: the teacher sees it at once, and a message about the
+    // database stands over it.
+    afterFirstPaint(&window, [&window] { window.openInitialDatabase(); });
     return QApplication::exec();
 }
