@@ -27,21 +27,64 @@ struct Statements
     const char *mailEnd;
     // A school run's row key as text, for deleting it.
     const char *schoolKey;
+    // Each table's own row order, which breaks the ties of a sort so that pages are stable, and
+    // how a bound value of it is written.
+    const char *schoolRow;
+    const char *mailRow;
+    const char *rowValue;
+    // One row when the table of each pupil's runs per month is there.
+    const char *summaryPresent;
     // Follows a name or class in the select list, so that ordering by it is in Czech order
     // ("Ch" after "H", "č" after "c").
     const char *czechOrder;
-    // The indexes the views need, added to an older file when the teacher's program opens it.
+    // The indexes the views need, added to an older file when the teacher's program opens it,
+    // and those they replaced, dropped when the file can be written.
     const char *const *indexes;
+    const char *const *oldIndexes;
 };
 
 // SQLite keeps dates and times as text. Its date() modifiers: 'weekday 0' moves to the next
 // Sunday (or stays on one), six days back is that week's Monday.
 inline constexpr const char *sqliteIndexes[] = {
-    R"(CREATE INDEX IF NOT EXISTS "PrehledDatum" ON "Prehled " ("Datum", "CasEnd"))",
+    R"(CREATE INDEX IF NOT EXISTS "PrehledDatumPocty" ON "Prehled " )"
+    R"(("Datum", "CasEnd", "Trida", "Prijmeni", "Spravne", "Chybne"))",
     R"(CREATE INDEX IF NOT EXISTS "PrehledTridaZak" ON "Prehled " )"
     R"(("Trida", "Prijmeni", "Datum", "Spravne", "Chybne"))",
     R"(CREATE INDEX IF NOT EXISTS "ZpravyTridaStudent" ON "Zpravy" ("Trida", "Student", "Do"))",
     R"(CREATE INDEX IF NOT EXISTS "ZpravyZak" ON "Zpravy" ("ZakTrida", "ZakPrijmeni", "Do"))",
+    R"(CREATE INDEX IF NOT EXISTS "PrehledJmeno" ON "Prehled " ("Prijmeni", "Datum", "CasEnd"))",
+    nullptr,
+};
+
+// Each pupil's runs per month counted from the runs, when the teacher's program adds the table
+// (and its triggers) to an older file.
+inline constexpr char sqliteFillSummary[] =
+    R"(INSERT INTO "Souhrn" SELECT "Trida", "Prijmeni", substr("Datum", 1, 7), COUNT(*), )"
+    R"(SUM(COALESCE("Spravne", 0)), SUM(COALESCE("Chybne", 0)), MIN("Datum"), MAX("Datum") )"
+    R"(FROM "Prehled " GROUP BY 1, 2, 3)";
+
+// The Czech rank of every distinct surname and class, on the teacher's connection only: the
+// runs are sorted by a number instead of collating every comparison.
+inline constexpr char sqliteRankTable[] =
+    R"(CREATE TEMP TABLE IF NOT EXISTS "Poradi" ("Nazev" TEXT PRIMARY KEY, )"
+    R"("Poradi" INTEGER NOT NULL UNIQUE))";
+inline constexpr char sqliteClearRanks[] = R"(DELETE FROM temp."Poradi")";
+// The names as one JSON array in Czech order.
+inline constexpr char sqliteFillRanks[] =
+    R"(INSERT INTO temp."Poradi" SELECT "value", "key" FROM json_each(?))";
+// Every surname and class of the runs (by a loose scan of their indexes) and of the reports.
+inline constexpr char sqliteRankedNames[] =
+    R"(WITH RECURSIVE "J"("Nazev") AS (SELECT MIN("Prijmeni") FROM "Prehled " UNION ALL )"
+    R"(SELECT (SELECT MIN("Prehled "."Prijmeni") FROM "Prehled " WHERE "Prehled "."Prijmeni" > )"
+    R"("J"."Nazev") FROM "J" WHERE "J"."Nazev" IS NOT NULL), "T"("Nazev") AS (SELECT )"
+    R"(MIN("Trida") FROM "Prehled " UNION ALL SELECT (SELECT MIN("Prehled "."Trida") FROM )"
+    R"("Prehled " WHERE "Prehled "."Trida" > "T"."Nazev") FROM "T" WHERE "T"."Nazev" IS NOT )"
+    R"(NULL) SELECT "Nazev" FROM "J" WHERE "Nazev" IS NOT NULL UNION SELECT "Nazev" FROM "T" )"
+    R"(WHERE "Nazev" IS NOT NULL UNION SELECT "ZakPrijmeni" FROM "Zpravy" WHERE "ZakPrijmeni" )"
+    R"(IS NOT NULL UNION SELECT "ZakTrida" FROM "Zpravy" WHERE "ZakTrida" IS NOT NULL)";
+
+inline constexpr const char *sqliteOldIndexes[] = {
+    R"(DROP INDEX IF EXISTS "PrehledDatum")",
     nullptr,
 };
 
@@ -57,9 +100,15 @@ inline constexpr Statements sqlite{
     .mailStart = R"(substr(NULLIF(substr("Zpravy"."Od", 12), '') || ':00', 1, 8))",
     .mailEnd = R"(substr(NULLIF(substr("Zpravy"."Do", 12), '') || ':00', 1, 8))",
     .schoolKey = R"(CAST("Prehled "."rowid" AS TEXT))",
+    .schoolRow = R"("Prehled "."rowid")",
+    .mailRow = R"("Zpravy"."rowid")",
+    .rowValue = "?",
+    .summaryPresent =
+        R"(SELECT 1 FROM "sqlite_master" WHERE "type" = 'table' AND "name" = 'Souhrn')",
     // Registered on the teacher's connection (resultsdatabase.cpp): SQLite has no Czech order.
     .czechOrder = R"(COLLATE "tesilka_cs")",
     .indexes = sqliteIndexes,
+    .oldIndexes = sqliteOldIndexes,
 };
 
 // On a server the same text fields: a day is cast to date only to find its week's Monday
@@ -78,9 +127,14 @@ inline constexpr Statements postgresql{
     .mailStart = sqlite.mailStart,
     .mailEnd = sqlite.mailEnd,
     .schoolKey = R"(CAST("Prehled "."ctid" AS text))",
+    .schoolRow = R"("Prehled "."ctid")",
+    .mailRow = R"("Zpravy"."ctid")",
+    .rowValue = "CAST(? AS tid)",
+    .summaryPresent = R"(SELECT 1 WHERE to_regclass('public."Souhrn"') IS NOT NULL)",
     // ICU's Czech collation, present in every cluster whatever the server's locale.
     .czechOrder = R"(COLLATE "cs-x-icu")",
     .indexes = postgresqlIndexes,
+    .oldIndexes = postgresqlIndexes,
 };
 
 inline const Statements &statementsFor(DatabaseLocation::Engine engine)

@@ -5,10 +5,13 @@
 #include "database/databaseconnection.h"
 #include "database/resultqueries.h"
 #include "database/sqliteerror.h"
+#include "database/sqlstatements.h"
 #include "database/teacherdatabase.h"
 
 #include <QCollator>
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLocale>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -16,6 +19,8 @@
 #include <QVariant>
 
 #include <sqlite3.h>
+
+#include "schemasql.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,9 +73,10 @@ bool includes(const ResultFilter &filter, Table table)
            (filter.sources == ResultFilter::Sources::School) == (table == Table::School);
 }
 
-// The filter as the WHERE clause of one table. A report counts for the pupil and the class it
-// is assigned to, not for the names typed into it.
-Sql whereClause(const resultsql::Statements &statements, Table table, const ResultFilter &filter)
+// The filter as conditions on one table, joined by AND (empty for none). A report counts for
+// the pupil and the class it is assigned to, not for the names typed into it.
+Sql filterConditions(const resultsql::Statements &statements, Table table,
+                     const ResultFilter &filter)
 {
     const bool school = table == Table::School;
     Sql sql;
@@ -94,10 +100,28 @@ Sql whereClause(const resultsql::Statements &statements, Table table, const Resu
         conditions << day + QStringLiteral(" < ?");
         sql.values << filter.to.addDays(1);
     }
-    if (!conditions.isEmpty()) {
-        sql << " WHERE " << conditions.join(QStringLiteral(" AND "));
+    sql.text = conditions.join(QStringLiteral(" AND "));
+    return sql;
+}
+
+// Conditions joined by AND as a WHERE clause; none for no condition.
+Sql whereOf(const QList<Sql> &parts)
+{
+    Sql sql;
+    for (const Sql &part : parts) {
+        if (part.text.isEmpty()) {
+            continue;
+        }
+        sql << (sql.text.isEmpty() ? " WHERE (" : " AND (");
+        sql.append(part);
+        sql << ")";
     }
     return sql;
+}
+
+Sql whereClause(const resultsql::Statements &statements, Table table, const ResultFilter &filter)
+{
+    return whereOf({filterConditions(statements, table, filter)});
 }
 
 // The pupils of the list the filter covers, as a WHERE clause of "Zaci"; none for the reports
@@ -123,74 +147,282 @@ std::optional<Sql> listClause(const ResultFilter &filter)
     return sql;
 }
 
-// One row per run of either table, with the columns of ResultColumn (and the source first).
-Sql runsUnion(const resultsql::Statements &s, const ResultFilter &filter)
+// The columns of the runs' rows, in this order in every arm: the source, ResultColumn's
+// columns, the row key, the table's row order and the rank of a name sorted by.
+constexpr int rowOrderColumn = 13;
+constexpr int rankColumn = 14;
+constexpr const char *columnNames[] = {
+    R"("Zdroj")",         R"("Den")",           R"("Zacatek")", R"("Konec")",  R"("Jmeno")",
+    R"("Trida")",         R"("Odpovedi")",      R"("Spravne")", R"("Chybne")", R"("Uspesnost")",
+    R"("VeZpraveJmeno")", R"("VeZpraveTrida")", R"("Klic")",    R"("Poradi")", R"("Razeni")"};
+
+int columnOf(ResultColumn column)
 {
-    Sql sql;
+    static constexpr int columns[resultColumnCount] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 10, 11};
+    return columns[static_cast<int>(column)];
+}
+
+// How a sort orders the rows. `ranked`: by the rank of the name or class instead of the name.
+struct Order
+{
+    QList<int> terms; // columns, each in the sort's direction
+    bool descending = true;
+    bool ranked = false;
+};
+
+// The sort's column, then the day and time the run ended, then the row itself: a total order,
+// so that a page begins exactly where the one before it ended. `tieBroken` false: the order
+// without the row, as the export has always written it.
+Order orderOf(const ResultSort &sort, bool ranked, bool tieBroken = true)
+{
+    Order order;
+    order.descending = sort.descending;
+    order.ranked = ranked;
+    QList<int> terms{ranked ? rankColumn : columnOf(sort.column), 1, 3};
+    if (tieBroken) {
+        terms << rowOrderColumn << 0;
+    }
+    for (const int term : terms) {
+        if (!order.terms.contains(term)) {
+            order.terms << term;
+        }
+    }
+    return order;
+}
+
+QString orderByOf(const Order &order)
+{
+    const QString direction = order.descending ? QStringLiteral(" DESC") : QStringLiteral(" ASC");
+    QStringList terms;
+    for (const int term : order.terms) {
+        // Names and classes carry the Czech collation from the select list.
+        terms << QString::fromUtf8(columnNames[term]) + direction;
+    }
+    return QStringLiteral(" ORDER BY ") + terms.join(QStringLiteral(", "));
+}
+
+// One SELECT over one table: its column expressions, FROM and the conditions it adds.
+struct Arm
+{
+    Table table;
+    QStringList columns;
+    QString from;
+    QString condition;
+};
+
+QList<Arm> armsOf(const resultsql::Statements &s, const ResultFilter &filter, const Order &order,
+                  ResultColumn sorted)
+{
+    const auto text = [](const char *piece) { return QString::fromUtf8(piece); };
+    const QString collate = u' ' + text(s.czechOrder);
+    QList<Arm> arms;
     if (includes(filter, Table::School)) {
-        Sql arm;
-        arm << R"(SELECT 1 AS "Zdroj", )" << s.schoolDay << R"( AS "Den", )" << s.schoolStart
-            << R"( AS "Zacatek", )" << s.schoolEnd << R"( AS "Konec", )"
-            << R"("Prehled "."Prijmeni" )" << s.czechOrder << R"( AS "Jmeno", )"
-            << R"("Prehled "."Trida" )" << s.czechOrder << R"( AS "Trida", )"
-            << R"(COALESCE("Prehled "."Spravne", 0) + COALESCE("Prehled "."Chybne", 0) )"
-            << R"(AS "Odpovedi", COALESCE("Prehled "."Spravne", 0) AS "Spravne", )"
-            << R"(COALESCE("Prehled "."Chybne", 0) AS "Chybne", )"
-            << R"(CASE WHEN COALESCE("Prehled "."Spravne", 0) + COALESCE("Prehled "."Chybne", 0))"
-            << R"( > 0 THEN 100.0 * COALESCE("Prehled "."Spravne", 0) / )"
-            << R"((COALESCE("Prehled "."Spravne", 0) + COALESCE("Prehled "."Chybne", 0)) END )"
-            << R"(AS "Uspesnost", CAST(NULL AS TEXT) )" << s.czechOrder
-            << R"( AS "VeZpraveJmeno", CAST(NULL AS TEXT) )" << s.czechOrder
-            << R"( AS "VeZpraveTrida", )" << s.schoolKey << R"( AS "Klic" FROM "Prehled ")";
-        arm.append(whereClause(s, Table::School, filter));
-        sql.append(arm);
+        const QString right = QStringLiteral(R"(COALESCE("Prehled "."Spravne", 0))");
+        const QString wrong = QStringLiteral(R"(COALESCE("Prehled "."Chybne", 0))");
+        Arm arm{Table::School,
+                {QStringLiteral("1"), text(s.schoolDay), text(s.schoolStart), text(s.schoolEnd),
+                 QStringLiteral(R"("Prehled "."Prijmeni")") + collate,
+                 QStringLiteral(R"("Prehled "."Trida")") + collate,
+                 right + QStringLiteral(" + ") + wrong, right, wrong,
+                 QStringLiteral("CASE WHEN %1 + %2 > 0 THEN 100.0 * %1 / (%1 + %2) END")
+                     .arg(right, wrong),
+                 QStringLiteral("CAST(NULL AS TEXT)") + collate,
+                 QStringLiteral("CAST(NULL AS TEXT)") + collate, text(s.schoolKey),
+                 text(s.schoolRow), QStringLiteral("NULL")},
+                QStringLiteral(R"("Prehled ")"),
+                {}};
+        if (order.ranked) {
+            // Walked in the order of the ranks, each name's runs from the index "PrehledJmeno"
+            // (a class's from "PrehledTridaZak"): the first page reads only its own rows.
+            const bool byName = sorted == ResultColumn::Name;
+            arm.columns[rankColumn] = QStringLiteral(R"("R"."Poradi")");
+            arm.from = QStringLiteral(R"(temp."Poradi" AS "R" CROSS JOIN "Prehled " ON )") +
+                       (byName ? QStringLiteral(R"("Prehled "."Prijmeni")")
+                               : QStringLiteral(R"("Prehled "."Trida")")) +
+                       QStringLiteral(R"( = "R"."Nazev")");
+            arms << arm;
+            if (!byName) {
+                // The runs of no class have no rank.
+                arm.columns[rankColumn] = QStringLiteral("NULL");
+                arm.from = QStringLiteral(R"("Prehled ")");
+                arm.condition = QStringLiteral(R"("Prehled "."Trida" IS NULL)");
+                arms << arm;
+            }
+        } else {
+            arms << arm;
+        }
     }
     if (includes(filter, Table::Mail)) {
-        if (!sql.text.isEmpty()) {
-            sql << " UNION ALL ";
+        Arm arm{Table::Mail,
+                {QStringLiteral("2"), text(s.mailDay), text(s.mailStart), text(s.mailEnd),
+                 QStringLiteral(R"("Zpravy"."ZakPrijmeni")") + collate,
+                 QStringLiteral(R"("Zpravy"."ZakTrida")") + collate,
+                 QStringLiteral(R"("Zpravy"."Odpovedi")"), QStringLiteral(R"("Zpravy"."Spravne")"),
+                 QStringLiteral(R"("Zpravy"."Chybne")"),
+                 QStringLiteral(R"(CASE WHEN "Zpravy"."Odpovedi" > 0 THEN 100.0 * )"
+                                R"("Zpravy"."Spravne" / "Zpravy"."Odpovedi" END)"),
+                 QStringLiteral(R"("Zpravy"."Student")") + collate,
+                 QStringLiteral(R"("Zpravy"."Trida")") + collate,
+                 QStringLiteral(R"("Zpravy"."Blok")"), text(s.mailRow), QStringLiteral("NULL")},
+                QStringLiteral(R"("Zpravy")"),
+                {}};
+        if (order.ranked) {
+            arm.columns[rankColumn] = QStringLiteral(R"("R"."Poradi")");
+            arm.from =
+                QStringLiteral(R"("Zpravy" LEFT JOIN temp."Poradi" AS "R" ON "R"."Nazev" = )") +
+                (sorted == ResultColumn::Name ? QStringLiteral(R"("Zpravy"."ZakPrijmeni")")
+                                              : QStringLiteral(R"("Zpravy"."ZakTrida")"));
         }
-        Sql arm;
-        // Named like the first arm's columns: it is the only one when the school runs are
-        // filtered out.
-        arm << R"(SELECT 2 AS "Zdroj", )" << s.mailDay << R"( AS "Den", )" << s.mailStart
-            << R"( AS "Zacatek", )" << s.mailEnd << R"( AS "Konec", )"
-            << R"("Zpravy"."ZakPrijmeni" )" << s.czechOrder << R"( AS "Jmeno", )"
-            << R"("Zpravy"."ZakTrida" )" << s.czechOrder
-            << R"( AS "Trida", "Zpravy"."Odpovedi" AS "Odpovedi", )"
-            << R"("Zpravy"."Spravne" AS "Spravne", )"
-            << R"("Zpravy"."Chybne" AS "Chybne", CASE WHEN "Zpravy"."Odpovedi" > 0 )"
-            << R"(THEN 100.0 * "Zpravy"."Spravne" / "Zpravy"."Odpovedi" END AS "Uspesnost", )"
-            << R"("Zpravy"."Student" )" << s.czechOrder << R"( AS "VeZpraveJmeno", )"
-            << R"("Zpravy"."Trida" )" << s.czechOrder << R"( AS "VeZpraveTrida", )"
-            << R"("Zpravy"."Blok" AS "Klic" FROM "Zpravy")";
-        arm.append(whereClause(s, Table::Mail, filter));
-        sql.append(arm);
+        arms << arm;
+    }
+    return arms;
+}
+
+// The rows at or after `key` in the order, as alternatives of which each makes an arm of its
+// own: the first column's bound is then a range an index seeks to, with the rows where it is
+// NULL (first or last, as the engine sorts them) apart.
+QList<Sql> boundOf(const resultsql::Statements &s, const Arm &arm, const Order &order,
+                   const ResultKey &key, bool nullsSmallest, bool inclusive = true)
+{
+    const bool ascending = !order.descending;
+    // NULLs come first in this direction.
+    const bool nullsFirst = nullsSmallest == ascending;
+    const QString after = ascending ? QStringLiteral(" > ") : QStringLiteral(" < ");
+    const auto valueOf = [&](int term) {
+        return order.terms.at(term) == rowOrderColumn ? QString::fromUtf8(s.rowValue)
+                                                      : QStringLiteral("?");
+    };
+    const auto expression = [&](int term) { return arm.columns.at(order.terms.at(term)); };
+    // Rows past the key in the terms from `term` on, or equal in all of them.
+    std::function<Sql(int)> rest = [&](int term) -> Sql {
+        Sql sql;
+        if (term >= order.terms.size()) {
+            sql << (inclusive ? "1 = 1" : "1 = 0");
+            return sql;
+        }
+        const QString e = expression(term);
+        const QVariant value = key.value(term);
+        Sql past;
+        Sql equal;
+        if (value.isNull()) {
+            past << (nullsFirst ? e + QStringLiteral(" IS NOT NULL") : QStringLiteral("1 = 0"));
+            equal << e + QStringLiteral(" IS NULL");
+        } else {
+            past << (nullsFirst ? QString() : e + QStringLiteral(" IS NULL OR ")) << e << after
+                 << valueOf(term);
+            past.values << value;
+            equal << e << " = " << valueOf(term);
+            equal.values << value;
+        }
+        sql << "(";
+        sql.append(past);
+        sql << ") OR (";
+        sql.append(equal);
+        sql << " AND (";
+        sql.append(rest(term + 1));
+        sql << "))";
+        return sql;
+    };
+    const QString lead = expression(0);
+    const QVariant first = key.value(0);
+    QList<Sql> alternatives;
+    if (first.isNull()) {
+        Sql nulls;
+        nulls << lead << " IS NULL AND (";
+        nulls.append(rest(1));
+        nulls << ")";
+        alternatives << nulls;
+        if (nullsFirst) {
+            Sql values;
+            values << lead << " IS NOT NULL";
+            alternatives << values;
+        }
+    } else {
+        Sql values;
+        values << lead << " IS NOT NULL AND " << lead << (ascending ? " >= " : " <= ") << valueOf(0)
+               << " AND (" << lead << after << valueOf(0) << " OR (";
+        values.values << first << first;
+        values.append(rest(1));
+        values << "))";
+        alternatives << values;
+        if (!nullsFirst) {
+            Sql nulls;
+            nulls << lead << " IS NULL";
+            alternatives << nulls;
+        }
+    }
+    return alternatives;
+}
+
+// Where a compound begins or ends: the rows at or after `key` in `order` (only after it unless
+// `inclusive`).
+struct Bound
+{
+    const Order *order;
+    ResultKey key;
+    bool inclusive = true;
+};
+
+// The runs of either table as one compound ordered by `order`: every column (or with
+// `keysOnly` the order's columns alone), within `bounds`.
+Sql runsUnion(const resultsql::Statements &s, const ResultFilter &filter, const Order &order,
+              ResultColumn sorted, const QList<Bound> &bounds = {}, bool nullsSmallest = true,
+              bool keysOnly = false)
+{
+    Sql sql;
+    for (const Arm &arm : armsOf(s, filter, order, sorted)) {
+        const Sql conditions = filterConditions(s, arm.table, filter);
+        Sql extra;
+        extra << arm.condition;
+        // Each bound is one or two alternatives: one arm for each way of meeting all of them.
+        QList<QList<Sql>> combinations{{conditions, extra}};
+        for (const Bound &bound : bounds) {
+            QList<QList<Sql>> more;
+            for (const Sql &alternative :
+                 boundOf(s, arm, *bound.order, bound.key, nullsSmallest, bound.inclusive)) {
+                for (QList<Sql> combination : combinations) {
+                    combination << alternative;
+                    more << combination;
+                }
+            }
+            combinations = more;
+        }
+        for (const QList<Sql> &combination : combinations) {
+            if (!sql.text.isEmpty()) {
+                sql << " UNION ALL ";
+            }
+            // Each column is named in every arm: the first one is the only one when the
+            // other table is filtered out.
+            QStringList select;
+            if (keysOnly) {
+                for (const int term : order.terms) {
+                    select << arm.columns.at(term) + QStringLiteral(" AS ") +
+                                  QString::fromUtf8(columnNames[term]);
+                }
+            } else {
+                for (qsizetype column = 0; column < arm.columns.size(); ++column) {
+                    select << arm.columns.at(column) + QStringLiteral(" AS ") +
+                                  QString::fromUtf8(columnNames[column]);
+                }
+            }
+            sql << "SELECT " << select.join(QStringLiteral(", ")) << " FROM " << arm.from;
+            sql.append(whereOf(combination));
+        }
+    }
+    if (sql.text.isEmpty()) {
+        // Nothing to read (both sources filtered out): an empty set of the same shape.
+        QStringList select;
+        for (const char *name : columnNames) {
+            select << QStringLiteral("NULL AS ") + QString::fromUtf8(name);
+        }
+        sql << "SELECT " << select.join(QStringLiteral(", ")) << " WHERE 1 = 0";
     }
     return sql;
 }
 
-QString orderBy(const ResultSort &sort)
-{
-    static const char *const names[resultColumnCount] = {
-        R"("Den")",       R"("Zacatek")",  R"("Konec")",         R"("Jmeno")",
-        R"("Trida")",     R"("Odpovedi")", R"("Spravne")",       R"("Chybne")",
-        R"("Uspesnost")", R"("Zdroj")",    R"("VeZpraveJmeno")", R"("VeZpraveTrida")"};
-    const auto column = static_cast<int>(sort.column);
-    const QString direction = sort.descending ? QStringLiteral(" DESC") : QStringLiteral(" ASC");
-    // Names and classes carry the Czech collation from the select list.
-    const QString first = QString::fromUtf8(names[column]);
-    // Ties in the order of the day and time the run ended, so that pages follow one another.
-    QString order = QStringLiteral(" ORDER BY ") + first + direction;
-    if (sort.column != ResultColumn::Date) {
-        order += QStringLiteral(R"(, "Den")") + direction;
-    }
-    order += QStringLiteral(R"(, "Konec")") + direction;
-    return order;
-}
-
 // Per pupil (surname in a class) of both tables and of the list, before the threshold; the
 // reports of nobody's make one row per class with "Nikoho" set.
-Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter)
+Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter, bool summary)
 {
     Sql sql;
     sql << R"(SELECT "Jmeno", "Trida", SUM("Behy") AS "Behy", SUM("Odpovedi") AS "Odpovedi", )"
@@ -198,7 +430,7 @@ Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter)
         << R"(MAX("Posledni") AS "Posledni", MAX("NaSeznamu") AS "NaSeznamu", )"
         << R"(MAX("Nikoho") AS "Nikoho" FROM ()";
     QStringList arms;
-    if (includes(filter, Table::School)) {
+    const auto schoolRuns = [&](const Sql &months) {
         Sql arm;
         arm << R"(SELECT "Prehled "."Prijmeni" AS "Jmeno", "Prehled "."Trida" AS "Trida", )"
             << R"(COUNT(*) AS "Behy", )"
@@ -207,10 +439,81 @@ Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter)
             << R"(SUM(COALESCE("Prehled "."Chybne", 0)) AS "Chybne", MIN()" << s.schoolDay
             << R"() AS "Prvni", MAX()" << s.schoolDay << R"() AS "Posledni", )"
             << R"(0 AS "NaSeznamu", 0 AS "Nikoho" FROM "Prehled ")";
-        arm.append(whereClause(s, Table::School, filter));
+        arm.append(whereOf({filterConditions(s, Table::School, filter), months}));
         arm << R"( GROUP BY "Prehled "."Trida", "Prehled "."Prijmeni")";
+        if (!arms.isEmpty()) {
+            sql << " UNION ALL ";
+        }
         sql.append(arm);
         arms << QString();
+    };
+    if (includes(filter, Table::School) && !summary) {
+        schoolRuns({});
+    } else if (includes(filter, Table::School)) {
+        // The months wholly inside the filter from the table of each pupil's months; the
+        // months a filter's first or last day falls in from the runs of those days. A day's
+        // text begins with its month's, so a month after the first day's month holds only
+        // days after the first day, and one before the day after the last only days before it.
+        const QString first =
+            filter.from.isValid() ? filter.from.toString(QStringLiteral("yyyy-MM")) : QString();
+        const QString end = filter.to.isValid()
+                                ? filter.to.addDays(1).toString(QStringLiteral("yyyy-MM"))
+                                : QString();
+        Sql arm;
+        arm << R"(SELECT "Souhrn"."Prijmeni" AS "Jmeno", "Souhrn"."Trida" AS "Trida", )"
+            << R"(SUM("Souhrn"."Behy") AS "Behy", SUM("Souhrn"."Spravne" + "Souhrn"."Chybne") )"
+            << R"(AS "Odpovedi", SUM("Souhrn"."Spravne") AS "Spravne", SUM("Souhrn"."Chybne") )"
+            << R"(AS "Chybne", MIN("Souhrn"."Prvni") AS "Prvni", MAX("Souhrn"."Posledni") AS )"
+            << R"("Posledni", 0 AS "NaSeznamu", 0 AS "Nikoho" FROM "Souhrn")";
+        Sql conditions;
+        QStringList terms;
+        if (!filter.className.isEmpty()) {
+            terms << QStringLiteral(R"("Souhrn"."Trida" = ?)");
+            conditions.values << filter.className;
+        }
+        if (!filter.surname.isEmpty()) {
+            terms << QStringLiteral(R"("Souhrn"."Prijmeni" = ?)");
+            conditions.values << filter.surname;
+        }
+        if (!first.isEmpty()) {
+            terms << QStringLiteral(R"("Souhrn"."Mesic" > ?)");
+            conditions.values << first;
+        }
+        if (!end.isEmpty()) {
+            terms << QStringLiteral(R"("Souhrn"."Mesic" < ?)");
+            conditions.values << end;
+        }
+        conditions.text = terms.join(QStringLiteral(" AND "));
+        arm.append(whereOf({conditions}));
+        arm << R"( GROUP BY "Souhrn"."Trida", "Souhrn"."Prijmeni")";
+        sql.append(arm);
+        arms << QString();
+        if (!first.isEmpty() || !end.isEmpty()) {
+            // The range an index reads, then exactly the days no month of the table counts.
+            Sql edges;
+            QStringList ranges;
+            QStringList inside;
+            const QString month = QStringLiteral(R"(substr("Prehled "."Datum", 1, 7))");
+            if (!first.isEmpty()) {
+                ranges << QStringLiteral(R"("Prehled "."Datum" < ?)");
+                edges.values << filter.from.addMonths(1).toString(QStringLiteral("yyyy-MM"));
+            }
+            if (!end.isEmpty()) {
+                ranges << QStringLiteral(R"("Prehled "."Datum" >= ?)");
+                edges.values << end;
+            }
+            if (!first.isEmpty()) {
+                inside << month + QStringLiteral(" > ?");
+                edges.values << first;
+            }
+            if (!end.isEmpty()) {
+                inside << month + QStringLiteral(" < ?");
+                edges.values << end;
+            }
+            edges << "(" << ranges.join(QStringLiteral(" OR ")) << ") AND NOT ("
+                  << inside.join(QStringLiteral(" AND ")) << ")";
+            schoolRuns(edges);
+        }
     }
     if (includes(filter, Table::Mail)) {
         if (!arms.isEmpty()) {
@@ -341,10 +644,14 @@ namespace {
     throw DatabaseError(message.toStdString());
 }
 
-QSqlQuery run(const TeacherDatabase &database, const Sql &sql)
+QSqlQuery run(const TeacherDatabase &database, const Sql &sql, bool exact = false)
 {
     QSqlQuery query(database.connection());
     query.setForwardOnly(true);
+    if (exact) {
+        // A key's value is bound again as it was read: a server's numeric stays exact.
+        query.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    }
     if (!query.prepare(sql.text)) {
         fail(database, query.lastError());
     }
@@ -390,24 +697,112 @@ ResultsDatabase::ResultsDatabase(const TeacherDatabase &database) : database_(da
     const QSqlDatabase db = database_.connection();
     const auto &statements = resultsql::statementsFor(database_.location().engine);
     QSqlQuery indexes(db);
-    for (const char *const *statement = statements.indexes; *statement != nullptr; ++statement) {
+    // A file that cannot be written is read without what it lacks.
+    for (const char *const *statement = statements.indexes;
+         !database_.isReadOnly() && *statement != nullptr; ++statement) {
+        if (!indexes.exec(QString::fromUtf8(*statement))) {
+            fail(database_, indexes.lastError());
+        }
+    }
+    for (const char *const *statement = statements.oldIndexes;
+         !database_.isReadOnly() && *statement != nullptr; ++statement) {
         if (!indexes.exec(QString::fromUtf8(*statement))) {
             fail(database_, indexes.lastError());
         }
     }
 
     const QVariant handle = db.driver()->handle();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
-        auto *sqlite = *static_cast<sqlite3 *const *>(handle.data());
+    const bool sqlite = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0;
+    if (sqlite) {
+        auto *sqliteHandle = *static_cast<sqlite3 *const *>(handle.data());
         auto *collation = new Collation;
-        if (sqlite3_create_collation_v2(sqlite, "tesilka_cs", SQLITE_UTF8, collation,
+        if (sqlite3_create_collation_v2(sqliteHandle, "tesilka_cs", SQLITE_UTF8, collation,
                                         &Collation::compare, &Collation::destroy) != SQLITE_OK) {
             delete collation;
             throw DatabaseError(
                 Texts::tr("Výsledky nelze řadit podle české abecedy: SQLite odmítlo řazení.")
                     .toStdString());
         }
+        collation_ = collation;
     }
+
+    QSqlQuery present(db);
+    if (!present.exec(QString::fromUtf8(statements.summaryPresent))) {
+        fail(database_, present.lastError());
+    }
+    summaryTable_ = present.next();
+    present.finish();
+    if (!summaryTable_ && sqlite && !database_.isReadOnly()) {
+        // An older file gets the table, its triggers and its rows in one transaction; a file
+        // that cannot be written keeps being read from its runs.
+        QSqlDatabase writable = db;
+        if (!writable.transaction()) {
+            fail(database_, writable.lastError());
+        }
+        QSqlQuery add(db);
+        bool added = true;
+        for (const QString &statement : splitSqlStatements(QString::fromUtf8(schoolSchemaSql))) {
+            if (statement.contains(QStringLiteral(R"("Souhrn")")) ||
+                statement.contains(QStringLiteral(R"("PrehledJmeno")"))) {
+                added = added && add.exec(statement);
+            }
+        }
+        added = added && add.exec(QString::fromUtf8(resultsql::sqliteFillSummary));
+        if (!added) {
+            const QSqlError error = add.lastError();
+            writable.rollback();
+            fail(database_, error);
+        }
+        if (!writable.commit()) {
+            fail(database_, writable.lastError());
+        }
+        summaryTable_ = true;
+    }
+    if (sqlite) {
+        QSqlQuery ranks(db);
+        if (!ranks.exec(QString::fromUtf8(resultsql::sqliteRankTable))) {
+            fail(database_, ranks.lastError());
+        }
+    }
+}
+
+bool ResultsDatabase::ranked(const ResultSort &sort) const
+{
+    return collation_ != nullptr && !plain_ &&
+           (sort.column == ResultColumn::Name || sort.column == ResultColumn::Class);
+}
+
+// The ranks of the names as they stand now: a pupil's machine may have written a new one.
+// Reading the distinct names skips through the indexes; the table is written only when they
+// changed.
+void ResultsDatabase::refreshRanks() const
+{
+    QSqlQuery read = run(database_, Sql{QString::fromUtf8(resultsql::sqliteRankedNames), {}});
+    QStringList names;
+    while (read.next()) {
+        names.append(read.value(0).toString());
+    }
+    checkEnd(database_, read);
+    read.finish();
+    std::sort(names.begin(), names.end());
+    if (names == rankedNames_) {
+        return;
+    }
+    QStringList ordered = names;
+    std::sort(ordered.begin(), ordered.end(), [this](const QString &a, const QString &b) {
+        const QByteArray left = a.toUtf8();
+        const QByteArray right = b.toUtf8();
+        return Collation::compare(collation_, static_cast<int>(left.size()), left.constData(),
+                                  static_cast<int>(right.size()), right.constData()) < 0;
+    });
+    QSqlQuery clear = run(database_, Sql{QString::fromUtf8(resultsql::sqliteClearRanks), {}});
+    clear.finish();
+    QSqlQuery fill =
+        run(database_, Sql{QString::fromUtf8(resultsql::sqliteFillRanks),
+                           {QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(ordered))
+                                                  .toJson(QJsonDocument::Compact))}});
+    fill.finish();
+    rankedNames_ = names;
 }
 
 qint64 ResultsDatabase::countRuns(const ResultFilter &filter) const
@@ -435,10 +830,11 @@ QList<ResultRow> ResultsDatabase::runs(const ResultFilter &filter, const ResultS
                                        qint64 offset, int limit) const
 {
     const auto &s = resultsql::statementsFor(database_.location().engine);
+    const Order order = orderOf(sort, false);
     // The compound itself is ordered, not a query around it: SQLite then merges its arms, each
     // read in the order of an index, and the first page comes at once.
-    Sql sql = runsUnion(s, filter);
-    sql << orderBy(sort) << " LIMIT ? OFFSET ?";
+    Sql sql = runsUnion(s, filter, order, sort.column);
+    sql << orderByOf(order) << " LIMIT ? OFFSET ?";
     sql.values << limit << offset;
     QList<ResultRow> rows;
     rows.reserve(limit);
@@ -450,12 +846,110 @@ QList<ResultRow> ResultsDatabase::runs(const ResultFilter &filter, const ResultS
     return rows;
 }
 
+ResultRowsPage ResultsDatabase::runsFrom(const ResultFilter &filter, const ResultSort &sort,
+                                         const ResultKey *first, int limit) const
+{
+    const auto &s = resultsql::statementsFor(database_.location().engine);
+    const bool byRank = ranked(sort);
+    if (byRank) {
+        refreshRanks();
+    }
+    const Order order = orderOf(sort, byRank);
+    const bool nullsSmallest = database_.location().engine == DatabaseLocation::Engine::Sqlite;
+    QList<Bound> bounds;
+    if (first != nullptr) {
+        bounds << Bound{&order, *first};
+    }
+    Sql sql = runsUnion(s, filter, order, sort.column, bounds, nullsSmallest);
+    // One row more: where the next page begins.
+    sql << orderByOf(order) << " LIMIT ?";
+    sql.values << limit + 1;
+    ResultRowsPage page;
+    page.rows.reserve(limit);
+    QSqlQuery query = run(database_, sql, true);
+    while (query.next()) {
+        if (page.rows.size() == limit) {
+            ResultKey key;
+            for (const int term : order.terms) {
+                key << query.value(term);
+            }
+            page.next = key;
+            break;
+        }
+        page.rows.append(rowOf(query));
+    }
+    checkEnd(database_, query);
+    return page;
+}
+
+std::optional<ResultKey> ResultsDatabase::keyAfter(const ResultFilter &filter,
+                                                   const ResultSort &sort, const ResultKey *from,
+                                                   qint64 skip) const
+{
+    const auto &s = resultsql::statementsFor(database_.location().engine);
+    const bool byRank = ranked(sort);
+    if (byRank) {
+        refreshRanks();
+    }
+    const Order order = orderOf(sort, byRank);
+    const bool nullsSmallest = database_.location().engine == DatabaseLocation::Engine::Sqlite;
+    QList<Bound> bounds;
+    if (from != nullptr) {
+        bounds << Bound{&order, *from};
+    }
+    // The order's columns alone, read from an index without the rows.
+    const auto keyAt = [&](const Order &by, const QList<Bound> &within, qint64 offset) {
+        Sql sql = runsUnion(s, filter, by, sort.column, within, nullsSmallest, true);
+        sql << orderByOf(by) << " LIMIT 1 OFFSET ?";
+        sql.values << offset;
+        QSqlQuery query = run(database_, sql, true);
+        std::optional<ResultKey> key;
+        if (query.next()) {
+            ResultKey values;
+            for (qsizetype term = 0; term < by.terms.size(); ++term) {
+                values << query.value(static_cast<int>(term));
+            }
+            key = values;
+        }
+        checkEnd(database_, query);
+        return key;
+    };
+    if (database_.location().engine != DatabaseLocation::Engine::Postgresql || skip == 0) {
+        return keyAt(order, bounds, skip);
+    }
+    // A server's index holds the sort's columns but not the row: walking by them alone is an
+    // index-only scan, sorting every row by the row as well is not. So: the sort's columns of
+    // the row sought, the rows before those values counted, and the rest within the few rows
+    // that share them.
+    Order values = order;
+    values.terms = order.terms.mid(0, std::max<qsizetype>(1, order.terms.indexOf(rowOrderColumn)));
+    const std::optional<ResultKey> group = keyAt(values, bounds, skip);
+    if (!group) {
+        return std::nullopt;
+    }
+    Order backwards = values;
+    backwards.descending = !values.descending;
+    Sql count;
+    count << "SELECT COUNT(*) FROM (";
+    count.append(runsUnion(s, filter, values, sort.column,
+                           bounds + QList<Bound>{Bound{&backwards, *group, false}}, nullsSmallest,
+                           true));
+    count << R"() AS "Pred")";
+    QSqlQuery before = run(database_, count, true);
+    const qint64 earlier = before.next() ? before.value(0).toLongLong() : 0;
+    checkEnd(database_, before);
+    before.finish();
+    return keyAt(order, bounds + QList<Bound>{Bound{&values, *group}, Bound{&backwards, *group}},
+                 skip - earlier);
+}
+
 bool ResultsDatabase::forEachRun(const ResultFilter &filter, const ResultSort &sort,
                                  const std::function<bool(const ResultRow &)> &row) const
 {
     const auto &s = resultsql::statementsFor(database_.location().engine);
-    Sql sql = runsUnion(s, filter);
-    sql << orderBy(sort);
+    const Order order = orderOf(sort, false, false);
+    Sql sql = runsUnion(s, filter, order, sort.column);
+    sql << orderByOf(order);
     QSqlQuery query = run(database_, sql);
     while (query.next()) {
         if (!row(rowOf(query))) {
@@ -483,7 +977,7 @@ QList<PupilSummary> ResultsDatabase::pupilSummaries(const ResultFilter &filter, 
         << R"("Posledni", CASE WHEN )" << belowThreshold
         << R"( THEN 1 ELSE 0 END, "NaSeznamu", "Nikoho" FROM ()";
     sql.values << threshold;
-    sql.append(pupilTotals(s, filter));
+    sql.append(pupilTotals(s, filter, usesSummaryTable()));
     sql << R"() AS "Zaci")";
     if (markedOnly) {
         // Those who need the teacher: below the threshold, or on the list and never practised.
@@ -527,7 +1021,7 @@ QList<ClassSummary> ResultsDatabase::classSummaries(const ResultFilter &filter,
         << R"(SUM("Behy"), SUM("Odpovedi"), SUM("Spravne"), SUM("Chybne"), )"
         << R"(SUM(CASE WHEN "Nikoho" = 1 THEN "Behy" ELSE 0 END) FROM ()";
     sql.values << threshold;
-    sql.append(pupilTotals(s, filter));
+    sql.append(pupilTotals(s, filter, usesSummaryTable()));
     sql << R"() AS "Zaci" GROUP BY "Trida")";
     QList<ClassSummary> list;
     QSqlQuery query = run(database_, sql);

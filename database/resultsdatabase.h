@@ -116,6 +116,16 @@ struct ClassSummary
     qint64 unassignedReports = 0;
 };
 
+// Where a page of the results table begins: the values of the sort's columns in one row, its
+// row key last, so that the next page seeks there instead of counting rows from the top.
+using ResultKey = QVariantList;
+
+struct ResultRowsPage
+{
+    QList<ResultRow> rows;
+    std::optional<ResultKey> next; // where the following page begins; none after the last
+};
+
 enum class ProgressPeriod
 {
     Day,
@@ -149,9 +159,18 @@ public:
     [[nodiscard]] const TeacherDatabase &database() const { return database_; }
 
     [[nodiscard]] qint64 countRuns(const ResultFilter &filter) const;
-    // One page of the results table.
+    // One page of the results table, counted from the top: what runsFrom() must equal.
     [[nodiscard]] QList<ResultRow> runs(const ResultFilter &filter, const ResultSort &sort,
                                         qint64 offset, int limit) const;
+    // One page that begins at `first` (nullptr: at the top), in the same order as runs(); ties
+    // are broken by the row, so that pages neither overlap nor skip.
+    [[nodiscard]] ResultRowsPage runsFrom(const ResultFilter &filter, const ResultSort &sort,
+                                          const ResultKey *first, int limit) const;
+    // Where the row `skip` rows after `from` (nullptr: the top) begins, read from the sort's
+    // columns alone; none past the end.
+    [[nodiscard]] std::optional<ResultKey> keyAfter(const ResultFilter &filter,
+                                                    const ResultSort &sort, const ResultKey *from,
+                                                    qint64 skip) const;
     // Every row in order, handed one by one to `row`, which returns false to stop. Returns
     // false when stopped.
     // NOLINTNEXTLINE(modernize-use-nodiscard): the calls are the use
@@ -194,8 +213,23 @@ public:
     // The database changed: the next filterLists() reads them again.
     void forgetFilterLists() { filterLists_.reset(); }
 
+    // Whether the summaries come from the per-month table "Souhrn" (with the partial months at
+    // a filter's ends from the runs) and the name order from ranks of the distinct names; an
+    // older server without the table, or a file that cannot be written, reads the runs alone.
+    [[nodiscard]] bool usesSummaryTable() const { return summaryTable_ && !plain_; }
+    // The statements over the runs alone, every comparison collated: the figures and rows the
+    // faster ones must give.
+    void usePlainStatements(bool plain) { plain_ = plain; }
+
 private:
     struct Collation;
+    [[nodiscard]] bool ranked(const ResultSort &sort) const;
+    void refreshRanks() const;
+
     const TeacherDatabase &database_;
     mutable std::optional<FilterLists> filterLists_;
+    Collation *collation_ = nullptr; // owned by the SQLite connection
+    bool summaryTable_ = false;
+    bool plain_ = false;
+    mutable QStringList rankedNames_;
 };

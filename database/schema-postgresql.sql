@@ -138,8 +138,11 @@ $$;
 
 -- A pupil's totals are read from this index alone, however long the table grows.
 CREATE INDEX IF NOT EXISTS "PrehledPrijmeni" ON "Prehled " ("Prijmeni", "Spravne", "Chybne");
--- The teacher's results views: by day, and by class and pupil.
-CREATE INDEX IF NOT EXISTS "PrehledDatum" ON "Prehled " ("Datum", "CasEnd");
+-- The teacher's results views: by day (with what a day's totals and each pupil's runs of a few
+-- days need, read from the index alone), and by class and pupil. The narrower index by day of
+-- an older set-up goes.
+CREATE INDEX IF NOT EXISTS "PrehledDatumPocty" ON "Prehled " ("Datum", "CasEnd", "Trida", "Prijmeni", "Spravne", "Chybne");
+DROP INDEX IF EXISTS "PrehledDatum";
 CREATE INDEX IF NOT EXISTS "PrehledTridaZak" ON "Prehled " ("Trida", "Prijmeni", "Datum", "Spravne", "Chybne");
 -- A run's answers, in their order (a run is stored once); a class's or a pupil's answers.
 CREATE UNIQUE INDEX IF NOT EXISTS "OdpovediKlic" ON "Odpovedi" ("Klic", "Poradi");
@@ -335,6 +338,101 @@ ALTER FUNCTION "tesilka_zapis"(text, text, integer, integer, text, text, text, t
 REVOKE ALL ON FUNCTION "tesilka_zapis"(text, text, integer, integer, text, text, text, text,
                                        integer) FROM PUBLIC;
 
+-- Each pupil's runs per month (the surname in a class; "Mesic" is 'YYYY-MM' of "Datum"), kept
+-- by the triggers below whoever writes "Prehled " (the pupils through "tesilka_zapis", the
+-- teacher's program, an administrator by hand), so that the teacher's summaries read a few
+-- thousand rows instead of every run. "Prvni" and "Posledni" are the month's first and last
+-- day with a run. One row per pupil and month: pupils finishing at once never wait for each
+-- other's row. No login but the owner of the schema writes it.
+CREATE TABLE IF NOT EXISTS "Souhrn" (
+    "Trida"    text,
+    "Prijmeni" text NOT NULL,
+    "Mesic"    text,
+    "Behy"     bigint NOT NULL,
+    "Spravne"  bigint NOT NULL,
+    "Chybne"   bigint NOT NULL,
+    "Prvni"    text,
+    "Posledni" text
+);
+CREATE UNIQUE INDEX IF NOT EXISTS "SouhrnZak" ON "Souhrn" ("Trida", "Prijmeni", "Mesic")
+    NULLS NOT DISTINCT;
+
+-- Once per statement, from the rows it wrote: a copy of a school's file or a deletion of a
+-- class updates each pupil's month once. It runs with the rights of its owner, so that the
+-- pupils' function and the teachers write through it without rights on the table.
+CREATE OR REPLACE FUNCTION "tesilka_souhrn"()
+    RETURNS trigger
+    LANGUAGE plpgsql SECURITY DEFINER
+    SET search_path = pg_catalog, pg_temp
+AS $$
+BEGIN
+    IF TG_OP IN ('UPDATE', 'DELETE') THEN
+        WITH ubylo AS (
+            SELECT o."Trida", o."Prijmeni", substr(o."Datum", 1, 7) AS "Mesic",
+                   count(*) AS "Behy", sum(COALESCE(o."Spravne", 0)) AS "Spravne",
+                   sum(COALESCE(o."Chybne", 0)) AS "Chybne"
+            FROM stare AS o GROUP BY 1, 2, 3)
+        UPDATE public."Souhrn" AS s
+           SET "Behy" = s."Behy" - u."Behy", "Spravne" = s."Spravne" - u."Spravne",
+               "Chybne" = s."Chybne" - u."Chybne"
+          FROM ubylo AS u
+         WHERE s."Trida" IS NOT DISTINCT FROM u."Trida" AND s."Prijmeni" = u."Prijmeni"
+           AND s."Mesic" IS NOT DISTINCT FROM u."Mesic";
+        DELETE FROM public."Souhrn" AS s WHERE s."Behy" <= 0 AND EXISTS (
+            SELECT FROM stare AS o WHERE s."Trida" IS NOT DISTINCT FROM o."Trida"
+               AND s."Prijmeni" = o."Prijmeni"
+               AND s."Mesic" IS NOT DISTINCT FROM substr(o."Datum", 1, 7));
+        -- The month's first or last day may have left with the rows.
+        UPDATE public."Souhrn" AS s
+           SET "Prvni" = d."Prvni", "Posledni" = d."Posledni"
+          FROM (SELECT k."Trida", k."Prijmeni", k."Mesic", min(p."Datum") AS "Prvni",
+                       max(p."Datum") AS "Posledni"
+                  FROM (SELECT DISTINCT o."Trida", o."Prijmeni", substr(o."Datum", 1, 7) AS "Mesic"
+                          FROM stare AS o) AS k
+                  JOIN public."Prehled " AS p ON p."Prijmeni" = k."Prijmeni"
+                   AND p."Trida" IS NOT DISTINCT FROM k."Trida"
+                   AND substr(p."Datum", 1, 7) IS NOT DISTINCT FROM k."Mesic"
+                 GROUP BY 1, 2, 3) AS d
+         WHERE s."Trida" IS NOT DISTINCT FROM d."Trida" AND s."Prijmeni" = d."Prijmeni"
+           AND s."Mesic" IS NOT DISTINCT FROM d."Mesic";
+    END IF;
+    IF TG_OP IN ('INSERT', 'UPDATE') THEN
+        INSERT INTO public."Souhrn" AS s
+        SELECT n."Trida", n."Prijmeni", substr(n."Datum", 1, 7), count(*),
+               sum(COALESCE(n."Spravne", 0)), sum(COALESCE(n."Chybne", 0)), min(n."Datum"),
+               max(n."Datum")
+          FROM nove AS n GROUP BY 1, 2, 3
+        ON CONFLICT ("Trida", "Prijmeni", "Mesic") DO UPDATE
+           SET "Behy" = s."Behy" + EXCLUDED."Behy", "Spravne" = s."Spravne" + EXCLUDED."Spravne",
+               "Chybne" = s."Chybne" + EXCLUDED."Chybne",
+               "Prvni" = LEAST(s."Prvni", EXCLUDED."Prvni"),
+               "Posledni" = GREATEST(s."Posledni", EXCLUDED."Posledni");
+    END IF;
+    RETURN NULL;
+END
+$$;
+REVOKE ALL ON FUNCTION "tesilka_souhrn"() FROM PUBLIC;
+DROP TRIGGER IF EXISTS "SouhrnPridani" ON "Prehled ";
+CREATE TRIGGER "SouhrnPridani" AFTER INSERT ON "Prehled " REFERENCING NEW TABLE AS nove
+    FOR EACH STATEMENT EXECUTE FUNCTION "tesilka_souhrn"();
+DROP TRIGGER IF EXISTS "SouhrnZmena" ON "Prehled ";
+CREATE TRIGGER "SouhrnZmena" AFTER UPDATE ON "Prehled "
+    REFERENCING OLD TABLE AS stare NEW TABLE AS nove
+    FOR EACH STATEMENT EXECUTE FUNCTION "tesilka_souhrn"();
+DROP TRIGGER IF EXISTS "SouhrnSmazani" ON "Prehled ";
+CREATE TRIGGER "SouhrnSmazani" AFTER DELETE ON "Prehled " REFERENCING OLD TABLE AS stare
+    FOR EACH STATEMENT EXECUTE FUNCTION "tesilka_souhrn"();
+-- Counted afresh from the runs every time this script runs, with the runs held still: an
+-- older server gets its table filled, and a second run changes nothing.
+LOCK TABLE "Prehled " IN SHARE MODE;
+TRUNCATE "Souhrn";
+INSERT INTO "Souhrn"
+SELECT "Trida", "Prijmeni", substr("Datum", 1, 7), count(*), sum(COALESCE("Spravne", 0)),
+       sum(COALESCE("Chybne", 0)), min("Datum"), max("Datum")
+  FROM "Prehled " GROUP BY 1, 2, 3;
+-- Sorting the runs by name in Czech order: a surname's runs in the order of their day and time.
+CREATE INDEX IF NOT EXISTS "PrehledJmeno" ON "Prehled " ("Prijmeni" COLLATE "cs-x-icu", "Datum", "CasEnd");
+
 REVOKE ALL ON "Zaci", "Prehled ", "Zpravy", "Odpovedi" FROM PUBLIC;
 -- An older set-up let pupils append directly; answers come only through the function.
 REVOKE ALL ON "Prehled ", "Odpovedi" FROM tesilka_zak;
@@ -350,5 +448,8 @@ GRANT SELECT, INSERT, UPDATE, DELETE ON "Zaci", "Prehled ", "Zpravy" TO tesilka_
 -- copies a school's file onto the server.
 GRANT SELECT, INSERT, UPDATE, DELETE ON "Odpovedi" TO tesilka_ucitel;
 GRANT USAGE, SELECT ON SEQUENCE "Zaci_Id_seq" TO tesilka_ucitel;
+-- The summaries are read, never written, by the teachers; the pupils never see them.
+REVOKE ALL ON "Souhrn" FROM PUBLIC, tesilka_zak, tesilka_ucitel;
+GRANT SELECT ON "Souhrn" TO tesilka_ucitel;
 
 COMMIT;

@@ -32,9 +32,10 @@ CREATE TABLE "Prehled " (
 -- A pupil's totals are read from this index alone, however long the table grows.
 CREATE INDEX "PrehledPrijmeni" ON "Prehled " ("Prijmeni", "Spravne", "Chybne");
 
--- The teacher's results views: runs by date, and a class's or a pupil's runs and totals read
--- from the index alone. The teacher's program adds them to an older file.
-CREATE INDEX IF NOT EXISTS "PrehledDatum" ON "Prehled " ("Datum", "CasEnd");
+-- The teacher's results views: runs by date (with what a day's totals and each pupil's runs
+-- of a few days need, read from the index alone), and a class's or a pupil's runs and totals.
+-- The teacher's program adds them to an older file.
+CREATE INDEX IF NOT EXISTS "PrehledDatumPocty" ON "Prehled " ("Datum", "CasEnd", "Trida", "Prijmeni", "Spravne", "Chybne");
 CREATE INDEX IF NOT EXISTS "PrehledTridaZak" ON "Prehled " ("Trida", "Prijmeni", "Datum", "Spravne", "Chybne");
 
 -- Reports that pupils sent by e-mail, stored by the teacher's program, which also adds this
@@ -84,3 +85,79 @@ CREATE TABLE IF NOT EXISTS "Odpovedi" (
 -- A run's answers, in their order (a run is stored once); a class's or a pupil's answers.
 CREATE UNIQUE INDEX IF NOT EXISTS "OdpovediKlic" ON "Odpovedi" ("Klic", "Poradi");
 CREATE INDEX IF NOT EXISTS "OdpovediTridaZak" ON "Odpovedi" ("Trida", "Prijmeni", "Datum");
+
+-- Each pupil's runs per month (the surname in a class; "Mesic" is 'YYYY-MM' of "Datum"), kept
+-- by the triggers below whoever writes "Prehled ", so that the teacher's summaries read a few
+-- thousand rows instead of every run. "Prvni" and "Posledni" are the month's first and last
+-- day with a run. The teacher's program adds the table and fills it in an older file.
+CREATE TABLE IF NOT EXISTS "Souhrn" (
+    "Trida"    TEXT,
+    "Prijmeni" TEXT NOT NULL,
+    "Mesic"    TEXT,
+    "Behy"     INTEGER NOT NULL,
+    "Spravne"  INTEGER NOT NULL,
+    "Chybne"   INTEGER NOT NULL,
+    "Prvni"    TEXT,
+    "Posledni" TEXT
+);
+CREATE UNIQUE INDEX IF NOT EXISTS "SouhrnZak" ON "Souhrn" ("Trida", "Prijmeni", "Mesic");
+CREATE TRIGGER IF NOT EXISTS "SouhrnPridani" AFTER INSERT ON "Prehled " BEGIN
+    INSERT INTO "Souhrn" SELECT NEW."Trida", NEW."Prijmeni", substr(NEW."Datum", 1, 7), 0, 0, 0,
+        NEW."Datum", NEW."Datum"
+    WHERE NOT EXISTS (SELECT 1 FROM "Souhrn" WHERE "Trida" IS NEW."Trida"
+        AND "Prijmeni" = NEW."Prijmeni" AND "Mesic" IS substr(NEW."Datum", 1, 7));
+    UPDATE "Souhrn" SET "Behy" = "Behy" + 1, "Spravne" = "Spravne" + COALESCE(NEW."Spravne", 0),
+        "Chybne" = "Chybne" + COALESCE(NEW."Chybne", 0),
+        "Prvni" = COALESCE(min("Prvni", NEW."Datum"), "Prvni", NEW."Datum"),
+        "Posledni" = COALESCE(max("Posledni", NEW."Datum"), "Posledni", NEW."Datum")
+    WHERE "Trida" IS NEW."Trida" AND "Prijmeni" = NEW."Prijmeni"
+        AND "Mesic" IS substr(NEW."Datum", 1, 7);
+END;
+-- A deleted run leaves its month; the first or last day is looked up again when it was that
+-- run's.
+CREATE TRIGGER IF NOT EXISTS "SouhrnSmazani" AFTER DELETE ON "Prehled " BEGIN
+    UPDATE "Souhrn" SET "Behy" = "Behy" - 1, "Spravne" = "Spravne" - COALESCE(OLD."Spravne", 0),
+        "Chybne" = "Chybne" - COALESCE(OLD."Chybne", 0)
+    WHERE "Trida" IS OLD."Trida" AND "Prijmeni" = OLD."Prijmeni"
+        AND "Mesic" IS substr(OLD."Datum", 1, 7);
+    DELETE FROM "Souhrn" WHERE "Trida" IS OLD."Trida" AND "Prijmeni" = OLD."Prijmeni"
+        AND "Mesic" IS substr(OLD."Datum", 1, 7) AND "Behy" <= 0;
+    UPDATE "Souhrn" SET
+        "Prvni" = (SELECT min(p."Datum") FROM "Prehled " AS p WHERE p."Trida" IS OLD."Trida"
+            AND p."Prijmeni" = OLD."Prijmeni" AND substr(p."Datum", 1, 7) IS "Souhrn"."Mesic"),
+        "Posledni" = (SELECT max(p."Datum") FROM "Prehled " AS p WHERE p."Trida" IS OLD."Trida"
+            AND p."Prijmeni" = OLD."Prijmeni" AND substr(p."Datum", 1, 7) IS "Souhrn"."Mesic")
+    WHERE "Trida" IS OLD."Trida" AND "Prijmeni" = OLD."Prijmeni"
+        AND "Mesic" IS substr(OLD."Datum", 1, 7)
+        AND ("Prvni" IS OLD."Datum" OR "Posledni" IS OLD."Datum");
+END;
+-- A renamed pupil or a changed run: out of its old month, into its new one.
+CREATE TRIGGER IF NOT EXISTS "SouhrnZmena" AFTER UPDATE OF "Trida", "Prijmeni", "Datum",
+    "Spravne", "Chybne" ON "Prehled " BEGIN
+    UPDATE "Souhrn" SET "Behy" = "Behy" - 1, "Spravne" = "Spravne" - COALESCE(OLD."Spravne", 0),
+        "Chybne" = "Chybne" - COALESCE(OLD."Chybne", 0)
+    WHERE "Trida" IS OLD."Trida" AND "Prijmeni" = OLD."Prijmeni"
+        AND "Mesic" IS substr(OLD."Datum", 1, 7);
+    DELETE FROM "Souhrn" WHERE "Trida" IS OLD."Trida" AND "Prijmeni" = OLD."Prijmeni"
+        AND "Mesic" IS substr(OLD."Datum", 1, 7) AND "Behy" <= 0;
+    UPDATE "Souhrn" SET
+        "Prvni" = (SELECT min(p."Datum") FROM "Prehled " AS p WHERE p."Trida" IS OLD."Trida"
+            AND p."Prijmeni" = OLD."Prijmeni" AND substr(p."Datum", 1, 7) IS "Souhrn"."Mesic"),
+        "Posledni" = (SELECT max(p."Datum") FROM "Prehled " AS p WHERE p."Trida" IS OLD."Trida"
+            AND p."Prijmeni" = OLD."Prijmeni" AND substr(p."Datum", 1, 7) IS "Souhrn"."Mesic")
+    WHERE "Trida" IS OLD."Trida" AND "Prijmeni" = OLD."Prijmeni"
+        AND "Mesic" IS substr(OLD."Datum", 1, 7)
+        AND ("Prvni" IS OLD."Datum" OR "Posledni" IS OLD."Datum");
+    INSERT INTO "Souhrn" SELECT NEW."Trida", NEW."Prijmeni", substr(NEW."Datum", 1, 7), 0, 0, 0,
+        NEW."Datum", NEW."Datum"
+    WHERE NOT EXISTS (SELECT 1 FROM "Souhrn" WHERE "Trida" IS NEW."Trida"
+        AND "Prijmeni" = NEW."Prijmeni" AND "Mesic" IS substr(NEW."Datum", 1, 7));
+    UPDATE "Souhrn" SET "Behy" = "Behy" + 1, "Spravne" = "Spravne" + COALESCE(NEW."Spravne", 0),
+        "Chybne" = "Chybne" + COALESCE(NEW."Chybne", 0),
+        "Prvni" = COALESCE(min("Prvni", NEW."Datum"), "Prvni", NEW."Datum"),
+        "Posledni" = COALESCE(max("Posledni", NEW."Datum"), "Posledni", NEW."Datum")
+    WHERE "Trida" IS NEW."Trida" AND "Prijmeni" = NEW."Prijmeni"
+        AND "Mesic" IS substr(NEW."Datum", 1, 7);
+END;
+-- Sorting the runs by name: a surname's runs in the order of their day and time.
+CREATE INDEX IF NOT EXISTS "PrehledJmeno" ON "Prehled " ("Prijmeni", "Datum", "CasEnd");

@@ -1,6 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "database/sqlstatements.h"
 
+namespace {
+
+// A trigger's body holds statements of its own: its semicolons end the trigger only after the
+// body's closing END.
+bool insideTrigger(const QString &statement)
+{
+    const QString text = statement.simplified();
+    if (!text.startsWith(QStringLiteral("CREATE TRIGGER"), Qt::CaseInsensitive)) {
+        return false;
+    }
+    return !text.endsWith(QStringLiteral(" END"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
 QStringList splitSqlStatements(const QString &script)
 {
     QStringList statements;
@@ -21,7 +36,7 @@ QStringList splitSqlStatements(const QString &script)
                 ++i;
             }
             current += u'\n';
-        } else if (c == u';') {
+        } else if (c == u';' && !insideTrigger(current)) {
             if (!current.trimmed().isEmpty()) {
                 statements.append(current.trimmed());
             }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/language.h"
 #include "database/schooldatabase.h"
+#include "teacher/afterfirstpaint.h"
 #include "teacher/copycommand.h"
 #include "teacher/decodecommand.h"
 #include "teacher/exportcommand.h"
@@ -101,6 +102,8 @@ int main(int argc, char *argv[])
 
     MainWindow window;
     window.show();
-    window.openInitialDatabase();
+    // Opened once the window has painted: the teacher sees it at once, and a message about the
+    // database stands over it.
+    afterFirstPaint(&window, [&window] { window.openInitialDatabase(); });
     return QApplication::exec();
 }

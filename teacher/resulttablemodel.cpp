@@ -22,6 +22,7 @@ void ResultTableModel::reload()
 {
     beginResetModel();
     pages_.clear();
+    pageStarts_.clear();
     count_ = 0;
     if (database_ != nullptr) {
         try {
@@ -53,7 +54,7 @@ const ResultRow *ResultTableModel::rowAt(int row) const
         }
         auto rows = std::make_unique<QList<ResultRow>>();
         try {
-            *rows = database_->runs(filter_, sort_, page * pageSize, pageSize);
+            *rows = readPage(page);
         } catch (const DatabaseError &error) {
             emit failed(QString::fromStdString(error.what()));
         }
@@ -62,6 +63,39 @@ const ResultRow *ResultTableModel::rowAt(int row) const
     const QList<ResultRow> *rows = pages_.object(page);
     const qsizetype inPage = row % pageSize;
     return rows != nullptr && inPage < rows->size() ? &rows->at(inPage) : nullptr;
+}
+
+QList<ResultRow> ResultTableModel::readPage(qint64 page) const
+{
+    // Seek to where the page begins; a page not reached yet is found from the nearest one
+    // before it whose beginning is known, over the sort's columns alone.
+    std::optional<ResultKey> first;
+    if (page > 0) {
+        const auto known = pageStarts_.find(page);
+        if (known != pageStarts_.end()) {
+            first = known.value();
+        } else {
+            qint64 from = 0;
+            std::optional<ResultKey> start;
+            for (auto it = pageStarts_.cbegin(); it != pageStarts_.cend(); ++it) {
+                if (it.key() < page && it.key() > from) {
+                    from = it.key();
+                    start = it.value();
+                }
+            }
+            first = database_->keyAfter(filter_, sort_, start ? &*start : nullptr,
+                                        (page - from) * pageSize);
+            if (!first) {
+                return {};
+            }
+            pageStarts_.insert(page, *first);
+        }
+    }
+    ResultRowsPage rows = database_->runsFrom(filter_, sort_, first ? &*first : nullptr, pageSize);
+    if (rows.next) {
+        pageStarts_.insert(page + 1, *rows.next);
+    }
+    return rows.rows;
 }
 
 QVariant ResultTableModel::data(const QModelIndex &index, int role) const

@@ -5,10 +5,12 @@
 
 #include <QAbstractTableModel>
 #include <QCache>
+#include <QHash>
 #include <QList>
 
 // The results table over any number of runs: the rows are counted in SQL and read a page at a
-// time when the view shows them, sorted and filtered by the database. Each page is one
+// time when the view shows them, sorted and filtered by the database, each page from where
+// it begins (the key of its first row) rather than counted from the top. Each page is one
 // finished statement, so that the open table holds no read lock that would keep the pupils'
 // machines from writing their runs.
 class ResultTableModel : public QAbstractTableModel
@@ -43,10 +45,13 @@ signals:
 private:
     void reload();
     [[nodiscard]] const ResultRow *rowAt(int row) const;
+    [[nodiscard]] QList<ResultRow> readPage(qint64 page) const;
 
     const ResultsDatabase *database_ = nullptr;
     ResultFilter filter_;
     ResultSort sort_;
     int count_ = 0;
     mutable QCache<qint64, QList<ResultRow>> pages_{16};
+    // Where each page seen so far begins, so that the next one seeks there.
+    mutable QHash<qint64, ResultKey> pageStarts_;
 };
