@@ -68,6 +68,10 @@ inline constexpr char sqliteFillSummary[] =
 inline constexpr char sqliteRankTable[] =
     R"(CREATE TEMP TABLE IF NOT EXISTS "Poradi" ("Nazev" TEXT PRIMARY KEY, )"
     R"("Poradi" INTEGER NOT NULL UNIQUE))";
+// The ranks and the runs sorted by them read in one snapshot: a run of a new name written
+// between the two would otherwise be left out of the page.
+inline constexpr char sqliteRankedReadBegin[] = R"(SAVEPOINT "PoradiCteni")";
+inline constexpr char sqliteRankedReadEnd[] = R"(RELEASE "PoradiCteni")";
 inline constexpr char sqliteClearRanks[] = R"(DELETE FROM temp."Poradi")";
 // The names as one JSON array in Czech order.
 inline constexpr char sqliteFillRanks[] =

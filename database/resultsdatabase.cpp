@@ -664,6 +664,32 @@ QSqlQuery run(const TeacherDatabase &database, const Sql &sql, bool exact = fals
     return query;
 }
 
+// One snapshot of an SQLite file from the ranks' refresh to the end of the query that uses
+// them; nothing is written to the file, so the end only lets go of it.
+class RankedRead
+{
+public:
+    RankedRead(const TeacherDatabase &database, bool active)
+        : database_(active ? &database : nullptr)
+    {
+        if (database_ != nullptr) {
+            run(*database_, Sql{QString::fromUtf8(resultsql::sqliteRankedReadBegin), {}});
+        }
+    }
+    RankedRead(const RankedRead &) = delete;
+    RankedRead &operator=(const RankedRead &) = delete;
+    ~RankedRead()
+    {
+        if (database_ != nullptr) {
+            QSqlQuery(database_->connection())
+                .exec(QString::fromUtf8(resultsql::sqliteRankedReadEnd));
+        }
+    }
+
+private:
+    const TeacherDatabase *database_;
+};
+
 void checkEnd(const TeacherDatabase &database, const QSqlQuery &query)
 {
     if (query.lastError().isValid()) {
@@ -851,6 +877,7 @@ ResultRowsPage ResultsDatabase::runsFrom(const ResultFilter &filter, const Resul
 {
     const auto &s = resultsql::statementsFor(database_.location().engine);
     const bool byRank = ranked(sort);
+    const RankedRead snapshot(database_, byRank);
     if (byRank) {
         refreshRanks();
     }
@@ -888,6 +915,7 @@ std::optional<ResultKey> ResultsDatabase::keyAfter(const ResultFilter &filter,
 {
     const auto &s = resultsql::statementsFor(database_.location().engine);
     const bool byRank = ranked(sort);
+    const RankedRead snapshot(database_, byRank);
     if (byRank) {
         refreshRanks();
     }
@@ -963,8 +991,11 @@ bool ResultsDatabase::forEachRun(const ResultFilter &filter, const ResultSort &s
 ResultsDatabase::Statement ResultsDatabase::runsStatement(const ResultFilter &filter,
                                                           const ResultSort &sort) const
 {
-    Sql sql = runsUnion(resultsql::statementsFor(database_.location().engine), filter);
-    sql << orderBy(sort);
+    // The statement of forEachRun, column for column.
+    const Order order = orderOf(sort, false, false);
+    Sql sql = runsUnion(resultsql::statementsFor(database_.location().engine), filter, order,
+                        sort.column);
+    sql << orderByOf(order);
     return {sql.text, sql.values};
 }
 
