@@ -2,6 +2,7 @@
 #include "teacher/resultformat.h"
 
 #include "teacher/files/csvwriter.h"
+#include "teacher/filesave.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 #include <QLocale>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cmath>
 
 namespace {
@@ -130,11 +132,14 @@ ExportOutcome exportResultsCsv(const ResultsDatabase &database, const ResultFilt
                                const std::function<bool(qint64)> &progress)
 {
     ExportOutcome outcome;
+    int savedErrno = 0;
     const auto failure = [&](const QString &cause) {
-        return tr("Soubor „%1“ nelze uložit: %2.").arg(QDir::toNativeSeparators(path), cause);
+        return saveFailureText(path, savedErrno, cause);
     };
+    errno = 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
+        savedErrno = errno;
         outcome.failure = failure(file.errorString());
         return outcome;
     }
@@ -143,7 +148,9 @@ ExportOutcome exportResultsCsv(const ResultsDatabase &database, const ResultFilt
     QByteArray buffer = QByteArrayLiteral("\xEF\xBB\xBF") + csvLine(resultColumnTitles()).toUtf8();
     bool writeFailed = false;
     const auto flushBuffer = [&] {
+        errno = 0;
         if (file.write(buffer) != buffer.size()) {
+            savedErrno = errno;
             writeFailed = true;
         }
         buffer.clear();
@@ -196,13 +203,22 @@ ExportOutcome exportResultsCsv(const ResultsDatabase &database, const ResultFilt
     }
     flushBuffer();
     // flush() before commit(): a failed buffered write may otherwise pass unnoticed.
-    if (writeFailed || !file.flush()) {
+    if (!writeFailed) {
+        errno = 0;
+        if (!file.flush()) {
+            savedErrno = errno;
+            writeFailed = true;
+        }
+    }
+    if (writeFailed) {
         const QString cause = file.errorString();
         file.cancelWriting();
         outcome.failure = failure(cause);
         return outcome;
     }
+    errno = 0;
     if (!file.commit()) {
+        savedErrno = errno;
         outcome.failure = failure(file.errorString());
     }
     return outcome;
