@@ -19,10 +19,10 @@
 
 namespace {
 
-QString tr(const char *text)
+class Texts
 {
-    return QCoreApplication::translate("ResultsDatabase", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ResultsDatabase)
+};
 
 // The columns of the statement, as forEachRun() reads them.
 enum Column
@@ -45,7 +45,7 @@ enum Column
     const QSqlError error(QString(), QString::fromUtf8(sqlite3_errmsg(handle)),
                           QSqlError::StatementError, QString::number(sqlite3_errcode(handle)));
     const DatabaseFailure failure = describeFailure(error, database.location());
-    QString message = tr("Výsledky nelze načíst z databáze %1: %2.")
+    QString message = Texts::tr("Výsledky nelze načíst z databáze %1: %2.")
                           .arg(quotedName(database.location().displayName()), failure.cause);
     if (!failure.detail.isEmpty()) {
         message += u' ' + failure.detail;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "database/sqliteerror.h"
 
+#include "database/storagecause.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -19,7 +21,6 @@ enum SqliteCode
     sqliteReadOnly = 8,
     sqliteIoError = 10,
     sqliteCorrupt = 11,
-    sqliteFull = 13,
     sqliteCantOpen = 14,
     sqliteAuth = 23,
     sqliteNotADatabase = 26,
@@ -40,9 +41,28 @@ QString quotedName(const QString &name)
 QString sqliteCause(const QSqlError &error, const QString &path)
 {
     bool numeric = false;
-    const int code = error.nativeErrorCode().toInt(&numeric) & 0xff;
+    const int extended = error.nativeErrorCode().toInt(&numeric);
+    const int code = extended & 0xff;
     const QString text = error.databaseText();
+    if (QString cause = storageCause(storageProblemOfSqlite(extended)); !cause.isEmpty()) {
+        return cause;
+    }
+    // A write refused or failed for want of the file, its folder or the space: the disk tells
+    // which, where SQLite's code says only that it failed.
+    const auto diskCause = [&](const QString &otherwise) {
+        const QString cause =
+            path.isEmpty() ? QString() : storageCause(storageProblemOfPath(path, true));
+        return cause.isEmpty() ? otherwise : cause;
+    };
     if (!numeric) {
+        // A failed COMMIT comes through Qt with SQLite's words but without its code.
+        if (text.contains(QStringLiteral("database or disk is full"))) {
+            return storageCause(StorageProblem::DiskFull);
+        }
+        if (text.contains(QStringLiteral("readonly database")) ||
+            text.contains(QStringLiteral("disk I/O error"))) {
+            return diskCause(Texts::tr("do souboru nelze zapisovat"));
+        }
         return Texts::tr("databáze ohlásila chybu");
     }
     switch (code) {
@@ -58,14 +78,12 @@ QString sqliteCause(const QSqlError &error, const QString &path)
     case sqliteCorrupt:
         return Texts::tr("soubor je poškozený");
     case sqliteReadOnly:
-        return Texts::tr("do souboru nelze zapisovat");
+        return diskCause(Texts::tr("do souboru nelze zapisovat"));
     case sqlitePerm:
     case sqliteAuth:
         return Texts::tr("k souboru není přístup");
     case sqliteIoError:
-        return Texts::tr("při čtení nebo zápisu souboru nastala chyba");
-    case sqliteFull:
-        return Texts::tr("na disku není volné místo");
+        return diskCause(Texts::tr("při čtení nebo zápisu souboru nastala chyba"));
     case sqliteError: {
         const QString noTable = QStringLiteral("no such table: ");
         const QString noColumn = QStringLiteral("no such column: ");

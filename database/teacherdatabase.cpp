@@ -137,7 +137,14 @@ public:
     }
     void commit(Action action, const DatabaseLocation &path)
     {
-        if (!db_.commit()) {
+        // SQLite's COMMIT as a statement of its own: Qt's commit() drops the code that tells
+        // a full disk from a moved file.
+        if (db_.driverName() == QLatin1String("QSQLITE")) {
+            QSqlQuery commit(db_);
+            if (!commit.exec(QStringLiteral("COMMIT"))) {
+                failWith(action, path, commit.lastError());
+            }
+        } else if (!db_.commit()) {
             failWith(action, path, db_.lastError());
         }
         committed_ = true;
@@ -173,6 +180,20 @@ QString alreadyThere(const QString &surname, const QString &className)
 }
 
 std::atomic<quint64> nextConnection{0};
+
+// Asked every few hundred rows: often enough for a progress bar, rarely enough to cost nothing.
+bool stopped(const WriteProgress &progress, qsizetype done, qsizetype total)
+{
+    constexpr qsizetype every = 256;
+    return progress && done % every == 0 && !progress(done, total);
+}
+
+template <typename Result> Result cancelledWrite()
+{
+    Result result;
+    result.cancelled = true;
+    return result;
+}
 
 bool isWritablePath(const QString &path)
 {
@@ -452,7 +473,8 @@ std::unique_ptr<TeacherDatabase> TeacherDatabase::create(const DatabaseLocation 
 }
 
 ReportStoreResult TeacherDatabase::storeReports(const QList<ReportRow> &reports,
-                                                const QDateTime &storedAt) const
+                                                const QDateTime &storedAt,
+                                                const WriteProgress &progress) const
 {
     constexpr Action action = Action::StoreReports;
     const DatabaseLocation &path = location_;
@@ -466,7 +488,11 @@ ReportStoreResult TeacherDatabase::storeReports(const QList<ReportRow> &reports,
         QSqlQuery link = prepared(db, sql.linkReport, action, path);
         QSqlQuery owner = prepared(db, sql.selectAssignment, action, path);
         const QString stored = storedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        qsizetype done = 0;
         for (const ReportRow &report : reports) {
+            if (stopped(progress, done++, reports.size())) {
+                return cancelledWrite<decltype(result)>(); // rolled back
+            }
             insert.bindValue(0, report.student);
             insert.bindValue(1, report.className);
             insert.bindValue(2, textOrNull(minuteText(report.from)));
@@ -832,7 +858,8 @@ QList<LineIssue> TeacherDatabase::pupilsAlreadyStored(const QList<NewPupil> &row
     return issues;
 }
 
-PupilImportResult TeacherDatabase::importPupils(const QList<NewPupil> &rows) const
+PupilImportResult TeacherDatabase::importPupils(const QList<NewPupil> &rows,
+                                                const WriteProgress &progress) const
 {
     constexpr Action action = Action::ImportPupils;
     const DatabaseLocation &path = location_;
@@ -857,7 +884,11 @@ PupilImportResult TeacherDatabase::importPupils(const QList<NewPupil> &rows) con
         }
         QSqlQuery insert =
             prepared(db, teachersql::statementsFor(location_.engine).insertPupil, action, path);
+        qsizetype done = 0;
         for (const NewPupil &row : rows) {
+            if (stopped(progress, done++, rows.size())) {
+                return cancelledWrite<decltype(result)>(); // rolled back
+            }
             if (row.surname.trimmed().isEmpty()) {
                 fail(action, path, Texts::tr("na řádku %1 chybí příjmení").arg(row.line));
             }

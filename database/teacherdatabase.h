@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 // One row of "Zaci" with the key that tells it apart from a namesake.
@@ -78,18 +79,24 @@ struct ReportLink
 
 struct ReportStoreResult
 {
-    int added = 0;         // new rows of "Zpravy"
-    int alreadyStored = 0; // blocks that were there before (or twice in this batch)
-    int notReports = 0;    // bad blocks, never stored (counted by the caller)
-    int linked = 0;        // reports of this batch now linked to a pupil of the list
-    int unassigned = 0;    // reports of this batch that belong to nobody
+    int added = 0;          // new rows of "Zpravy"
+    int alreadyStored = 0;  // blocks that were there before (or twice in this batch)
+    int notReports = 0;     // bad blocks, never stored (counted by the caller)
+    int linked = 0;         // reports of this batch now linked to a pupil of the list
+    int unassigned = 0;     // reports of this batch that belong to nobody
+    bool cancelled = false; // the caller stopped it: nothing was stored
 };
 
 struct PupilImportResult
 {
     int added = 0;
     QList<LineIssue> skipped; // rows already in "Zaci", by line of the class list
+    bool cancelled = false;   // the caller stopped it: nothing was added
 };
+
+// Told the rows written so far and in all, now and then during a long write; returning false
+// stops it and rolls it back whole.
+using WriteProgress = std::function<bool(qsizetype done, qsizetype total)>;
 
 // The teacher's side of the school database. Unlike the pupil's program, which connects
 // for each operation, it holds one connection from open() until it is destroyed, so that
@@ -127,8 +134,8 @@ public:
     // NOLINTNEXTLINE(modernize-use-nodiscard): the write alone is a use
     // A block stored before keeps its pupil, unless it had none and the teacher did not
     // decide so: then it gets the one given now.
-    ReportStoreResult storeReports(const QList<ReportRow> &reports,
-                                   const QDateTime &storedAt) const;
+    ReportStoreResult storeReports(const QList<ReportRow> &reports, const QDateTime &storedAt,
+                                   const WriteProgress &progress = {}) const;
     [[nodiscard]] int storedReportCount() const;
     // Whose each stored block is; blocks not stored are left out.
     [[nodiscard]] QHash<QString, ReportAssignment>
@@ -171,7 +178,8 @@ public:
     [[nodiscard]] QList<LineIssue> pupilsAlreadyStored(const QList<NewPupil> &rows) const;
     // Adds the rows in one transaction, skipping (and reporting) those already stored.
     // NOLINTNEXTLINE(modernize-use-nodiscard): the write alone is a use
-    PupilImportResult importPupils(const QList<NewPupil> &rows) const;
+    PupilImportResult importPupils(const QList<NewPupil> &rows,
+                                   const WriteProgress &progress = {}) const;
 
 private:
     explicit TeacherDatabase(DatabaseLocation location);

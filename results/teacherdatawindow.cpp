@@ -4,6 +4,7 @@
 #include "app/windowstyle.h"
 #include "app/wrappingbutton.h"
 #include "database/ansicodepage.h"
+#include "database/storagecause.h"
 #include "results/reportencoder.h"
 
 #include <QClipboard>
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+#include <cerrno>
 
 QByteArray teacherFileContents(const QString &block)
 {
@@ -130,14 +133,17 @@ void TeacherDataWindow::saveToFile()
     file.setDirectWriteFallback(true);
     const QByteArray contents = teacherFileContents(encoder_.reportBlockText());
     // flush() first: commit() does not notice that its own final flush failed (a full disk).
+    errno = 0;
     if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() &&
         file.flush() && file.commit()) {
         saved_ = true;
         return;
     }
+    // The error number of the call that failed: a full disk or a vanished folder said so.
+    const QString cause = fileWriteCause(fileName, errno, file.errorString());
     QMessageBox box(QMessageBox::Warning, tr("Soubor nebyl uložen"),
                     tr("Soubor „%1“ se nepodařilo uložit: %2\nZkus jiné umístění nebo jméno.")
-                        .arg(QDir::toNativeSeparators(fileName), file.errorString()),
+                        .arg(QDir::toNativeSeparators(fileName), cause),
                     QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("saveFailed"));
     box.exec();

@@ -2,6 +2,7 @@
 #include "teacher/classlistimportdialog.h"
 
 #include "database/teacherdatabase.h"
+#include "teacher/backgroundwork.h"
 #include "teacher/classlistpreviewmodel.h"
 #include "teacher/czechtext.h"
 
@@ -65,7 +66,10 @@ ClassListImportDialog::ClassListImportDialog(ClassListSource source, const QStri
 
     // On by default only when the file has namesakes: otherwise the list stays as the
     // surnames already stored are.
-    const ClassListOptions guess = guessClassListOptions(source_);
+    // The guess reads the whole list (namesakes anywhere in it): off the window's thread.
+    ClassListOptions guess;
+    cancelled_ = !runWithProgress(parent, tr("Náhled seznamu třídy"), tr("Čtu seznam třídy…"),
+                                  [&](WorkProgress &) { guess = guessClassListOptions(source_); });
     encoding_->setCurrentIndex(encoding_->findData(static_cast<int>(guess.encoding)));
     separator_->setCurrentIndex(qMax(0, separator_->findData(guess.separator)));
     header_->setChecked(guess.hasHeader);
@@ -137,7 +141,11 @@ ClassListImportDialog::ClassListImportDialog(ClassListSource source, const QStri
     connect(separator_, &QComboBox::currentIndexChanged, this, &ClassListImportDialog::reparse);
     connect(header_, &QCheckBox::toggled, this, &ClassListImportDialog::reparse);
     connect(joinFirstNames_, &QCheckBox::toggled, this, &ClassListImportDialog::reparse);
-    reparse();
+    if (cancelled_) {
+        import_->setEnabled(false);
+    } else {
+        reparse();
+    }
 }
 
 ClassListOptions ClassListImportDialog::options() const
@@ -152,32 +160,52 @@ ClassListOptions ClassListImportDialog::options() const
 
 void ClassListImportDialog::reparse()
 {
-    const ClassList list = parseClassList(source_, options());
-    form_->setRowVisible(joinFirstNames_, list.hasFirstNames);
-    QList<ClassListIssue> issues = list.issues;
-    QList<ClassListRow> rows = list.rows;
-    try {
-        const QList<ClassListIssue> stored = database_.pupilsAlreadyStored(rows);
-        QSet<int> storedLines;
-        for (const ClassListIssue &issue : stored) {
-            storedLines.insert(issue.line);
-        }
-        rows.removeIf([&](const ClassListRow &row) { return storedLines.contains(row.line); });
-        issues += stored;
-    } catch (const DatabaseError &error) {
-        issues.append({0, QString::fromStdString(error.what())});
-    }
-    std::stable_sort(issues.begin(), issues.end(),
-                     [](const auto &a, const auto &b) { return a.line < b.line; });
+    // A list of a million lines takes seconds to read and check against the pupils stored:
+    // off the window's thread, on a connection of the worker's own. Cancelled, the preview is
+    // empty and nothing can be imported.
+    ClassList list;
+    QList<ClassListIssue> issues;
     QStringList texts;
-    texts.reserve(issues.size());
-    for (const ClassListIssue &issue : issues) {
-        texts.append(issue.line > 0 ? tr("Řádek %1: %2").arg(issue.line).arg(issue.reason)
-                                    : issue.reason);
+    const ClassListOptions chosen = options();
+    const DatabaseLocation location = database_.location();
+    cancelled_ = !runWithProgress(
+        isVisible() ? this : parentWidget(), tr("Náhled seznamu třídy"), tr("Čtu seznam třídy…"),
+        [&](WorkProgress &work) {
+            list = parseClassList(source_, chosen);
+            issues = list.issues;
+            if (work.isCancelled()) {
+                return;
+            }
+            try {
+                const QList<ClassListIssue> stored =
+                    TeacherDatabase::open(location)->pupilsAlreadyStored(list.rows);
+                QSet<int> storedLines;
+                for (const ClassListIssue &issue : stored) {
+                    storedLines.insert(issue.line);
+                }
+                list.rows.removeIf(
+                    [&](const ClassListRow &row) { return storedLines.contains(row.line); });
+                issues += stored;
+            } catch (const DatabaseError &error) {
+                issues.append({0, QString::fromStdString(error.what())});
+            }
+            std::stable_sort(issues.begin(), issues.end(),
+                             [](const auto &a, const auto &b) { return a.line < b.line; });
+            texts.reserve(issues.size());
+            for (const ClassListIssue &issue : issues) {
+                texts.append(issue.line > 0 ? tr("Řádek %1: %2").arg(issue.line).arg(issue.reason)
+                                            : issue.reason);
+            }
+        });
+    if (cancelled_) {
+        list = {};
+        issues.clear();
+        texts.clear();
     }
+    form_->setRowVisible(joinFirstNames_, list.hasFirstNames);
     issues_->setStringList(texts);
-    const auto count = static_cast<int>(rows.size());
-    preview_->setRows(std::move(rows));
+    const auto count = static_cast<int>(list.rows.size());
+    preview_->setRows(std::move(list.rows));
     summary_->setText(czechCount(count, tr("Bude přidán %1 žák."), tr("Budou přidáni %1 žáci."),
                                  tr("Bude přidáno %1 žáků.")) +
                       u' ' +

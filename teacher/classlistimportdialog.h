@@ -33,6 +33,8 @@ public:
     [[nodiscard]] QList<ClassListRow> rowsToImport() const;
     [[nodiscard]] ClassListOptions options() const;
     [[nodiscard]] QStringList issueTexts() const;
+    // The teacher cancelled reading the file for the preview.
+    [[nodiscard]] bool previewCancelled() const { return cancelled_; }
 
 private:
     void reparse();
@@ -48,4 +50,5 @@ private:
     ClassListPreviewModel *preview_;
     QStringListModel *issues_;
     QPushButton *import_;
+    bool cancelled_ = false;
 };

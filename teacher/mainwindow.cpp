@@ -5,6 +5,7 @@
 #include "database/resultsdatabase.h"
 #include "database/teacherdatabase.h"
 #include "teacher/czechtext.h"
+#include "teacher/filesave.h"
 #include "teacher/helpwindow.h"
 #include "teacher/messages.h"
 #include "teacher/progresspage.h"
@@ -563,8 +564,10 @@ bool MainWindow::exportResultsPdf(const QString &path)
                                 std::filesystem::path(path.toStdU16String()), error);
     }
     if (!written.exists() || written.size() == 0 || error) {
+        // What the disk says before the part written is removed: a full disk is still full.
+        const QString failure = saveFailureText(path, error.value(), tr("zápis do souboru selhal"));
         QFile::remove(scratch);
-        showWarning(this, tr("Soubor „%1“ nelze uložit.").arg(QDir::toNativeSeparators(path)));
+        showWarning(this, failure);
         return false;
     }
     showStatus(tr("Uloženo do souboru %1.").arg(QDir::toNativeSeparators(path)));

@@ -3,6 +3,7 @@
 
 #include "database/teacherdatabase.h"
 #include "teacher/actionbutton.h"
+#include "teacher/backgroundwork.h"
 #include "teacher/classlistimportdialog.h"
 #include "teacher/czechtext.h"
 #include "teacher/files/csvwriter.h"
@@ -24,6 +25,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <memory>
 
 PupilsPage::PupilsPage(QWidget *parent)
     : QWidget(parent), model_(new PupilTableModel(this)), table_(new QTableView(this)),
@@ -225,18 +228,37 @@ void PupilsPage::importClassList(const QString &path)
     if (database_ == nullptr) {
         return;
     }
+    const QString cancelledText = tr("Import zrušen, nic nebylo změněno.");
     ClassListSource source;
-    if (const QString failure = readClassListFile(path, source); !failure.isEmpty()) {
+    QString failure;
+    if (!runWithProgress(this, tr("Import žáků"), tr("Čtu %1…").arg(QDir::toNativeSeparators(path)),
+                         [&](WorkProgress &) { failure = readClassListFile(path, source); })) {
+        emit statusMessage(cancelledText);
+        return;
+    }
+    if (!failure.isEmpty()) {
         showWarning(this, failure);
         return;
     }
     ClassListImportDialog dialog(std::move(source), QFileInfo(path).fileName(), *database_, this);
-    if (dialog.exec() != QDialog::Accepted) {
-        emit statusMessage(tr("Import zrušen, nic nebylo změněno."));
+    if (dialog.previewCancelled() || dialog.exec() != QDialog::Accepted) {
+        emit statusMessage(cancelledText);
         return;
     }
     try {
-        const PupilImportResult result = database_->importPupils(dialog.rowsToImport());
+        // On the worker's own connection, in one transaction: a cancel adds nobody.
+        const DatabaseLocation location = database_->location();
+        const QList<ClassListRow> rows = dialog.rowsToImport();
+        PupilImportResult result;
+        runWithProgress(this, tr("Import žáků"), tr("Importuji žáky…"), [&](WorkProgress &work) {
+            const std::unique_ptr<TeacherDatabase> own = TeacherDatabase::open(location);
+            result = own->importPupils(
+                rows, [&](qsizetype done, qsizetype total) { return work.report(done, total); });
+        });
+        if (result.cancelled) {
+            emit statusMessage(cancelledText);
+            return;
+        }
         reload();
         const int skipped = static_cast<int>(dialog.issueTexts().size() + result.skipped.size());
         listChanged(czechCount(result.added, tr("Importován %1 žák"), tr("Importováni %1 žáci"),

@@ -4,6 +4,7 @@
 #include "database/teacherdatabase.h"
 #include "results/reportdecoder.h"
 #include "teacher/actionbutton.h"
+#include "teacher/backgroundwork.h"
 #include "teacher/czechtext.h"
 #include "teacher/files/mailbox.h"
 #include "teacher/messages.h"
@@ -26,7 +27,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QSet>
 #include <QTableView>
@@ -34,6 +34,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 
 ReportsPage::ReportsPage(QWidget *parent)
     : QWidget(parent), model_(new ReportTableModel(this)), table_(new QTableView(this)),
@@ -224,11 +225,19 @@ QString ReportsPage::storedText(int stored) const
 void ReportsPage::addText(const QString &source, const QString &text)
 {
     QList<DecodedReport> reports;
-    BlockRepeats repeats;
-    for (DecodedReport &report : findReportBlocks(text)) {
-        if (!repeats.isRepeat(report)) {
-            reports.append(std::move(report));
-        }
+    // A pasted mailbox may take a while to look through: not on the window's thread.
+    const bool finished = runWithProgress(this, tr("Hledání zpráv"), tr("Hledám zprávy v textu…"),
+                                          [&](WorkProgress &) {
+                                              BlockRepeats repeats;
+                                              for (DecodedReport &report : findReportBlocks(text)) {
+                                                  if (!repeats.isRepeat(report)) {
+                                                      reports.append(std::move(report));
+                                                  }
+                                              }
+                                          });
+    if (!finished) {
+        emit statusMessage(tr("Hledání zpráv bylo zrušeno; do seznamu nebylo nic přidáno."));
+        return;
     }
     if (reports.isEmpty()) {
         emit statusMessage(tr("%1: žádná zpráva žáka v textu není.").arg(source));
@@ -251,38 +260,33 @@ void ReportsPage::addFiles(const QStringList &paths)
     if (paths.isEmpty()) {
         return;
     }
-    // Shown only when reading takes a while: a whole mailbox, a large folder.
-    constexpr int progressSteps = 1000;
-    QProgressDialog progress(tr("Čtu poštu…"), tr("Zrušit"), 0, progressSteps, this);
-    progress.setObjectName(QStringLiteral("mailProgress"));
-    progress.setWindowTitle(tr("Čtení pošty"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    progress.setValue(0);
-
+    // Read off the window's thread: a mailbox of gigabytes leaves the window painting.
+    constexpr qint64 progressSteps = 1000;
     QList<MailReading> readings;
-    for (qsizetype i = 0; i < paths.size(); ++i) {
-        const QString &path = paths.at(i);
-        progress.setLabelText(tr("Čtu %1…").arg(QDir::toNativeSeparators(path)));
-        readings.append(readMailSource(path, [&](qint64 done, qint64 total) {
-            const double share =
-                total > 0 ? std::min(1.0, static_cast<double>(done) / static_cast<double>(total))
-                          : 0.0;
-            const auto value = static_cast<int>((static_cast<double>(i) + share) * progressSteps /
-                                                static_cast<double>(paths.size()));
-            if (value != progress.value()) {
-                progress.setValue(value);
+    const bool finished =
+        runWithProgress(this, tr("Čtení pošty"), tr("Čtu poštu…"), [&](WorkProgress &work) {
+            for (qsizetype i = 0; i < paths.size(); ++i) {
+                const QString &path = paths.at(i);
+                work.setLabel(tr("Čtu %1…").arg(QDir::toNativeSeparators(path)));
+                readings.append(readMailSource(path, [&](qint64 done, qint64 total) {
+                    const double share =
+                        total > 0
+                            ? std::min(1.0, static_cast<double>(done) / static_cast<double>(total))
+                            : 0.0;
+                    return work.report(
+                        static_cast<qint64>((static_cast<double>(i) + share) * progressSteps /
+                                            static_cast<double>(paths.size())),
+                        progressSteps);
+                }));
+                if (readings.back().cancelled || work.isCancelled()) {
+                    return;
+                }
             }
-            return !progress.wasCanceled();
-        }));
-        if (readings.back().cancelled) {
-            emit statusMessage(tr("Čtení pošty bylo zrušeno; do seznamu nebylo nic přidáno."));
-            return;
-        }
+        });
+    if (!finished) {
+        emit statusMessage(tr("Čtení pošty bylo zrušeno; do seznamu nebylo nic přidáno."));
+        return;
     }
-    progress.close();
 
     QStringList unreadable;
     QStringList empty;
@@ -430,10 +434,25 @@ bool ReportsPage::storeRows(const QList<int> &rows)
     }
     ReportStoreResult result;
     try {
-        result = storeDecodedReports(*database_, reports, QDateTime::currentDateTime());
+        // On a connection of the worker's own (a connection serves the thread that opened
+        // it); one transaction, so a cancel stores none.
+        const DatabaseLocation location = database_->location();
+        const QDateTime now = QDateTime::currentDateTime();
+        runWithProgress(
+            this, tr("Ukládání zpráv"), tr("Ukládám zprávy do databáze…"), [&](WorkProgress &work) {
+                const std::unique_ptr<TeacherDatabase> own = TeacherDatabase::open(location);
+                result =
+                    storeDecodedReports(*own, reports, now, [&](qsizetype done, qsizetype total) {
+                        return work.report(done, total);
+                    });
+            });
     } catch (const DatabaseError &error) {
         showWarning(this, QString::fromStdString(error.what()));
         emit statusMessage(tr("Zprávy nebyly uloženy."));
+        return false;
+    }
+    if (result.cancelled) {
+        emit statusMessage(tr("Ukládání bylo zrušeno; do databáze nebylo nic uloženo."));
         return false;
     }
     QString message = czechCount(result.added, tr("Uložena %1 zpráva"), tr("Uloženy %1 zprávy"),

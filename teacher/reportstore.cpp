@@ -63,7 +63,7 @@ ReportRow reportRowOf(const DecodedReport &report)
 
 ReportStoreResult storeDecodedReports(const TeacherDatabase &database,
                                       const QList<DecodedReport> &reports,
-                                      const QDateTime &storedAt)
+                                      const QDateTime &storedAt, const WriteProgress &progress)
 {
     const ListMatcher matcher(database.pupils());
     QList<ReportRow> rows;
@@ -77,7 +77,7 @@ ReportStoreResult storeDecodedReports(const TeacherDatabase &database,
             rows.append(std::move(row));
         }
     }
-    ReportStoreResult result = database.storeReports(rows, storedAt);
+    ReportStoreResult result = database.storeReports(rows, storedAt, progress);
     result.notReports = static_cast<int>(reports.size() - rows.size());
     return result;
 }

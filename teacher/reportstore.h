@@ -32,7 +32,8 @@ ReportRow reportRowOf(const DecodedReport &report);
 // DatabaseError and then stores nothing.
 ReportStoreResult storeDecodedReports(const TeacherDatabase &database,
                                       const QList<DecodedReport> &reports,
-                                      const QDateTime &storedAt);
+                                      const QDateTime &storedAt,
+                                      const WriteProgress &progress = {});
 
 // The teacher's decision: the stored blocks belong to this pupil (an empty surname: to nobody),
 // added to the class list first when `addToList`. Returns the sentence for the status bar.

@@ -3,6 +3,7 @@
 
 #include "database/resultexport.h"
 #include "teacher/files/csvwriter.h"
+#include "teacher/filesave.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <QSaveFile>
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -143,12 +145,14 @@ ExportOutcome exportResultsCsv(const ResultsDatabase &database, const ResultFilt
                                const std::function<bool(qint64)> &progress)
 {
     ExportOutcome outcome;
+    int savedErrno = 0;
     const auto failure = [&](const QString &cause) {
-        return Texts::tr("Soubor „%1“ nelze uložit: %2.")
-            .arg(QDir::toNativeSeparators(path), cause);
+        return saveFailureText(path, savedErrno, cause);
     };
+    errno = 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
+        savedErrno = errno;
         outcome.failure = failure(file.errorString());
         return outcome;
     }
@@ -157,7 +161,9 @@ ExportOutcome exportResultsCsv(const ResultsDatabase &database, const ResultFilt
     QByteArray buffer = QByteArrayLiteral("\xEF\xBB\xBF") + csvLine(resultColumnTitles()).toUtf8();
     bool writeFailed = false;
     const auto flushBuffer = [&] {
+        errno = 0;
         if (file.write(buffer) != buffer.size()) {
+            savedErrno = errno;
             writeFailed = true;
         }
         buffer.resize(0); // keeps its room for the next chunk
@@ -235,13 +241,22 @@ ExportOutcome exportResultsCsv(const ResultsDatabase &database, const ResultFilt
     }
     flushBuffer();
     // flush() before commit(): a failed buffered write may otherwise pass unnoticed.
-    if (writeFailed || !file.flush()) {
+    if (!writeFailed) {
+        errno = 0;
+        if (!file.flush()) {
+            savedErrno = errno;
+            writeFailed = true;
+        }
+    }
+    if (writeFailed) {
         const QString cause = file.errorString();
         file.cancelWriting();
         outcome.failure = failure(cause);
         return outcome;
     }
+    errno = 0;
     if (!file.commit()) {
+        savedErrno = errno;
         outcome.failure = failure(file.errorString());
     }
     return outcome;

@@ -11,6 +11,7 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 // A pupil's clock a few minutes fast is no reason for a warning.
@@ -46,26 +47,30 @@ bool isSeparatorLine(QByteArrayView line)
 }
 
 // mboxrd: a line of the message that began with ">*From " was written with one ">" more.
-QByteArray unescapeFromLines(QByteArray raw)
+// Undone in place: the text only gets shorter.
+void unescapeFromLines(QByteArray &raw)
 {
     if (!raw.contains(">From ")) {
-        return raw;
+        return;
     }
-    QByteArray out;
-    out.reserve(raw.size());
+    char *const data = raw.data();
+    qsizetype out = 0;
     qsizetype lineStart = 0;
     while (lineStart < raw.size()) {
         const qsizetype lf = raw.indexOf('\n', lineStart);
         const qsizetype lineEnd = lf < 0 ? raw.size() : lf + 1;
-        const QByteArrayView line(raw.constData() + lineStart, lineEnd - lineStart);
+        const QByteArrayView line(data + lineStart, lineEnd - lineStart);
         qsizetype marks = 0;
         while (marks < line.size() && line.at(marks) == '>') {
             ++marks;
         }
-        out.append(marks > 0 && line.sliced(marks).startsWith("From ") ? line.sliced(1) : line);
+        const qsizetype skip = marks > 0 && line.sliced(marks).startsWith("From ") ? 1 : 0;
+        const qsizetype length = line.size() - skip;
+        std::memmove(data + out, data + lineStart + skip, static_cast<std::size_t>(length));
+        out += length;
         lineStart = lineEnd;
     }
-    return out;
+    raw.truncate(out);
 }
 
 // The Maildir that `path` is (a folder with cur/ or new/) or is part of (its cur, new or tmp);
@@ -327,8 +332,21 @@ bool MailSourceReader::nextFromMbox(MailMessage &message)
     message.number = ++number_;
     message.path = path_;
     message.offset = bufferStart_ + pos_;
-    message.raw = unescapeFromLines(buffer_.mid(bodyStart, bodyEnd - bodyStart));
-    pos_ = end;
+    if (bodyEnd - bodyStart > chunkSize_) {
+        // A message larger than a chunk is most of the buffer: the buffer becomes the message,
+        // trimmed in place, and the little after it is kept, so that it is never held twice.
+        QByteArray rest = buffer_.sliced(end);
+        message.raw = std::move(buffer_);
+        message.raw.truncate(bodyEnd);
+        message.raw.remove(0, bodyStart);
+        buffer_ = std::move(rest);
+        bufferStart_ += end;
+        pos_ = 0;
+    } else {
+        message.raw = buffer_.mid(bodyStart, bodyEnd - bodyStart);
+        pos_ = end;
+    }
+    unescapeFromLines(message.raw);
     return true;
 }
 
@@ -379,36 +397,54 @@ MailReading readAll(MailSourceReader &reader, bool opened,
     }
     BlockRepeats repeats;
     MailMessage message;
+    bool cancelled = false;
+    const auto stillWanted = [&] {
+        cancelled = cancelled || (progress && !progress(reader.bytesRead(), reader.totalBytes()));
+        return !cancelled;
+    };
     while (reader.next(message)) {
         ++result.messages;
-        bool cutShort = false;
-        const QString text = readableMailText(message.raw, &cutShort);
-        if (cutShort) {
-            const QString problem = Texts::tr("zpráva je vnořená příliš hluboko");
+        const auto problem = [&](const QString &text) {
             result.messageProblems.append(
                 reader.kind() == MailSourceReader::Kind::Message
-                    ? problem
-                    : Texts::tr("e-mail %1: %2").arg(QString::number(message.number), problem));
+                    ? text
+                    : Texts::tr("e-mail %1: %2").arg(QString::number(message.number), text));
+        };
+        // Lines are counted as if the texts stood one after another, a blank line between.
+        int lineOffset = 0;
+        const MailTextReading texts = visitMailTexts(message.raw, [&](const QString &text) {
+            if (!stillWanted()) {
+                return false;
+            }
+            for (DecodedReport &report : findReportBlocks(text)) {
+                if (repeats.isRepeat(report)) {
+                    ++result.repeated;
+                    continue;
+                }
+                report.firstLine += lineOffset;
+                (report.isOk() ? result.good : result.refused) += 1;
+                if (sink) {
+                    sink(result, {std::move(report), message.number, message.path});
+                } else {
+                    result.reports.append({std::move(report), message.number, message.path});
+                }
+            }
+            lineOffset += static_cast<int>(text.count(u'\n')) + 2;
+            return stillWanted();
+        });
+        if (texts.cutShort) {
+            problem(Texts::tr("zpráva je vnořená příliš hluboko"));
         }
-        for (DecodedReport &report : findReportBlocks(text)) {
-            if (repeats.isRepeat(report)) {
-                ++result.repeated;
-                continue;
-            }
-            (report.isOk() ? result.good : result.refused) += 1;
-            if (sink) {
-                sink(result, {std::move(report), message.number, message.path});
-            } else {
-                result.reports.append({std::move(report), message.number, message.path});
-            }
+        for (const QString &refused : texts.refusedParts) {
+            problem(refused);
         }
         message.raw.clear();
-        if (progress && !progress(reader.bytesRead(), reader.totalBytes())) {
-            MailReading cancelled;
-            cancelled.kind = result.kind;
-            cancelled.path = result.path;
-            cancelled.cancelled = true;
-            return cancelled;
+        if (cancelled || !stillWanted()) {
+            MailReading stopped;
+            stopped.kind = result.kind;
+            stopped.path = result.path;
+            stopped.cancelled = true;
+            return stopped;
         }
     }
     result.error = reader.error();

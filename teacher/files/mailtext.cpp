@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/files/mailtext.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -8,6 +9,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -66,10 +68,13 @@ private:
     QHash<QByteArray, qsizetype> index_;
 };
 
+// A part's body is a view into the message or into the decoded bytes of the forwarded message
+// that holds it (`owner`): a part is never copied, only decoded.
 struct Entity
 {
     NamedValues fields; // lowercase name -> unfolded value
-    QByteArray body;
+    QByteArrayView body;
+    std::shared_ptr<const QByteArray> owner;
     bool hasHeader = false;
 };
 
@@ -117,7 +122,7 @@ Entity parseEntity(QByteArrayView data)
         const QByteArrayView line = data.sliced(pos, end - pos);
         if (line.isEmpty()) {
             keep();
-            entity.body = data.sliced(next).toByteArray();
+            entity.body = data.sliced(next);
             return entity;
         }
         if (line.front() == ' ' || line.front() == '\t') {
@@ -142,7 +147,7 @@ Entity parseEntity(QByteArrayView data)
     }
     // Not a header: the data is all body.
     Entity plain;
-    plain.body = data.toByteArray();
+    plain.body = data;
     return plain;
 }
 
@@ -296,9 +301,11 @@ QByteArray decodeTransfer(const Entity &entity)
         return fromQuotedPrintable(entity.body);
     }
     if (encoding == "base64") {
-        return QByteArray::fromBase64(entity.body); // skips line breaks and other noise
+        // skips line breaks and other noise
+        return QByteArray::fromBase64(
+            QByteArray::fromRawData(entity.body.data(), entity.body.size()));
     }
-    return entity.body;
+    return QByteArray::fromRawData(entity.body.data(), entity.body.size()); // read at once
 }
 
 bool isWordChar(QChar c)
@@ -486,53 +493,122 @@ NamedAs attachmentName(const Entity &entity)
     return NamedAs::Other;
 }
 
+class Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(MailText)
+};
+
+// What the teacher is told of a part too large to read: its file name, else its type.
+QString partName(const Entity &entity, const QByteArray &type)
+{
+    for (const QByteArray &field :
+         {QByteArray("content-disposition"), QByteArray("content-type")}) {
+        const ContentType parsed = parseContentType(entity.fields.value(field));
+        for (const QByteArray &name : {QByteArray("filename"), QByteArray("name")}) {
+            if (const QByteArray file = parsed.parameters.value(name); !file.isEmpty()) {
+                return Texts::tr("„%1“").arg(QString::fromUtf8(file));
+            }
+        }
+    }
+    return QString::fromLatin1(type);
+}
+
+QString tooLarge(const QString &name, qsizetype bytes)
+{
+    return Texts::tr(
+               "část zprávy %1 má %2 MB, víc než %3 MB, které program přečte: nebyla přečtena")
+        .arg(name)
+        .arg((bytes + (1 << 20) - 1) >> 20)
+        .arg(mailPartLimit >> 20);
+}
+
 // Every text of the message in order: plain and HTML parts alike (the plain form of a
 // multipart/alternative may be a stub while the HTML form holds the block), text and HTML
 // attachments, forwarded messages. A block found twice in them is one report for the caller.
 // Parts are taken from a stack rather than by recursion, so that no depth of nesting runs out
-// of stack; what bounds the work is the number of parts and the bytes looked through. Returns
-// false when that bound cut the reading short (the texts found until then are in `out`).
-bool collect(Entity message, QStringList &out, qsizetype byteBudget)
+// of stack; what bounds the work is the number of parts and the bytes looked through. Each
+// text is handed to `visit` and let go before the next is decoded, so that memory holds the
+// message and one text, not all of them.
+MailTextReading collect(Entity message, const std::function<bool(const QString &)> &visit,
+                        qsizetype byteBudget)
 {
     constexpr int mostParts = 10000;
+    MailTextReading reading;
     std::vector<Entity> pending;
     pending.push_back(std::move(message));
     int parts = 0;
-    while (!pending.empty()) {
+    const auto give = [&](const QString &text) {
+        if (!visit(text)) {
+            reading.stopped = true;
+        }
+    };
+    while (!pending.empty() && !reading.stopped) {
         const Entity entity = std::move(pending.back());
         pending.pop_back();
         byteBudget -= entity.body.size();
         if (++parts > mostParts || byteBudget < 0) {
-            return false;
+            reading.cutShort = true;
+            return reading;
         }
         const ContentType contentType = parseContentType(entity.fields.value("content-type"));
         const QByteArray &type = contentType.type;
         if (type.startsWith("multipart/")) {
             const QByteArray boundary = contentType.parameters.value("boundary");
             if (boundary.isEmpty()) {
-                out.append(decodeUndeclared(entity.body));
+                if (entity.body.size() > mailPartLimit) {
+                    reading.refusedParts.append(
+                        tooLarge(partName(entity, type), entity.body.size()));
+                } else {
+                    give(decodeUndeclared(entity.body));
+                }
                 continue;
             }
             const QList<QByteArrayView> children = multipartParts(entity.body, boundary);
             // Pushed last to first: the first part is read first.
             for (auto it = children.crbegin(); it != children.crend(); ++it) {
-                pending.push_back(parseEntity(*it));
+                Entity child = parseEntity(*it);
+                child.owner = entity.owner;
+                pending.push_back(std::move(child));
             }
             continue;
         }
         const NamedAs named = attachmentName(entity);
-        if (type == "message/rfc822" || type == "message/global" || named == NamedAs::Message) {
-            pending.push_back(parseEntity(decodeTransfer(entity)));
+        const bool forwarded =
+            type == "message/rfc822" || type == "message/global" || named == NamedAs::Message;
+        const bool html = type == "text/html" || named == NamedAs::Html;
+        const bool text = type.startsWith("text/") || named == NamedAs::Text;
+        if (!forwarded && !html && !text) {
+            continue; // a photo or a document: never decoded, whatever its size
+        }
+        // Decoding a gigabyte of base64 would take gigabytes: a part larger than any pupil's
+        // mail is refused and said so.
+        if (entity.body.size() > mailPartLimit) {
+            reading.refusedParts.append(tooLarge(partName(entity, type), entity.body.size()));
+            continue;
+        }
+        if (forwarded) {
+            QByteArray decoded = decodeTransfer(entity);
+            if (decoded.constData() == entity.body.data()) {
+                // Sent as it is: a view of the same bytes, kept by the same owner.
+                Entity inner = parseEntity(entity.body);
+                inner.owner = entity.owner;
+                pending.push_back(std::move(inner));
+            } else {
+                auto owned = std::make_shared<const QByteArray>(std::move(decoded));
+                Entity inner = parseEntity(*owned);
+                inner.owner = std::move(owned);
+                pending.push_back(std::move(inner));
+            }
             continue;
         }
         const QByteArray charset = contentType.parameters.value("charset");
-        if (type == "text/html" || named == NamedAs::Html) {
-            out.append(htmlToText(decodeCharset(charset, decodeTransfer(entity))));
-        } else if (type.startsWith("text/") || named == NamedAs::Text) {
-            out.append(decodeCharset(charset, decodeTransfer(entity)));
+        if (html) {
+            give(htmlToText(decodeCharset(charset, decodeTransfer(entity))));
+        } else {
+            give(decodeCharset(charset, decodeTransfer(entity)));
         }
     }
-    return true;
+    return reading;
 }
 
 bool looksLikeMessage(const Entity &entity)
@@ -543,11 +619,9 @@ bool looksLikeMessage(const Entity &entity)
 }
 } // namespace
 
-QString readableMailText(const QByteArray &raw, bool *cutShort)
+MailTextReading visitMailTexts(const QByteArray &raw,
+                               const std::function<bool(const QString &)> &visit)
 {
-    if (cutShort != nullptr) {
-        *cutShort = false;
-    }
     QByteArrayView data(raw);
     // A message saved from a mailbox file may still carry its "From " separator line.
     if (data.startsWith("From ")) {
@@ -556,15 +630,29 @@ QString readableMailText(const QByteArray &raw, bool *cutShort)
     }
     Entity entity = parseEntity(data);
     if (!looksLikeMessage(entity)) {
-        return decodeUndeclared(raw);
+        MailTextReading reading;
+        if (raw.size() > mailPartLimit) {
+            reading.refusedParts.append(tooLarge(Texts::tr("text"), raw.size()));
+        } else {
+            reading.stopped = !visit(decodeUndeclared(raw));
+        }
+        return reading;
     }
-    QStringList texts;
     // Nesting makes each level look through the bytes of the levels inside it again: a pupil's
     // mail stays far below this, a message built to stall the reading does not.
     constexpr qsizetype leastBudget = qsizetype(64) << 20;
-    const bool complete = collect(std::move(entity), texts, qMax(leastBudget, 8 * raw.size()));
+    return collect(std::move(entity), visit, qMax(leastBudget, 8 * raw.size()));
+}
+
+QString readableMailText(const QByteArray &raw, bool *cutShort)
+{
+    QStringList texts;
+    const MailTextReading reading = visitMailTexts(raw, [&](const QString &text) {
+        texts.append(text);
+        return true;
+    });
     if (cutShort != nullptr) {
-        *cutShort = !complete;
+        *cutShort = reading.cutShort;
     }
     return texts.join(QStringLiteral("\n\n"));
 }

@@ -2,6 +2,7 @@
 #include "teacher/files/xlsxexport.h"
 
 #include "database/resultexport.h"
+#include "database/storagecause.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
 #include <filesystem>
 #include <string_view>
@@ -176,6 +178,7 @@ public:
                          QStringLiteral(".%1.part")
                              .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
             file_.setFileName(temporary_);
+            errno = 0;
             // Another file of that name: try another name; anything else: the folder refuses.
             if (file_.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
                 !QFile::exists(temporary_)) {
@@ -183,7 +186,7 @@ public:
             }
         }
         if (!file_.isOpen()) {
-            failure_ = saveFailure(path, file_.errorString());
+            failure_ = saveFailure(path, fileWriteCause(path, errno, file_.errorString()));
             temporary_.clear();
             return;
         }
@@ -434,7 +437,8 @@ public:
         std::filesystem::rename(QFile::encodeName(temporary_).toStdString(),
                                 QFile::encodeName(path_).toStdString(), error);
         if (error) {
-            return saveFailure(path_, QString::fromLocal8Bit(error.message()));
+            return saveFailure(path_, fileWriteCause(path_, error.value(),
+                                                     QString::fromLocal8Bit(error.message())));
         }
         temporary_.clear();
         return {};
@@ -480,8 +484,11 @@ private:
     // Why writing failed: the disk's own words when it said any.
     [[nodiscard]] QString writeCause() const
     {
-        return file_.error() != QFileDevice::NoError ? file_.errorString()
-                                                     : Texts::tr("zápis do souboru selhal");
+        // The disk tells a full disk or a vanished folder better than the zip's own words.
+        return fileWriteCause(path_, 0,
+                              file_.error() != QFileDevice::NoError
+                                  ? file_.errorString()
+                                  : Texts::tr("zápis do souboru selhal"));
     }
 
     QString path_;

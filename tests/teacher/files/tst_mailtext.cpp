@@ -30,6 +30,9 @@ private slots:
     void hostileHtmlReadsInLinearTime();
     void wrongCharsetsAndEmptyPartsHideNothing();
     void headerFieldsGivenAgainOrByThousands();
+    void refusesAPartTooLargeAndReadsTheRest();
+    void aCancelledReadKeepsNothing();
+    void readsAMessageForwardedInsideAnEncodedOne();
 };
 
 namespace {
@@ -456,6 +459,64 @@ void MailTextTest::headerFieldsGivenAgainOrByThousands()
                base64 + "\r\n";
         QCOMPARE(readableMailText(eml), QStringLiteral("Zpráva 4b"));
     }
+}
+
+void MailTextTest::refusesAPartTooLargeAndReadsTheRest()
+{
+    // Base64 of a text a little larger than the limit, and the block in a small part after it.
+    const QByteArray huge = QByteArray(mailPartLimit + 1024, 'A');
+    const QByteArray eml = "MIME-Version: 1.0\r\nContent-Type: multipart/mixed; boundary=\"b\"\r\n"
+                           "\r\n--b\r\nContent-Type: text/plain\r\n"
+                           "Content-Disposition: attachment; filename=\"obrovsky.txt\"\r\n"
+                           "Content-Transfer-Encoding: base64\r\n\r\n" +
+                           huge + "\r\n--b\r\nContent-Type: text/plain\r\n\r\n" +
+                           block(0.3F).toUtf8() + "\r\n--b--\r\n";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("velky.eml"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(eml);
+    file.close();
+    const MailReading reading = readMailSource(path);
+    QCOMPARE(reading.good, 1);
+    QCOMPARE(reading.messageProblems.size(), 1);
+    const QString &problem = reading.messageProblems.front();
+    QVERIFY2(problem.contains(QStringLiteral("„obrovsky.txt“")) &&
+                 problem.contains(QStringLiteral("51 MB")) &&
+                 problem.contains(QStringLiteral("nebyla přečtena")),
+             qPrintable(problem));
+    // A plain text file of that size is one part too.
+    QCOMPARE(visitMailTexts(huge, [](const QString &) { return true; }).refusedParts.size(), 1);
+}
+
+void MailTextTest::aCancelledReadKeepsNothing()
+{
+    QByteArray mbox;
+    for (int i = 0; i < 3; ++i) {
+        mbox += "From a@b Tue Dec  8 10:20:00 2026\nSubject: x\n\n" +
+                block(0.1F * static_cast<float>(i + 1)).toUtf8() + "\n\n";
+    }
+    QBuffer buffer(&mbox);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    int asked = 0;
+    // Stopped while the second message is read: not even the first one's block is kept.
+    const MailReading reading = readMailSource(&buffer, QStringLiteral("posta.mbox"),
+                                               [&](qint64, qint64) { return ++asked < 3; });
+    QVERIFY(reading.cancelled);
+    QVERIFY(reading.reports.isEmpty());
+    QCOMPARE(reading.good, 0);
+}
+
+void MailTextTest::readsAMessageForwardedInsideAnEncodedOne()
+{
+    // A forwarded message sent as it is, inside one sent in base64: the inner one is read from
+    // the bytes decoded for the outer one, which must live as long as it is read.
+    const QByteArray innermost = "Content-Type: text/plain\r\n\r\n" + block(0.6F).toUtf8() + "\r\n";
+    const QByteArray inner = "Content-Type: message/rfc822\r\n\r\n" + innermost;
+    const QByteArray eml = "MIME-Version: 1.0\r\nContent-Type: message/rfc822\r\n"
+                           "Content-Transfer-Encoding: base64\r\n\r\n" +
+                           inner.toBase64() + "\r\n";
+    QCOMPARE(findReportBlocks(readableMailText(eml)).size(), 1);
 }
 
 QTEST_GUILESS_MAIN(MailTextTest)
