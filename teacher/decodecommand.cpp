@@ -156,7 +156,7 @@ int runDecodeCommand(const QStringList &files, QIODevice &out, QIODevice &err)
 
 QString commandLineHelp(const QString &programName)
 {
-    return Texts::Texts::
+    return Texts::
         tr("Použití: %1 [--decode SOUBOR...]\n"
            "       %1 [--database DATABÁZE] --store SOUBOR...\n"
            "       %1 [--database DATABÁZE] --export-results VÝSTUP.csv [--class TŘÍDA]\n"

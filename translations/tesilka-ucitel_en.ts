@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="cs_CZ">
 <context>
+    <name>BackgroundWork</name>
+    <message>
+        <source>Zrušit</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ruším…</source>
+        <translation>Cancelling…</translation>
+    </message>
+</context>
+<context>
     <name>ClassListCsv</name>
     <message>
         <source>uvozovky nejsou uzavřené až do konce souboru</source>
@@ -166,6 +177,14 @@
         <source>%1 řádků se neimportuje.</source>
         <translation>%1 lines will not be imported.</translation>
     </message>
+    <message>
+        <source>Náhled seznamu třídy</source>
+        <translation>Class list preview</translation>
+    </message>
+    <message>
+        <source>Čtu seznam třídy…</source>
+        <translation>Reading the class list…</translation>
+    </message>
 </context>
 <context>
     <name>ClassListPreviewModel</name>
@@ -307,6 +326,12 @@
         <translation>%1: warning: the end of work (Do) %2 is in the future</translation>
     </message>
     <message>
+        <source>Neznámá volba „%1“. Nápovědu vypíše --help.
+</source>
+        <translation>Unknown option “%1”. --help prints the help.
+</translation>
+    </message>
+    <message>
         <source>Použití: %1 [--decode SOUBOR...]
        %1 [--database DATABÁZE] --store SOUBOR...
        %1 [--database DATABÁZE] --export-results VÝSTUP.csv [--class TŘÍDA]
@@ -444,12 +469,6 @@ opened or the file written, or the class or pupil is not in the database, 2 the
 options are wrong.
 With --import-pupils: 0 all imported, 1 a line was left out or the database
 failed, 2 a file cannot be read or the options are wrong.
-</translation>
-    </message>
-    <message>
-        <source>Neznámá volba „%1“. Nápovědu vypíše --help.
-</source>
-        <translation>Unknown option “%1”. --help prints the help.
 </translation>
     </message>
 </context>
@@ -674,6 +693,21 @@ failed, 2 a file cannot be read or the options are wrong.
     <message>
         <source>soubor nelze číst (nemáte oprávnění)</source>
         <translation>the file cannot be read (you have no permission)</translation>
+    </message>
+</context>
+<context>
+    <name>MailText</name>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>část zprávy %1 má %2 MB, víc než %3 MB, které program přečte: nebyla přečtena</source>
+        <translation>part %1 of the message is %2 MB, more than the %3 MB the program reads: it was not read</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>text</translation>
     </message>
 </context>
 <context>
@@ -951,10 +985,6 @@ failed, 2 a file cannot be read or the options are wrong.
         <translation>PDF files (*.pdf)</translation>
     </message>
     <message>
-        <source>Soubor „%1“ nelze uložit.</source>
-        <translation>The file “%1” cannot be saved.</translation>
-    </message>
-    <message>
         <source>Uloženo do souboru %1.</source>
         <translation>Saved to the file %1.</translation>
     </message>
@@ -965,6 +995,10 @@ failed, 2 a file cannot be read or the options are wrong.
     <message>
         <source>&amp;Ne</source>
         <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>zápis do souboru selhal</source>
+        <translation>writing the file failed</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1330,18 @@ failed, 2 a file cannot be read or the options are wrong.
         <source>Do souboru %2 uloženo %1 žáků.</source>
         <translation>%1 pupils saved to the file %2.</translation>
     </message>
+    <message>
+        <source>Import žáků</source>
+        <translation>Importing pupils</translation>
+    </message>
+    <message>
+        <source>Čtu %1…</source>
+        <translation>Reading %1…</translation>
+    </message>
+    <message>
+        <source>Importuji žáky…</source>
+        <translation>Importing the pupils…</translation>
+    </message>
 </context>
 <context>
     <name>ReportStore</name>
@@ -1523,10 +1569,6 @@ failed, 2 a file cannot be read or the options are wrong.
     <message>
         <source>Čtu poštu…</source>
         <translation>Reading mail…</translation>
-    </message>
-    <message>
-        <source>Zrušit</source>
-        <translation>Cancel</translation>
     </message>
     <message>
         <source>Čtení pošty</source>
@@ -1814,6 +1856,30 @@ failed, 2 a file cannot be read or the options are wrong.
         <source>přetažený text</source>
         <translation>dragged text</translation>
     </message>
+    <message>
+        <source>Hledání zpráv</source>
+        <translation>Looking for reports</translation>
+    </message>
+    <message>
+        <source>Hledám zprávy v textu…</source>
+        <translation>Looking for reports in the text…</translation>
+    </message>
+    <message>
+        <source>Hledání zpráv bylo zrušeno; do seznamu nebylo nic přidáno.</source>
+        <translation>The search for reports was cancelled; nothing was added to the list.</translation>
+    </message>
+    <message>
+        <source>Ukládání zpráv</source>
+        <translation>Saving reports</translation>
+    </message>
+    <message>
+        <source>Ukládám zprávy do databáze…</source>
+        <translation>Saving the reports in the database…</translation>
+    </message>
+    <message>
+        <source>Ukládání bylo zrušeno; do databáze nebylo nic uloženo.</source>
+        <translation>Saving was cancelled; nothing was saved in the database.</translation>
+    </message>
 </context>
 <context>
     <name>ResultFilterBar</name>
@@ -1955,10 +2021,6 @@ failed, 2 a file cannot be read or the options are wrong.
     <message>
         <source>škola</source>
         <translation>school</translation>
-    </message>
-    <message>
-        <source>Soubor „%1“ nelze uložit: %2.</source>
-        <translation>The file “%1” cannot be saved: %2.</translation>
     </message>
     <message>
         <source>Všechny třídy</source>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sk_SK" sourcelanguage="cs_CZ">
 <context>
+    <name>BackgroundWork</name>
+    <message>
+        <source>Zrušit</source>
+        <translation>Zrušiť</translation>
+    </message>
+    <message>
+        <source>Ruším…</source>
+        <translation>Ruším…</translation>
+    </message>
+</context>
+<context>
     <name>ClassListCsv</name>
     <message>
         <source>uvozovky nejsou uzavřené až do konce souboru</source>
@@ -166,6 +177,14 @@
         <source>%1 řádků se neimportuje.</source>
         <translation>%1 riadkov sa neimportuje.</translation>
     </message>
+    <message>
+        <source>Náhled seznamu třídy</source>
+        <translation>Náhľad zoznamu triedy</translation>
+    </message>
+    <message>
+        <source>Čtu seznam třídy…</source>
+        <translation>Čítam zoznam triedy…</translation>
+    </message>
 </context>
 <context>
     <name>ClassListPreviewModel</name>
@@ -307,6 +326,12 @@
         <translation>%1: upozornenie: koniec práce (Do) %2 je v budúcnosti</translation>
     </message>
     <message>
+        <source>Neznámá volba „%1“. Nápovědu vypíše --help.
+</source>
+        <translation>Neznáma voľba „%1“. Pomocníka vypíše --help.
+</translation>
+    </message>
+    <message>
         <source>Použití: %1 [--decode SOUBOR...]
        %1 [--database DATABÁZE] --store SOUBOR...
        %1 [--database DATABÁZE] --export-results VÝSTUP.csv [--class TŘÍDA]
@@ -438,12 +463,6 @@ Pri --export-results a --export-summary: 0 zapísané, 1 databázu nemožno otvo
 alebo súbor zapísať, alebo trieda či žiak v databáze nie je, 2 chybné voľby.
 Pri --import-pupils: 0 importovaní všetci, 1 niektorý riadok bol vynechaný alebo
 databáza zlyhala, 2 súbor nemožno prečítať alebo chybné voľby.
-</translation>
-    </message>
-    <message>
-        <source>Neznámá volba „%1“. Nápovědu vypíše --help.
-</source>
-        <translation>Neznáma voľba „%1“. Pomocníka vypíše --help.
 </translation>
     </message>
 </context>
@@ -668,6 +687,21 @@ databáza zlyhala, 2 súbor nemožno prečítať alebo chybné voľby.
     <message>
         <source>soubor nelze číst (nemáte oprávnění)</source>
         <translation>súbor nemožno čítať (nemáte oprávnenie)</translation>
+    </message>
+</context>
+<context>
+    <name>MailText</name>
+    <message>
+        <source>„%1“</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>část zprávy %1 má %2 MB, víc než %3 MB, které program přečte: nebyla přečtena</source>
+        <translation>časť správy %1 má %2 MB, viac ako %3 MB, ktoré program prečíta: nebola prečítaná</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>text</translation>
     </message>
 </context>
 <context>
@@ -945,10 +979,6 @@ databáza zlyhala, 2 súbor nemožno prečítať alebo chybné voľby.
         <translation>Súbory PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>Soubor „%1“ nelze uložit.</source>
-        <translation>Súbor „%1“ nemožno uložiť.</translation>
-    </message>
-    <message>
         <source>Uloženo do souboru %1.</source>
         <translation>Uložené do súboru %1.</translation>
     </message>
@@ -959,6 +989,10 @@ databáza zlyhala, 2 súbor nemožno prečítať alebo chybné voľby.
     <message>
         <source>&amp;Ne</source>
         <translation>&amp;Nie</translation>
+    </message>
+    <message>
+        <source>zápis do souboru selhal</source>
+        <translation>zápis do súboru zlyhal</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1324,18 @@ databáza zlyhala, 2 súbor nemožno prečítať alebo chybné voľby.
         <source>Do souboru %2 uloženo %1 žáků.</source>
         <translation>Do súboru %2 uložených %1 žiakov.</translation>
     </message>
+    <message>
+        <source>Import žáků</source>
+        <translation>Import žiakov</translation>
+    </message>
+    <message>
+        <source>Čtu %1…</source>
+        <translation>Čítam %1…</translation>
+    </message>
+    <message>
+        <source>Importuji žáky…</source>
+        <translation>Importujem žiakov…</translation>
+    </message>
 </context>
 <context>
     <name>ReportStore</name>
@@ -1517,10 +1563,6 @@ databáza zlyhala, 2 súbor nemožno prečítať alebo chybné voľby.
     <message>
         <source>Čtu poštu…</source>
         <translation>Čítam poštu…</translation>
-    </message>
-    <message>
-        <source>Zrušit</source>
-        <translation>Zrušiť</translation>
     </message>
     <message>
         <source>Čtení pošty</source>
@@ -1808,6 +1850,30 @@ databáza zlyhala, 2 súbor nemožno prečítať alebo chybné voľby.
         <source>přetažený text</source>
         <translation>pretiahnutý text</translation>
     </message>
+    <message>
+        <source>Hledání zpráv</source>
+        <translation>Hľadanie správ</translation>
+    </message>
+    <message>
+        <source>Hledám zprávy v textu…</source>
+        <translation>Hľadám správy v texte…</translation>
+    </message>
+    <message>
+        <source>Hledání zpráv bylo zrušeno; do seznamu nebylo nic přidáno.</source>
+        <translation>Hľadanie správ bolo zrušené; do zoznamu sa nič nepridalo.</translation>
+    </message>
+    <message>
+        <source>Ukládání zpráv</source>
+        <translation>Ukladanie správ</translation>
+    </message>
+    <message>
+        <source>Ukládám zprávy do databáze…</source>
+        <translation>Ukladám správy do databázy…</translation>
+    </message>
+    <message>
+        <source>Ukládání bylo zrušeno; do databáze nebylo nic uloženo.</source>
+        <translation>Ukladanie bolo zrušené; do databázy sa nič neuložilo.</translation>
+    </message>
 </context>
 <context>
     <name>ResultFilterBar</name>
@@ -1949,10 +2015,6 @@ databáza zlyhala, 2 súbor nemožno prečítať alebo chybné voľby.
     <message>
         <source>škola</source>
         <translation>škola</translation>
-    </message>
-    <message>
-        <source>Soubor „%1“ nelze uložit: %2.</source>
-        <translation>Súbor „%1“ nemožno uložiť: %2.</translation>
     </message>
     <message>
         <source>Všechny třídy</source>

@@ -514,10 +514,6 @@ Cause: %1</translation>
         <source>při čtení nebo zápisu souboru nastala chyba</source>
         <translation>an error happened while reading or writing the file</translation>
     </message>
-    <message>
-        <source>na disku není volné místo</source>
-        <translation>there is no free space on the disk</translation>
-    </message>
 </context>
 <context>
     <name>Souhrn</name>
@@ -547,6 +543,25 @@ Cause: %1</translation>
     <message>
         <source>© Tesilka, 2026</source>
         <translation>© Tesilka, 2026</translation>
+    </message>
+</context>
+<context>
+    <name>StorageCause</name>
+    <message>
+        <source>na disku není volné místo</source>
+        <translation>there is no free space on the disk</translation>
+    </message>
+    <message>
+        <source>soubor nebo jeho složka byly mezitím smazány nebo přesunuty</source>
+        <translation>the file or its folder has been deleted or moved in the meantime</translation>
+    </message>
+    <message>
+        <source>do složky nelze zapisovat (nemáte v ní právo zápisu)</source>
+        <translation>the folder cannot be written to (you have no permission to write in it)</translation>
+    </message>
+    <message>
+        <source>disk je připojený jen pro čtení</source>
+        <translation>the disk is mounted read-only</translation>
     </message>
 </context>
 <context>

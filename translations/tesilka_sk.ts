@@ -514,10 +514,6 @@ Príčina: %1</translation>
         <source>při čtení nebo zápisu souboru nastala chyba</source>
         <translation>pri čítaní alebo zápise súboru nastala chyba</translation>
     </message>
-    <message>
-        <source>na disku není volné místo</source>
-        <translation>na disku nie je voľné miesto</translation>
-    </message>
 </context>
 <context>
     <name>Souhrn</name>
@@ -547,6 +543,25 @@ Príčina: %1</translation>
     <message>
         <source>© Tesilka, 2026</source>
         <translation>© Tesilka, 2026</translation>
+    </message>
+</context>
+<context>
+    <name>StorageCause</name>
+    <message>
+        <source>na disku není volné místo</source>
+        <translation>na disku nie je voľné miesto</translation>
+    </message>
+    <message>
+        <source>soubor nebo jeho složka byly mezitím smazány nebo přesunuty</source>
+        <translation>súbor alebo jeho priečinok boli medzitým zmazané alebo presunuté</translation>
+    </message>
+    <message>
+        <source>do složky nelze zapisovat (nemáte v ní právo zápisu)</source>
+        <translation>do priečinka nemožno zapisovať (nemáte v ňom právo zápisu)</translation>
+    </message>
+    <message>
+        <source>disk je připojený jen pro čtení</source>
+        <translation>disk je pripojený iba na čítanie</translation>
     </message>
 </context>
 <context>
