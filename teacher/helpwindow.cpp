@@ -3,6 +3,7 @@
 
 #include "teacher/copycommand.h"
 #include "teacher/decodecommand.h"
+#include "teacher/mistakescommand.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -118,6 +119,19 @@ QString teacherHelpHtml()
            "na kartě „Vývoj“ stránku s grafem a jeho čísly. Každý druh souboru se otevírá ve "
            "složce, kterou jste pro něj použili naposledy.</p>");
 
+    html += tr("<h2>Karta „Chyby“</h2>"
+               "<p>Co se v odpovědích z běhů ve škole nedaří (zprávy z e-mailu jednotlivé "
+               "odpovědi nemají): úspěšnost podle počítané veličiny (napětí, proud, odpor) a "
+               "podle toho, o kolik kroků po tisíci se předpona výsledku liší od bližší z "
+               "předpon zadání; kolik chybných odpovědí byla špatná předpona, násobení místo "
+               "dělení, dělení místo násobení, dělení obráceně nebo jiná chyba; medián doby "
+               "odpovědi, zvlášť správné a chybné. Tabulka po žácích ukazuje tučně žáky, u "
+               "nichž převažuje jeden druh chyby (aspoň 5 chybných odpovědí a tento druh v "
+               "nejméně polovině z nich a častější než jiné), a nad ní je jejich seznam. Graf "
+               "ukazuje každý druh chyby po týdnech jako podíl odpovědí týdne, každý svou "
+               "čárou a značkou; vedle něj jsou tatáž čísla v tabulce. Export uloží tabulku po "
+               "žácích, tisk celou kartu. Se zvoleným žákem ukazuje karta totéž pro něj.</p>");
+
     html += tr("<h2>Příkazový řádek</h2>"
                "<p>Bez okna, třeba z plánovače úloh: <code>--decode</code> vypíše zprávy ze "
                "souborů jako CSV, <code>--store</code> je uloží do databáze a přiřadí žákům "
@@ -128,7 +142,9 @@ QString teacherHelpHtml()
                "popis, jak ho vypíše <code>tesilka-ucitel --help</code>:</p>");
     const QString program = QStringLiteral("tesilka-ucitel");
     html += QStringLiteral("<pre>%1</pre>")
-                .arg((commandLineHelp(program) + copyCommandHelp(program)).toHtmlEscaped());
+                .arg((commandLineHelp(program) + copyCommandHelp(program) +
+                      mistakesCommandHelp(program))
+                         .toHtmlEscaped());
     return html;
 }
 
