@@ -8,6 +8,7 @@
 #include "database/teacherdatabase.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -55,9 +56,25 @@ bool findsAnswers(const ResultFilter &filter)
     return !filter.unassigned && filter.sources != ResultFilter::Sources::Mail;
 }
 
-// The filter as the WHERE clause over "Odpovedi" named `table`. The answers carry their run's
-// surname, class and day, so the index "OdpovediTridaZak" serves a class and a pupil.
-Sql whereClause(const ResultFilter &filter, const QString &table)
+// Where a view reads its rows: the answers, or the counts kept of them, whose rows stand for
+// "Pocet" answers each and keep a missing class or date as ''.
+struct Source
+{
+    const char *table;
+    const char *count;  // the answers of a group
+    const char *weight; // what one row adds to a sum
+    bool summary;
+};
+constexpr Source answers{R"("Odpovedi")", "COUNT(*)", "1", false};
+constexpr Source classDays{R"("SouhrnOdpovediTrid")", R"(SUM("O"."Pocet"))", R"("O"."Pocet")",
+                           true};
+constexpr Source pupilDays{R"("SouhrnOdpovediZaku")", R"(SUM("O"."Pocet"))", R"("O"."Pocet")",
+                           true};
+
+// The filter as the WHERE clause over the rows named `table`. The answers carry their run's
+// surname, class and day, so the index "OdpovediTridaZak" serves a class and a pupil; the
+// counts' keys begin with the class.
+Sql whereClause(const ResultFilter &filter, const QString &table, bool summary = false)
 {
     Sql sql;
     QStringList conditions;
@@ -80,6 +97,10 @@ Sql whereClause(const ResultFilter &filter, const QString &table)
     if (filter.to.isValid()) {
         conditions << column("Datum") + QStringLiteral(" < ?");
         sql.values << filter.to.addDays(1).toString(Qt::ISODate);
+        // An answer without a day is before no day.
+        if (summary && !filter.from.isValid()) {
+            conditions << column("Datum") + QStringLiteral(" <> ''");
+        }
     }
     if (!conditions.isEmpty()) {
         sql << " WHERE " << conditions.join(QStringLiteral(" AND "));
@@ -88,14 +109,14 @@ Sql whereClause(const ResultFilter &filter, const QString &table)
 }
 
 // The wrong answers of the named kinds, 1 to 4, as columns of a select list over "O".
-QString namedKindColumns()
+QString namedKindColumns(const Source &source = answers)
 {
     QString columns;
     for (int kind = 1; kind < mistakeKindCount; ++kind) {
-        columns +=
-            QStringLiteral(
-                R"(, SUM(CASE WHEN "O"."Spravne" = 0 AND "O"."Chyba" = %1 THEN 1 ELSE 0 END))")
-                .arg(kind);
+        columns += QStringLiteral(R"(, SUM(CASE WHEN "O"."Spravne" = 0 AND "O"."Chyba" = %1 )"
+                                  R"(THEN %2 ELSE 0 END))")
+                       .arg(kind)
+                       .arg(QString::fromUtf8(source.weight));
     }
     return columns;
 }
@@ -244,26 +265,37 @@ struct TenthsHistogram
 
 Sql figuresSql(const mistakesql::Statements &s, const ResultFilter &filter)
 {
-    // One pass over the answers, without a GROUP BY that would sort them: each figure a
-    // conditional sum. The last step is what the others leave.
+    // One pass, without a GROUP BY that would sort: each figure a conditional sum. The last
+    // step is what the others leave. A pupil's answers are few and found by the index, and the
+    // counts per class keep no pupil: a pupil's figures come from the answers themselves.
+    const Source &source = filter.surname.isEmpty() ? classDays : answers;
+    const QString weight = QString::fromUtf8(source.weight);
     Sql sql;
-    sql << R"(SELECT COUNT(*), SUM("O"."Spravne"))";
+    sql << "SELECT " << source.count << R"(, SUM("O"."Spravne" * )" << weight << ")";
     for (int quantity = 0; quantity < askedQuantityCount; ++quantity) {
-        sql << QStringLiteral(R"(, SUM(CASE "O"."Velicina" WHEN %1 THEN 1 ELSE 0 END), )"
-                              R"(SUM(CASE "O"."Velicina" WHEN %1 THEN "O"."Spravne" ELSE 0 END))")
-                   .arg(quantity);
+        sql << QStringLiteral(R"(, SUM(CASE "O"."Velicina" WHEN %1 THEN %2 ELSE 0 END), )"
+                              R"(SUM(CASE "O"."Velicina" WHEN %1 THEN "O"."Spravne" * %2 )"
+                              R"(ELSE 0 END))")
+                   .arg(quantity)
+                   .arg(weight);
     }
     for (int step = 0; step + 1 < prefixStepCount; ++step) {
-        sql << QStringLiteral(R"(, SUM(CASE "O"."Krok" WHEN %1 THEN 1 ELSE 0 END), )"
-                              R"(SUM(CASE "O"."Krok" WHEN %1 THEN "O"."Spravne" ELSE 0 END))")
-                   .arg(step);
+        sql << QStringLiteral(R"(, SUM(CASE "O"."Krok" WHEN %1 THEN %2 ELSE 0 END), )"
+                              R"(SUM(CASE "O"."Krok" WHEN %1 THEN "O"."Spravne" * %2 ELSE 0 END))")
+                   .arg(step)
+                   .arg(weight);
     }
-    sql << namedKindColumns() << ", " << s.medianRight << ", " << s.medianWrong;
+    sql << namedKindColumns(source);
+    if (source.summary) {
+        sql << " FROM " << source.table << R"( AS "O")";
+        sql.append(whereClause(filter, QStringLiteral("\"O\""), true));
+        return sql;
+    }
     // The step of the prefix: 0 when the right answer's prefix is one of the givens', 1 when
-    // it is one step of 1000 from the nearer of them, 2 for more.
+    // it is one step of 1000 from the nearer of them, 2 for more. The triggers of the counts
+    // work it out the same way.
     sql << R"( FROM (SELECT "Odpovedi"."Velicina" AS "Velicina", "Odpovedi"."Spravne" AS "Spravne", )"
-        << R"("Odpovedi"."Chyba" AS "Chyba", "Odpovedi"."Sekundy" AS "Sekundy", CASE )"
-        << mistakesql::neededPrefix
+        << R"("Odpovedi"."Chyba" AS "Chyba", CASE )" << mistakesql::neededPrefix
         << R"( WHEN "Odpovedi"."PredponaA" THEN 0 WHEN "Odpovedi"."PredponaB" THEN 0 )"
         << R"(WHEN "Odpovedi"."PredponaA" + 1 THEN 1 WHEN "Odpovedi"."PredponaA" - 1 THEN 1 )"
         << R"(WHEN "Odpovedi"."PredponaB" + 1 THEN 1 WHEN "Odpovedi"."PredponaB" - 1 THEN 1 )"
@@ -273,28 +305,44 @@ Sql figuresSql(const mistakesql::Statements &s, const ResultFilter &filter)
     return sql;
 }
 
+Sql mediansSql(const mistakesql::Statements &s, const ResultFilter &filter)
+{
+    Sql sql;
+    sql << "SELECT " << s.medianRight << ", " << s.medianWrong << R"( FROM "Odpovedi" AS "O")";
+    sql.append(whereClause(filter, QStringLiteral("\"O\"")));
+    return sql;
+}
+
 Sql weeksSql(const ResultFilter &filter)
 {
     // Per day in SQL, a few hundred rows for a school year; the days are put into their weeks
-    // here rather than a date function run for every answer.
+    // here rather than a date function run for every row.
+    const Source &source = filter.surname.isEmpty() ? classDays : pupilDays;
     Sql sql;
-    sql << R"(SELECT "O"."Datum", COUNT(*), SUM(1 - "O"."Spravne"))" << namedKindColumns()
-        << R"( FROM "Odpovedi" AS "O")";
-    sql.append(whereClause(filter, QStringLiteral("\"O\"")));
+    sql << R"(SELECT "O"."Datum", SUM("O"."Pocet"), SUM((1 - "O"."Spravne") * "O"."Pocet"))"
+        << namedKindColumns(source) << " FROM " << source.table << R"( AS "O")";
+    sql.append(whereClause(filter, QStringLiteral("\"O\""), true));
     sql << R"( GROUP BY "O"."Datum" ORDER BY "O"."Datum")";
     return sql;
 }
 
-Sql pupilsSql(const mistakesql::Statements &s, const ResultFilter &filter, bool withMedian)
+Sql pupilsSql(const ResultFilter &filter)
 {
-    // In the order of the index "OdpovediTridaZak", so that the groups need no sort.
+    // In the order of the key, so that the groups need no sort.
     Sql sql;
-    sql << R"(SELECT "O"."Trida", "O"."Prijmeni", COUNT(*), SUM("O"."Spravne"))"
-        << namedKindColumns();
-    if (withMedian) {
-        sql << ", " << s.medianAll;
-    }
-    sql << R"( FROM "Odpovedi" AS "O")";
+    sql << R"(SELECT "O"."Trida", "O"."Prijmeni", SUM("O"."Pocet"), )"
+        << R"(SUM("O"."Spravne" * "O"."Pocet"))" << namedKindColumns(pupilDays)
+        << R"( FROM "SouhrnOdpovediZaku" AS "O")";
+    sql.append(whereClause(filter, QStringLiteral("\"O\""), true));
+    sql << R"( GROUP BY "O"."Trida", "O"."Prijmeni")";
+    return sql;
+}
+
+// Each pupil's median, in the order of the index "OdpovediTridaZak".
+Sql pupilMediansSql(const mistakesql::Statements &s, const ResultFilter &filter)
+{
+    Sql sql;
+    sql << R"(SELECT "O"."Trida", "O"."Prijmeni", )" << s.medianAll << R"( FROM "Odpovedi" AS "O")";
     sql.append(whereClause(filter, QStringLiteral("\"O\"")));
     sql << R"( GROUP BY "O"."Trida", "O"."Prijmeni")";
     return sql;
@@ -341,7 +389,7 @@ MistakesDatabase::MistakesDatabase(const TeacherDatabase &database) : database_(
     }
 }
 
-MistakeFigures MistakesDatabase::figures(const ResultFilter &filter) const
+MistakeFigures MistakesDatabase::figures(const ResultFilter &filter, Medians medians) const
 {
     MistakeFigures figures;
     if (!findsAnswers(filter)) {
@@ -368,12 +416,54 @@ MistakeFigures MistakesDatabase::figures(const ResultFilter &filter) const
         }
         figures.byStep.back() = rest;
         figures.wrongByKind = kindsOf(query, column, figures.all.answers - figures.all.right);
-        column += mistakeKindCount - 1;
-        figures.medianRightSeconds = medianOf(query.value(column++));
-        figures.medianWrongSeconds = medianOf(query.value(column++));
     }
     checkEnd(database_, query);
+    query = QSqlQuery();
+    if (figures.all.answers == 0) {
+        return figures;
+    }
+    if (medians == Medians::Always ||
+        (medians == Medians::IfAffordable && mediansAffordable(filter))) {
+        const AnswerMedians seconds = this->medians(filter);
+        figures.medianRightSeconds = seconds.rightSeconds;
+        figures.medianWrongSeconds = seconds.wrongSeconds;
+    } else {
+        figures.mediansLeftOut = true;
+    }
     return figures;
+}
+
+AnswerMedians MistakesDatabase::medians(const ResultFilter &filter) const
+{
+    AnswerMedians medians;
+    if (!findsAnswers(filter)) {
+        return medians;
+    }
+    QSqlQuery query =
+        run(database_, mediansSql(mistakesql::statementsFor(database_.location().engine), filter));
+    if (query.next()) {
+        medians.rightSeconds = medianOf(query.value(0));
+        medians.wrongSeconds = medianOf(query.value(1));
+    }
+    checkEnd(database_, query);
+    return medians;
+}
+
+bool MistakesDatabase::mediansAffordable(const ResultFilter &filter) const
+{
+    // A class's or a pupil's answers are found by the index. Otherwise the school's answers
+    // are counted from at most as many rows of the counts as the limit: each holds one or more.
+    if (!filter.className.isEmpty() || !filter.surname.isEmpty()) {
+        return true;
+    }
+    Sql sql;
+    sql << R"(SELECT COALESCE(SUM("C"."Pocet"), 0) FROM (SELECT "Pocet" FROM )"
+        << R"("SouhrnOdpovediTrid" LIMIT ?) AS "C")";
+    sql.values << medianAnswersLimit + 1;
+    QSqlQuery query = run(database_, sql);
+    const qint64 count = query.next() ? query.value(0).toLongLong() : 0;
+    checkEnd(database_, query);
+    return count <= medianAnswersLimit;
 }
 
 QList<MistakeWeek> MistakesDatabase::weeks(const ResultFilter &filter) const
@@ -404,28 +494,42 @@ QList<MistakeWeek> MistakesDatabase::weeks(const ResultFilter &filter) const
     return weeks;
 }
 
-QList<PupilMistakes> MistakesDatabase::pupils(const ResultFilter &filter, bool withMedian) const
+QList<PupilMistakes> MistakesDatabase::pupils(const ResultFilter &filter, Medians medians) const
 {
     QList<PupilMistakes> pupils;
     if (!findsAnswers(filter)) {
         return pupils;
     }
-    const Sql sql =
-        pupilsSql(mistakesql::statementsFor(database_.location().engine), filter, withMedian);
-    QSqlQuery query = run(database_, sql);
-    while (query.next()) {
-        PupilMistakes pupil;
-        pupil.className = query.value(0).toString();
-        pupil.name = query.value(1).toString();
-        pupil.answers = query.value(2).toLongLong();
-        pupil.right = query.value(3).toLongLong();
-        pupil.wrongByKind = kindsOf(query, 4, pupil.wrong());
-        if (withMedian) {
-            pupil.medianSeconds = medianOf(query.value(4 + mistakeKindCount - 1));
+    {
+        QSqlQuery query = run(database_, pupilsSql(filter));
+        while (query.next()) {
+            PupilMistakes pupil;
+            pupil.className = query.value(0).toString();
+            pupil.name = query.value(1).toString();
+            pupil.answers = query.value(2).toLongLong();
+            pupil.right = query.value(3).toLongLong();
+            pupil.wrongByKind = kindsOf(query, 4, pupil.wrong());
+            pupils.append(pupil);
         }
-        pupils.append(pupil);
+        checkEnd(database_, query);
     }
-    checkEnd(database_, query);
+    if (!pupils.isEmpty() && (medians == Medians::Always ||
+                              (medians == Medians::IfAffordable && mediansAffordable(filter)))) {
+        // Both statements group by class and surname in the same order of the same keys; a
+        // missing class is '' in the counts.
+        QHash<std::pair<QString, QString>, double> seconds;
+        QSqlQuery query =
+            run(database_,
+                pupilMediansSql(mistakesql::statementsFor(database_.location().engine), filter));
+        while (query.next()) {
+            seconds.insert({query.value(0).toString(), query.value(1).toString()},
+                           medianOf(query.value(2)));
+        }
+        checkEnd(database_, query);
+        for (PupilMistakes &pupil : pupils) {
+            pupil.medianSeconds = seconds.value({pupil.className, pupil.name}, noMedian);
+        }
+    }
     // Two thousand pupils at most: put in Czech order here.
     sortInCzechOrder(pupils, &PupilMistakes::className, &PupilMistakes::name);
     return pupils;
@@ -439,15 +543,20 @@ QString MistakesDatabase::statementText(MistakeView view, const ResultFilter &fi
     case MistakeView::Figures:
         sql = figuresSql(s, filter);
         break;
+    case MistakeView::FigureMedians:
+        sql = mediansSql(s, filter);
+        break;
     case MistakeView::Weeks:
         sql = weeksSql(filter);
         break;
     case MistakeView::Pupils:
+        sql = pupilsSql(filter);
+        break;
     case MistakeView::PupilsWithMedian:
-        sql = pupilsSql(s, filter, view == MistakeView::PupilsWithMedian);
+        sql = pupilMediansSql(s, filter);
         break;
     }
-    // Every bound value is a text; none holds a "?" that is not one of them.
+    // Every bound value is a text or a number; none holds a "?" that is not one of them.
     QString text;
     qsizetype value = 0;
     for (const QChar c : sql.text) {

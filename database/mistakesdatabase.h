@@ -46,6 +46,23 @@ struct AnswerShare
 // A median of seconds; negative when there is no answer to take it from.
 inline constexpr double noMedian = -1;
 
+// A median of every answer of a whole school takes a pass over all of them, which a summary
+// cannot spare: without a class chosen it is taken only up to this many answers in the school.
+inline constexpr qint64 medianAnswersLimit = 300000;
+
+enum class Medians
+{
+    None,         // the counts alone
+    IfAffordable, // with a class or a pupil chosen, or in a school of few answers
+    Always        // whatever they cost
+};
+
+struct AnswerMedians
+{
+    double rightSeconds = noMedian;
+    double wrongSeconds = noMedian;
+};
+
 struct MistakeFigures
 {
     AnswerShare all;
@@ -54,6 +71,7 @@ struct MistakeFigures
     MistakeCounts wrongByKind{}; // the wrong answers of each kind; they add up to the wrong ones
     double medianRightSeconds = noMedian;
     double medianWrongSeconds = noMedian;
+    bool mediansLeftOut = false; // not taken: they would cost a pass over every answer
 };
 
 struct MistakeWeek
@@ -83,32 +101,41 @@ int dominantMistake(const PupilMistakes &pupil);
 
 // The mistakes views over "Odpovedi", the answers of the school runs, with the results views'
 // filter: a class, a pupil of it, a period. E-mailed reports keep no answers, so a filter of
-// reports only (or of reports of nobody's) finds none. Every figure is an SQL aggregate, every
-// filter a bound value. Failures throw DatabaseError with a Czech sentence.
+// reports only (or of reports of nobody's) finds none. The counts are read from the tables the
+// database's triggers keep, "SouhrnOdpovediTrid" (per class and day) and "SouhrnOdpovediZaku"
+// (per pupil and day); a pupil's quantities and steps and every median from the answers
+// themselves. Every figure is an SQL aggregate, every filter a bound value. Failures throw
+// DatabaseError with a Czech sentence.
 class MistakesDatabase
 {
 public:
     // On SQLite registers the median on the connection. The database must outlive this object.
     explicit MistakesDatabase(const TeacherDatabase &database);
 
-    [[nodiscard]] MistakeFigures figures(const ResultFilter &filter) const;
+    [[nodiscard]] MistakeFigures figures(const ResultFilter &filter,
+                                         Medians medians = Medians::IfAffordable) const;
+    // The medians of the seconds of the right and the wrong answers, from every answer.
+    [[nodiscard]] AnswerMedians medians(const ResultFilter &filter) const;
+    // Whether `Medians::IfAffordable` takes the medians of the filter.
+    [[nodiscard]] bool mediansAffordable(const ResultFilter &filter) const;
     // The answers and the wrong ones of each kind per week (Monday to Sunday), oldest first;
     // weeks without answers are left out.
     [[nodiscard]] QList<MistakeWeek> weeks(const ResultFilter &filter) const;
     // One row per pupil with answers in the filter, in Czech order of class and surname; the
-    // median of the pupil's seconds only with `withMedian`, which costs a little more.
+    // median of each pupil's seconds as `medians` says (a second statement over the answers).
     [[nodiscard]] QList<PupilMistakes> pupils(const ResultFilter &filter,
-                                              bool withMedian = false) const;
+                                              Medians medians = Medians::None) const;
 
     enum class MistakeView
     {
         Figures,
+        FigureMedians,
         Weeks,
         Pupils,
         PupilsWithMedian
     };
     // The statement a view runs, with its values written in as literals: for running it alone
-    // (a benchmark, a look at its plan).
+    // (a benchmark, a look at its plan). PupilsWithMedian is the medians' own statement.
     [[nodiscard]] QString statementText(MistakeView view, const ResultFilter &filter) const;
 
 private:

@@ -1,6 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "database/sqlstatements.h"
 
+namespace {
+
+// A trigger's body holds statements of its own: its ";" ends it only after "END".
+bool insideTrigger(const QString &current)
+{
+    const QString text = current.simplified().toUpper();
+    return text.startsWith(QStringLiteral("CREATE TRIGGER")) &&
+           !text.endsWith(QStringLiteral(" END"));
+}
+
+} // namespace
+
 QStringList splitSqlStatements(const QString &script)
 {
     QStringList statements;
@@ -21,7 +33,7 @@ QStringList splitSqlStatements(const QString &script)
                 ++i;
             }
             current += u'\n';
-        } else if (c == u';') {
+        } else if (c == u';' && !insideTrigger(current)) {
             if (!current.trimmed().isEmpty()) {
                 statements.append(current.trimmed());
             }

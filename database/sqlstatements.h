@@ -5,5 +5,5 @@
 #include <QStringList>
 
 // A script of SQL statements split at the semicolons that end them: outside quotes and "--"
-// comments. Enough for the shipped schema, which has no triggers.
+// comments, and for a trigger after the "END" of its body. Enough for the shipped schema.
 QStringList splitSqlStatements(const QString &script);

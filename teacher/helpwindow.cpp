@@ -125,12 +125,15 @@ QString teacherHelpHtml()
                "podle toho, o kolik kroků po tisíci se předpona výsledku liší od bližší z "
                "předpon zadání; kolik chybných odpovědí byla špatná předpona, násobení místo "
                "dělení, dělení místo násobení, dělení obráceně nebo jiná chyba; medián doby "
-               "odpovědi, zvlášť správné a chybné. Tabulka po žácích ukazuje tučně žáky, u "
-               "nichž převažuje jeden druh chyby (aspoň 5 chybných odpovědí a tento druh v "
-               "nejméně polovině z nich a častější než jiné), a nad ní je jejich seznam. Graf "
-               "ukazuje každý druh chyby po týdnech jako podíl odpovědí týdne, každý svou "
-               "čárou a značkou; vedle něj jsou tatáž čísla v tabulce. Export uloží tabulku po "
-               "žácích, tisk celou kartu. Se zvoleným žákem ukazuje karta totéž pro něj.</p>");
+               "odpovědi, zvlášť správné a chybné (pro celou školu s více než 300 000 "
+               "odpověďmi se medián nepočítá, protože by musel projít každou odpověď: karta "
+               "to řekne a se zvolenou třídou nebo žákem ho ukáže). Tabulka po žácích ukazuje "
+               "tučně žáky, u nichž převažuje jeden druh chyby (aspoň 5 chybných odpovědí a "
+               "tento druh v nejméně polovině z nich a častější než jiné), a nad ní je jejich "
+               "seznam. Graf ukazuje každý druh chyby po týdnech jako podíl odpovědí týdne, "
+               "každý svou čárou a značkou; vedle něj jsou tatáž čísla v tabulce. Export "
+               "uloží tabulku po žácích, tisk celou kartu. Se zvoleným žákem ukazuje karta "
+               "totéž pro něj.</p>");
 
     html += tr("<h2>Příkazový řádek</h2>"
                "<p>Bez okna, třeba z plánovače úloh: <code>--decode</code> vypíše zprávy ze "

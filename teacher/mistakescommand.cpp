@@ -127,7 +127,7 @@ int runMistakesExportCommand(const QStringList &arguments, const QString &defaul
             return 1;
         }
         const QList<PupilMistakes> pupils =
-            MistakesDatabase(*database).pupils(options.filter, true);
+            MistakesDatabase(*database).pupils(options.filter, Medians::Always);
         MistakeTableModel model(pupilMistakeTitles(), {pupilMedianColumn});
         fillPupilMistakes(model, pupils);
         const QString failure = isWorkbookPath(options.outPath)

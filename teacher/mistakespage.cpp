@@ -142,12 +142,21 @@ QString MistakesPage::summaryText() const
     if (all.answers == 0) {
         return tr("Ve zvoleném výběru nejsou žádné odpovědi z běhů ve škole.");
     }
-    return tr("Odpovědi z běhů ve škole: %1, správně %2 (%3). Medián doby odpovědi: "
-              "správné %4, chybné %5.")
-        .arg(all.answers)
-        .arg(all.right)
-        .arg(percentText(successPercent(all.right, all.answers)),
-             secondsText(figures_.medianRightSeconds), secondsText(figures_.medianWrongSeconds));
+    const QString counts = tr("Odpovědi z běhů ve škole: %1, správně %2 (%3).")
+                               .arg(all.answers)
+                               .arg(all.right)
+                               .arg(percentText(successPercent(all.right, all.answers)));
+    if (figures_.mediansLeftOut) {
+        // Every answer of the school would be read for them: said, not guessed.
+        return counts + u' ' +
+               tr("Medián doby odpovědi se pro celou školu s více než %L1 odpověďmi "
+                  "nepočítá (ani u žáků): zvolte třídu nebo žáka.")
+                   .arg(medianAnswersLimit);
+    }
+    return counts + u' ' +
+           tr("Medián doby odpovědi: správné %1, chybné %2.")
+               .arg(secondsText(figures_.medianRightSeconds),
+                    secondsText(figures_.medianWrongSeconds));
 }
 
 QString MistakesPage::dominantText() const
@@ -175,7 +184,7 @@ void MistakesPage::refresh()
                 const MistakesDatabase mistakes(results()->database());
                 figures_ = mistakes.figures(filter);
                 weeks_ = mistakes.weeks(filter);
-                pupils_ = mistakes.pupils(filter, true);
+                pupils_ = mistakes.pupils(filter, Medians::IfAffordable);
             } catch (const DatabaseError &error) {
                 failure = QString::fromStdString(error.what());
             }
