@@ -452,4 +452,142 @@ GRANT USAGE, SELECT ON SEQUENCE "Zaci_Id_seq" TO tesilka_ucitel;
 REVOKE ALL ON "Souhrn" FROM PUBLIC, tesilka_zak, tesilka_ucitel;
 GRANT SELECT ON "Souhrn" TO tesilka_ucitel;
 
+
+-- ---------------------------------------------------------------------------------------------
+-- The answers counted, kept by the triggers below whoever writes "Odpovedi" ("tesilka_zapis",
+-- the teacher's deletes and renames, a copied file), so that the teacher's views of a whole
+-- school's year read these instead of every answer. Per class and day by the quantity asked,
+-- the prefix step of the right answer (0 one of the givens' prefixes, 1 one step of 1000 from
+-- one of them, 2 more), right and the kind of mistake; and per pupil and day by right and kind.
+-- A missing class or date is kept as ''. Made on an older server, the tables count the answers
+-- it already holds once, locked against writers until the trigger is there.
+DO $$
+DECLARE
+    nova boolean := to_regclass('public."SouhrnOdpovediTrid"') IS NULL;
+BEGIN
+    CREATE TABLE IF NOT EXISTS "SouhrnOdpovediTrid" (
+        "Trida"    text NOT NULL,
+        "Datum"    text NOT NULL,
+        "Velicina" integer NOT NULL,
+        "Krok"     integer NOT NULL,
+        "Spravne"  integer NOT NULL,
+        "Chyba"    integer NOT NULL,
+        "Pocet"    bigint NOT NULL,  -- answers of the row; a row at 0 is deleted
+        PRIMARY KEY ("Trida", "Datum", "Velicina", "Krok", "Spravne", "Chyba")
+    );
+    CREATE TABLE IF NOT EXISTS "SouhrnOdpovediZaku" (
+        "Trida"    text NOT NULL,
+        "Prijmeni" text NOT NULL,
+        "Datum"    text NOT NULL,
+        "Spravne"  integer NOT NULL,
+        "Chyba"    integer NOT NULL,
+        "Pocet"    bigint NOT NULL,
+        PRIMARY KEY ("Trida", "Prijmeni", "Datum", "Spravne", "Chyba")
+    );
+    IF nova THEN
+        -- Before the counting: no writer appends between the two.
+        LOCK TABLE "Odpovedi" IN SHARE ROW EXCLUSIVE MODE;
+        INSERT INTO "SouhrnOdpovediTrid"
+        SELECT COALESCE(o."Trida", '') AS "Trida", COALESCE(o."Datum", '') AS "Datum",
+               o."Velicina",
+               CASE CASE WHEN o."Velicina" = 0 THEN o."PredponaA" + o."PredponaB" + CASE WHEN
+               o."HodnotaA" * o."HodnotaB" >= 999999.0 THEN 2 WHEN o."HodnotaA" * o."HodnotaB"
+               >= 999.999 THEN 1 WHEN o."HodnotaA" * o."HodnotaB" >= 0.1 THEN 0 ELSE -1 END ELSE
+               o."PredponaB" - o."PredponaA" + CASE WHEN o."HodnotaB" >= 999.999 * o."HodnotaA"
+               THEN 1 WHEN o."HodnotaB" >= 0.1 * o."HodnotaA" THEN 0 WHEN o."HodnotaB" >= 0.0001
+               * o."HodnotaA" THEN -1 ELSE -2 END END WHEN o."PredponaA" THEN 0 WHEN
+               o."PredponaB" THEN 0 WHEN o."PredponaA" + 1 THEN 1 WHEN o."PredponaA" - 1 THEN 1
+               WHEN o."PredponaB" + 1 THEN 1 WHEN o."PredponaB" - 1 THEN 1 ELSE 2 END AS "Krok",
+               o."Spravne", o."Chyba", count(*) AS "Pocet"
+          FROM public."Odpovedi" AS o GROUP BY 1, 2, 3, 4, 5, 6;
+        INSERT INTO "SouhrnOdpovediZaku"
+        SELECT COALESCE(o."Trida", '') AS "Trida", o."Prijmeni",
+               COALESCE(o."Datum", '') AS "Datum", o."Spravne", o."Chyba",
+               count(*) AS "Pocet"
+          FROM public."Odpovedi" AS o GROUP BY 1, 2, 3, 4, 5;
+    END IF;
+END
+$$;
+
+-- One call per statement, over all its rows: "tesilka_zapis" appends a run's answers in one.
+-- It runs with the teachers' rights, so that it counts the answers of a pupil's run too,
+-- while a pupil has no right on the tables it writes.
+CREATE OR REPLACE FUNCTION "tesilka_souhrn_odpovedi"() RETURNS trigger
+    LANGUAGE plpgsql VOLATILE SECURITY DEFINER
+    SET search_path = pg_catalog, pg_temp
+AS $f$
+BEGIN
+    IF TG_OP IN ('UPDATE', 'DELETE') THEN
+        UPDATE public."SouhrnOdpovediTrid" AS s SET "Pocet" = s."Pocet" - d."Pocet"
+          FROM (SELECT COALESCE(o."Trida", '') AS "Trida", COALESCE(o."Datum", '') AS "Datum",
+               o."Velicina",
+               CASE CASE WHEN o."Velicina" = 0 THEN o."PredponaA" + o."PredponaB" + CASE WHEN
+               o."HodnotaA" * o."HodnotaB" >= 999999.0 THEN 2 WHEN o."HodnotaA" * o."HodnotaB"
+               >= 999.999 THEN 1 WHEN o."HodnotaA" * o."HodnotaB" >= 0.1 THEN 0 ELSE -1 END ELSE
+               o."PredponaB" - o."PredponaA" + CASE WHEN o."HodnotaB" >= 999.999 * o."HodnotaA"
+               THEN 1 WHEN o."HodnotaB" >= 0.1 * o."HodnotaA" THEN 0 WHEN o."HodnotaB" >= 0.0001
+               * o."HodnotaA" THEN -1 ELSE -2 END END WHEN o."PredponaA" THEN 0 WHEN
+               o."PredponaB" THEN 0 WHEN o."PredponaA" + 1 THEN 1 WHEN o."PredponaA" - 1 THEN 1
+               WHEN o."PredponaB" + 1 THEN 1 WHEN o."PredponaB" - 1 THEN 1 ELSE 2 END AS "Krok",
+               o."Spravne", o."Chyba", count(*) AS "Pocet"
+          FROM stare AS o GROUP BY 1, 2, 3, 4, 5, 6) AS d
+         WHERE s."Trida" = d."Trida" AND s."Datum" = d."Datum" AND s."Velicina" = d."Velicina" AND s."Krok" = d."Krok" AND s."Spravne" = d."Spravne" AND s."Chyba" = d."Chyba";
+        UPDATE public."SouhrnOdpovediZaku" AS s SET "Pocet" = s."Pocet" - d."Pocet"
+          FROM (SELECT COALESCE(o."Trida", '') AS "Trida", o."Prijmeni",
+               COALESCE(o."Datum", '') AS "Datum", o."Spravne", o."Chyba",
+               count(*) AS "Pocet"
+          FROM stare AS o GROUP BY 1, 2, 3, 4, 5) AS d
+         WHERE s."Trida" = d."Trida" AND s."Prijmeni" = d."Prijmeni" AND s."Datum" = d."Datum" AND s."Spravne" = d."Spravne" AND s."Chyba" = d."Chyba";
+        DELETE FROM public."SouhrnOdpovediTrid" WHERE "Pocet" <= 0;
+        DELETE FROM public."SouhrnOdpovediZaku" WHERE "Pocet" <= 0;
+    END IF;
+    IF TG_OP IN ('INSERT', 'UPDATE') THEN
+        -- In the order of the key, so that pupils finishing at once lock the rows they
+        -- share in the same order and never wait on each other in a circle.
+        INSERT INTO public."SouhrnOdpovediTrid" AS s
+        SELECT COALESCE(o."Trida", '') AS "Trida", COALESCE(o."Datum", '') AS "Datum",
+               o."Velicina",
+               CASE CASE WHEN o."Velicina" = 0 THEN o."PredponaA" + o."PredponaB" + CASE WHEN
+               o."HodnotaA" * o."HodnotaB" >= 999999.0 THEN 2 WHEN o."HodnotaA" * o."HodnotaB"
+               >= 999.999 THEN 1 WHEN o."HodnotaA" * o."HodnotaB" >= 0.1 THEN 0 ELSE -1 END ELSE
+               o."PredponaB" - o."PredponaA" + CASE WHEN o."HodnotaB" >= 999.999 * o."HodnotaA"
+               THEN 1 WHEN o."HodnotaB" >= 0.1 * o."HodnotaA" THEN 0 WHEN o."HodnotaB" >= 0.0001
+               * o."HodnotaA" THEN -1 ELSE -2 END END WHEN o."PredponaA" THEN 0 WHEN
+               o."PredponaB" THEN 0 WHEN o."PredponaA" + 1 THEN 1 WHEN o."PredponaA" - 1 THEN 1
+               WHEN o."PredponaB" + 1 THEN 1 WHEN o."PredponaB" - 1 THEN 1 ELSE 2 END AS "Krok",
+               o."Spravne", o."Chyba", count(*) AS "Pocet"
+          FROM nove AS o GROUP BY 1, 2, 3, 4, 5, 6
+         ORDER BY 1, 2, 3, 4, 5, 6
+        ON CONFLICT ("Trida", "Datum", "Velicina", "Krok", "Spravne", "Chyba")
+        DO UPDATE SET "Pocet" = s."Pocet" + EXCLUDED."Pocet";
+        INSERT INTO public."SouhrnOdpovediZaku" AS s
+        SELECT COALESCE(o."Trida", '') AS "Trida", o."Prijmeni",
+               COALESCE(o."Datum", '') AS "Datum", o."Spravne", o."Chyba",
+               count(*) AS "Pocet"
+          FROM nove AS o GROUP BY 1, 2, 3, 4, 5
+         ORDER BY 1, 2, 3, 4, 5
+        ON CONFLICT ("Trida", "Prijmeni", "Datum", "Spravne", "Chyba")
+        DO UPDATE SET "Pocet" = s."Pocet" + EXCLUDED."Pocet";
+    END IF;
+    RETURN NULL;
+END
+$f$;
+ALTER FUNCTION "tesilka_souhrn_odpovedi"() OWNER TO tesilka_ucitel;
+REVOKE ALL ON FUNCTION "tesilka_souhrn_odpovedi"() FROM PUBLIC;
+
+CREATE OR REPLACE TRIGGER "SouhrnOdpovediVlozeni" AFTER INSERT ON "Odpovedi"
+    REFERENCING NEW TABLE AS nove
+    FOR EACH STATEMENT EXECUTE FUNCTION "tesilka_souhrn_odpovedi"();
+CREATE OR REPLACE TRIGGER "SouhrnOdpovediZmena" AFTER UPDATE ON "Odpovedi"
+    REFERENCING OLD TABLE AS stare NEW TABLE AS nove
+    FOR EACH STATEMENT EXECUTE FUNCTION "tesilka_souhrn_odpovedi"();
+CREATE OR REPLACE TRIGGER "SouhrnOdpovediSmazani" AFTER DELETE ON "Odpovedi"
+    REFERENCING OLD TABLE AS stare
+    FOR EACH STATEMENT EXECUTE FUNCTION "tesilka_souhrn_odpovedi"();
+
+REVOKE ALL ON "SouhrnOdpovediTrid", "SouhrnOdpovediZaku" FROM PUBLIC, tesilka_zak;
+-- The teachers' role owns the trigger's function, which alone should write them.
+GRANT SELECT, INSERT, UPDATE, DELETE ON "SouhrnOdpovediTrid", "SouhrnOdpovediZaku"
+    TO tesilka_ucitel;
+
 COMMIT;

@@ -161,3 +161,134 @@ CREATE TRIGGER IF NOT EXISTS "SouhrnZmena" AFTER UPDATE OF "Trida", "Prijmeni", 
 END;
 -- Sorting the runs by name: a surname's runs in the order of their day and time.
 CREATE INDEX IF NOT EXISTS "PrehledJmeno" ON "Prehled " ("Prijmeni", "Datum", "CasEnd");
+-- ---------------------------------------------------------------------------------------------
+-- The answers counted, kept by the triggers below whoever writes "Odpovedi" (the pupils'
+-- programs, older ones too, and the teacher's deletes and renames), so that the teacher's views
+-- of a whole school's year read these instead of every answer. Per class and day by the
+-- quantity asked, the prefix step of the right answer (0 one of the givens' prefixes, 1 one
+-- step of 1000 from one of them, 2 more), right and the kind of mistake; and per pupil and day
+-- by right and kind. A missing class or date is kept as ''. The teacher's program adds the
+-- tables and triggers to an older file and counts its answers once. (No statement of a
+-- trigger's body ends in END: the programs' split of this file ends a trigger there.)
+CREATE TABLE IF NOT EXISTS "SouhrnOdpovediTrid" (
+    "Trida"    TEXT NOT NULL,
+    "Datum"    TEXT NOT NULL,
+    "Velicina" INTEGER NOT NULL,
+    "Krok"     INTEGER NOT NULL,
+    "Spravne"  INTEGER NOT NULL,
+    "Chyba"    INTEGER NOT NULL,
+    "Pocet"    INTEGER NOT NULL,  -- answers of the row; a row at 0 is deleted
+    PRIMARY KEY ("Trida", "Datum", "Velicina", "Krok", "Spravne", "Chyba")
+) WITHOUT ROWID;
+CREATE TABLE IF NOT EXISTS "SouhrnOdpovediZaku" (
+    "Trida"    TEXT NOT NULL,
+    "Prijmeni" TEXT NOT NULL,
+    "Datum"    TEXT NOT NULL,
+    "Spravne"  INTEGER NOT NULL,
+    "Chyba"    INTEGER NOT NULL,
+    "Pocet"    INTEGER NOT NULL,
+    PRIMARY KEY ("Trida", "Prijmeni", "Datum", "Spravne", "Chyba")
+) WITHOUT ROWID;
+CREATE TRIGGER IF NOT EXISTS "SouhrnOdpovediVlozeni" AFTER INSERT ON "Odpovedi"
+BEGIN
+    INSERT INTO "SouhrnOdpovediTrid" VALUES (COALESCE(NEW."Trida", ''),
+        COALESCE(NEW."Datum", ''), NEW."Velicina",
+        CASE CASE WHEN NEW."Velicina" = 0 THEN NEW."PredponaA" + NEW."PredponaB" + CASE WHEN
+        NEW."HodnotaA" * NEW."HodnotaB" >= 999999.0 THEN 2 WHEN NEW."HodnotaA" * NEW."HodnotaB"
+        >= 999.999 THEN 1 WHEN NEW."HodnotaA" * NEW."HodnotaB" >= 0.1 THEN 0 ELSE -1 END ELSE
+        NEW."PredponaB" - NEW."PredponaA" + CASE WHEN NEW."HodnotaB" >= 999.999 * NEW."HodnotaA"
+        THEN 1 WHEN NEW."HodnotaB" >= 0.1 * NEW."HodnotaA" THEN 0 WHEN NEW."HodnotaB" >= 0.0001
+        * NEW."HodnotaA" THEN -1 ELSE -2 END END WHEN NEW."PredponaA" THEN 0 WHEN
+        NEW."PredponaB" THEN 0 WHEN NEW."PredponaA" + 1 THEN 1 WHEN NEW."PredponaA" - 1 THEN 1
+        WHEN NEW."PredponaB" + 1 THEN 1 WHEN NEW."PredponaB" - 1 THEN 1 ELSE 2 END,
+        NEW."Spravne", NEW."Chyba", 1)
+    ON CONFLICT ("Trida", "Datum", "Velicina", "Krok", "Spravne", "Chyba")
+    DO UPDATE SET "Pocet" = "Pocet" + 1;
+    INSERT INTO "SouhrnOdpovediZaku" VALUES (COALESCE(NEW."Trida", ''), NEW."Prijmeni",
+        COALESCE(NEW."Datum", ''), NEW."Spravne", NEW."Chyba", 1)
+    ON CONFLICT ("Trida", "Prijmeni", "Datum", "Spravne", "Chyba")
+    DO UPDATE SET "Pocet" = "Pocet" + 1;
+END;
+-- A renamed or moved run, or a changed answer: counted out where it was and in where it is.
+CREATE TRIGGER IF NOT EXISTS "SouhrnOdpovediZmena" AFTER UPDATE OF "Velicina", "HodnotaA",
+    "PredponaA", "HodnotaB", "PredponaB", "Spravne", "Chyba", "Prijmeni", "Trida", "Datum"
+    ON "Odpovedi"
+BEGIN
+    UPDATE "SouhrnOdpovediTrid" SET "Pocet" = "Pocet" - 1
+    WHERE "Trida" = COALESCE(OLD."Trida", '') AND "Datum" = COALESCE(OLD."Datum", '')
+      AND "Velicina" = OLD."Velicina" AND "Spravne" = OLD."Spravne" AND "Chyba" = OLD."Chyba"
+      AND "Krok" = (
+        CASE CASE WHEN OLD."Velicina" = 0 THEN OLD."PredponaA" + OLD."PredponaB" + CASE WHEN
+        OLD."HodnotaA" * OLD."HodnotaB" >= 999999.0 THEN 2 WHEN OLD."HodnotaA" * OLD."HodnotaB"
+        >= 999.999 THEN 1 WHEN OLD."HodnotaA" * OLD."HodnotaB" >= 0.1 THEN 0 ELSE -1 END ELSE
+        OLD."PredponaB" - OLD."PredponaA" + CASE WHEN OLD."HodnotaB" >= 999.999 * OLD."HodnotaA"
+        THEN 1 WHEN OLD."HodnotaB" >= 0.1 * OLD."HodnotaA" THEN 0 WHEN OLD."HodnotaB" >= 0.0001
+        * OLD."HodnotaA" THEN -1 ELSE -2 END END WHEN OLD."PredponaA" THEN 0 WHEN
+        OLD."PredponaB" THEN 0 WHEN OLD."PredponaA" + 1 THEN 1 WHEN OLD."PredponaA" - 1 THEN 1
+        WHEN OLD."PredponaB" + 1 THEN 1 WHEN OLD."PredponaB" - 1 THEN 1 ELSE 2 END);
+    DELETE FROM "SouhrnOdpovediTrid" WHERE "Pocet" <= 0 AND "Trida" = COALESCE(OLD."Trida", '')
+      AND "Datum" = COALESCE(OLD."Datum", '');
+    UPDATE "SouhrnOdpovediZaku" SET "Pocet" = "Pocet" - 1
+    WHERE "Trida" = COALESCE(OLD."Trida", '') AND "Prijmeni" = OLD."Prijmeni"
+      AND "Datum" = COALESCE(OLD."Datum", '') AND "Spravne" = OLD."Spravne"
+      AND "Chyba" = OLD."Chyba";
+    DELETE FROM "SouhrnOdpovediZaku" WHERE "Pocet" <= 0 AND "Trida" = COALESCE(OLD."Trida", '')
+      AND "Prijmeni" = OLD."Prijmeni" AND "Datum" = COALESCE(OLD."Datum", '');
+    INSERT INTO "SouhrnOdpovediTrid" VALUES (COALESCE(NEW."Trida", ''),
+        COALESCE(NEW."Datum", ''), NEW."Velicina",
+        CASE CASE WHEN NEW."Velicina" = 0 THEN NEW."PredponaA" + NEW."PredponaB" + CASE WHEN
+        NEW."HodnotaA" * NEW."HodnotaB" >= 999999.0 THEN 2 WHEN NEW."HodnotaA" * NEW."HodnotaB"
+        >= 999.999 THEN 1 WHEN NEW."HodnotaA" * NEW."HodnotaB" >= 0.1 THEN 0 ELSE -1 END ELSE
+        NEW."PredponaB" - NEW."PredponaA" + CASE WHEN NEW."HodnotaB" >= 999.999 * NEW."HodnotaA"
+        THEN 1 WHEN NEW."HodnotaB" >= 0.1 * NEW."HodnotaA" THEN 0 WHEN NEW."HodnotaB" >= 0.0001
+        * NEW."HodnotaA" THEN -1 ELSE -2 END END WHEN NEW."PredponaA" THEN 0 WHEN
+        NEW."PredponaB" THEN 0 WHEN NEW."PredponaA" + 1 THEN 1 WHEN NEW."PredponaA" - 1 THEN 1
+        WHEN NEW."PredponaB" + 1 THEN 1 WHEN NEW."PredponaB" - 1 THEN 1 ELSE 2 END,
+        NEW."Spravne", NEW."Chyba", 1)
+    ON CONFLICT ("Trida", "Datum", "Velicina", "Krok", "Spravne", "Chyba")
+    DO UPDATE SET "Pocet" = "Pocet" + 1;
+    INSERT INTO "SouhrnOdpovediZaku" VALUES (COALESCE(NEW."Trida", ''), NEW."Prijmeni",
+        COALESCE(NEW."Datum", ''), NEW."Spravne", NEW."Chyba", 1)
+    ON CONFLICT ("Trida", "Prijmeni", "Datum", "Spravne", "Chyba")
+    DO UPDATE SET "Pocet" = "Pocet" + 1;
+END;
+CREATE TRIGGER IF NOT EXISTS "SouhrnOdpovediSmazani" AFTER DELETE ON "Odpovedi"
+BEGIN
+    UPDATE "SouhrnOdpovediTrid" SET "Pocet" = "Pocet" - 1
+    WHERE "Trida" = COALESCE(OLD."Trida", '') AND "Datum" = COALESCE(OLD."Datum", '')
+      AND "Velicina" = OLD."Velicina" AND "Spravne" = OLD."Spravne" AND "Chyba" = OLD."Chyba"
+      AND "Krok" = (
+        CASE CASE WHEN OLD."Velicina" = 0 THEN OLD."PredponaA" + OLD."PredponaB" + CASE WHEN
+        OLD."HodnotaA" * OLD."HodnotaB" >= 999999.0 THEN 2 WHEN OLD."HodnotaA" * OLD."HodnotaB"
+        >= 999.999 THEN 1 WHEN OLD."HodnotaA" * OLD."HodnotaB" >= 0.1 THEN 0 ELSE -1 END ELSE
+        OLD."PredponaB" - OLD."PredponaA" + CASE WHEN OLD."HodnotaB" >= 999.999 * OLD."HodnotaA"
+        THEN 1 WHEN OLD."HodnotaB" >= 0.1 * OLD."HodnotaA" THEN 0 WHEN OLD."HodnotaB" >= 0.0001
+        * OLD."HodnotaA" THEN -1 ELSE -2 END END WHEN OLD."PredponaA" THEN 0 WHEN
+        OLD."PredponaB" THEN 0 WHEN OLD."PredponaA" + 1 THEN 1 WHEN OLD."PredponaA" - 1 THEN 1
+        WHEN OLD."PredponaB" + 1 THEN 1 WHEN OLD."PredponaB" - 1 THEN 1 ELSE 2 END);
+    DELETE FROM "SouhrnOdpovediTrid" WHERE "Pocet" <= 0 AND "Trida" = COALESCE(OLD."Trida", '')
+      AND "Datum" = COALESCE(OLD."Datum", '');
+    UPDATE "SouhrnOdpovediZaku" SET "Pocet" = "Pocet" - 1
+    WHERE "Trida" = COALESCE(OLD."Trida", '') AND "Prijmeni" = OLD."Prijmeni"
+      AND "Datum" = COALESCE(OLD."Datum", '') AND "Spravne" = OLD."Spravne"
+      AND "Chyba" = OLD."Chyba";
+    DELETE FROM "SouhrnOdpovediZaku" WHERE "Pocet" <= 0 AND "Trida" = COALESCE(OLD."Trida", '')
+      AND "Prijmeni" = OLD."Prijmeni" AND "Datum" = COALESCE(OLD."Datum", '');
+END;
+-- The answers of an older file, counted once when the tables are added to it.
+INSERT INTO "SouhrnOdpovediTrid"
+SELECT COALESCE("Trida", ''), COALESCE("Datum", ''), "Velicina",
+        CASE CASE WHEN "Velicina" = 0 THEN "PredponaA" + "PredponaB" + CASE WHEN "HodnotaA" *
+        "HodnotaB" >= 999999.0 THEN 2 WHEN "HodnotaA" * "HodnotaB" >= 999.999 THEN 1 WHEN
+        "HodnotaA" * "HodnotaB" >= 0.1 THEN 0 ELSE -1 END ELSE "PredponaB" - "PredponaA" + CASE
+        WHEN "HodnotaB" >= 999.999 * "HodnotaA" THEN 1 WHEN "HodnotaB" >= 0.1 * "HodnotaA" THEN
+        0 WHEN "HodnotaB" >= 0.0001 * "HodnotaA" THEN -1 ELSE -2 END END WHEN "PredponaA" THEN 0
+        WHEN "PredponaB" THEN 0 WHEN "PredponaA" + 1 THEN 1 WHEN "PredponaA" - 1 THEN 1 WHEN
+        "PredponaB" + 1 THEN 1 WHEN "PredponaB" - 1 THEN 1 ELSE 2 END AS "Krok",
+       "Spravne", "Chyba", COUNT(*)
+FROM "Odpovedi" WHERE NOT EXISTS (SELECT 1 FROM "SouhrnOdpovediTrid")
+GROUP BY 1, 2, 3, 4, 5, 6;
+INSERT INTO "SouhrnOdpovediZaku"
+SELECT COALESCE("Trida", ''), "Prijmeni", COALESCE("Datum", ''), "Spravne", "Chyba", COUNT(*)
+FROM "Odpovedi" WHERE NOT EXISTS (SELECT 1 FROM "SouhrnOdpovediZaku")
+GROUP BY 1, 2, 3, 4, 5;

@@ -382,11 +382,28 @@ void TeacherDatabase::checkAndUpgrade()
                  splitSqlStatements(QString::fromUtf8(schoolSchemaSql))) {
                 if (statement.startsWith(
                         QStringLiteral("CREATE TABLE IF NOT EXISTS \"Odpovedi\"")) ||
-                    statement.contains(QStringLiteral(" ON \"Odpovedi\" "))) {
+                    (statement.contains(QStringLiteral(" ON \"Odpovedi\" ")) &&
+                     !statement.startsWith(QStringLiteral("CREATE TRIGGER")))) {
                     QSqlQuery create(db);
                     if (!create.exec(statement)) {
                         failWith(Action::Open, path, create.lastError());
                     }
+                }
+            }
+        }
+    }
+    // The answers counted per class and per pupil, kept by triggers: added to an older file
+    // with its answers counted once, in this transaction.
+    if (!hasTable(QStringLiteral("SouhrnOdpovediTrid"))) {
+        if (location_.isServer()) {
+            fail(Action::Open, path, olderServer);
+        }
+        upgrading();
+        for (const QString &statement : splitSqlStatements(QString::fromUtf8(schoolSchemaSql))) {
+            if (statement.contains(QStringLiteral("\"SouhrnOdpovedi"))) {
+                QSqlQuery create(db);
+                if (!create.exec(statement)) {
+                    failWith(Action::Open, path, create.lastError());
                 }
             }
         }

@@ -3,6 +3,7 @@
 
 #include "teacher/copycommand.h"
 #include "teacher/decodecommand.h"
+#include "teacher/mistakescommand.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -118,6 +119,23 @@ QString teacherHelpHtml()
         "na kartě „Vývoj“ stránku s grafem a jeho čísly. Každý druh souboru se otevírá ve "
         "složce, kterou jste pro něj použili naposledy.</p>");
 
+    html +=
+        Texts::tr("<h2>Karta „Chyby“</h2>"
+                  "<p>Co se v odpovědích z běhů ve škole nedaří (zprávy z e-mailu jednotlivé "
+                  "odpovědi nemají): úspěšnost podle počítané veličiny (napětí, proud, odpor) a "
+                  "podle toho, o kolik kroků po tisíci se předpona výsledku liší od bližší z "
+                  "předpon zadání; kolik chybných odpovědí byla špatná předpona, násobení místo "
+                  "dělení, dělení místo násobení, dělení obráceně nebo jiná chyba; medián doby "
+                  "odpovědi, zvlášť správné a chybné (pro celou školu s více než 300 000 "
+                  "odpověďmi se medián nepočítá, protože by musel projít každou odpověď: karta "
+                  "to řekne a se zvolenou třídou nebo žákem ho ukáže). Tabulka po žácích ukazuje "
+                  "tučně žáky, u nichž převažuje jeden druh chyby (aspoň 5 chybných odpovědí a "
+                  "tento druh v nejméně polovině z nich a častější než jiné), a nad ní je jejich "
+                  "seznam. Graf ukazuje každý druh chyby po týdnech jako podíl odpovědí týdne, "
+                  "každý svou čárou a značkou; vedle něj jsou tatáž čísla v tabulce. Export "
+                  "uloží tabulku po žácích, tisk celou kartu. Se zvoleným žákem ukazuje karta "
+                  "totéž pro něj.</p>");
+
     html += Texts::tr(
         "<h2>Příkazový řádek</h2>"
         "<p>Bez okna, třeba z plánovače úloh: <code>--decode</code> vypíše zprávy ze "
@@ -129,7 +147,9 @@ QString teacherHelpHtml()
         "popis, jak ho vypíše <code>tesilka-ucitel --help</code>:</p>");
     const QString program = QStringLiteral("tesilka-ucitel");
     html += QStringLiteral("<pre>%1</pre>")
-                .arg((commandLineHelp(program) + copyCommandHelp(program)).toHtmlEscaped());
+                .arg((commandLineHelp(program) + copyCommandHelp(program) +
+                      mistakesCommandHelp(program))
+                         .toHtmlEscaped());
     return html;
 }
 

@@ -7,6 +7,7 @@
 #include "teacher/exportcommand.h"
 #include "teacher/importcommand.h"
 #include "teacher/mainwindow.h"
+#include "teacher/mistakescommand.h"
 #include "teacher/qttexts.h"
 #include "teacher/storecommand.h"
 
@@ -42,7 +43,8 @@ int runCommandLine(int argc, char *argv[])
     const QString first = arguments.value(0);
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
         out.write((commandLineHelp(QStringLiteral("tesilka-ucitel")) +
-                   copyCommandHelp(QStringLiteral("tesilka-ucitel")))
+                   copyCommandHelp(QStringLiteral("tesilka-ucitel")) +
+                   mistakesCommandHelp(QStringLiteral("tesilka-ucitel")))
                       .toUtf8());
         return 0;
     }
@@ -65,6 +67,9 @@ int runCommandLine(int argc, char *argv[])
     }
     if (arguments.contains(QLatin1String("--export-summary"))) {
         return runSummaryExportCommand(arguments, schoolDatabasePath(), out, err);
+    }
+    if (arguments.contains(QLatin1String("--export-mistakes"))) {
+        return runMistakesExportCommand(arguments, schoolDatabasePath(), out, err);
     }
     if (first == QLatin1String("--copy-to-server") || first == QLatin1String("--database")) {
         return runCopyCommand(arguments, out, err);

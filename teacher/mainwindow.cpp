@@ -8,6 +8,7 @@
 #include "teacher/filesave.h"
 #include "teacher/helpwindow.h"
 #include "teacher/messages.h"
+#include "teacher/mistakespage.h"
 #include "teacher/progresspage.h"
 #include "teacher/pupilspage.h"
 #include "teacher/recentfolder.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), tabs_(new QTabWidget(this)), reportsPage_(new ReportsPage(tabs_)),
       pupilsPage_(new PupilsPage(tabs_)), resultsPage_(new ResultsPage(tabs_)),
       summaryPage_(new SummaryPage(tabs_)), progressPage_(new ProgressPage(tabs_)),
+      mistakesPage_(new MistakesPage(tabs_)),
       exportResults_(new QAction(tr("E&xportovat tabulku…"), this)),
       print_(new QAction(tr("&Tisk…"), this)),
       exportPdf_(new QAction(tr("Exportovat do PD&F…"), this)), databaseLabel_(new QLabel(this))
@@ -79,8 +81,9 @@ MainWindow::MainWindow(QWidget *parent)
     // Alt+O and Alt+D are the results filter's "Od" and "Do".
     tabs_->addTab(summaryPage_, tr("Sou&hrny"));
     tabs_->addTab(progressPage_, tr("Vývo&j"));
-    // One filter for the three results pages: a change on one is shown on the others.
-    const QList<ResultPage *> resultPages{resultsPage_, summaryPage_, progressPage_};
+    tabs_->addTab(mistakesPage_, tr("Chyb&y"));
+    // One filter for the results pages: a change on one is shown on the others.
+    const QList<ResultPage *> resultPages{resultsPage_, summaryPage_, progressPage_, mistakesPage_};
     for (ResultPage *page : resultPages) {
         connect(page, &ResultPage::filterChanged, this,
                 [page, resultPages](const ResultFilter &filter, DatePeriod period) {
@@ -121,7 +124,7 @@ MainWindow::~MainWindow()
     pupilsPage_->setDatabase(nullptr);
     for (ResultPage *page :
          {static_cast<ResultPage *>(resultsPage_), static_cast<ResultPage *>(summaryPage_),
-          static_cast<ResultPage *>(progressPage_)}) {
+          static_cast<ResultPage *>(progressPage_), static_cast<ResultPage *>(mistakesPage_)}) {
         page->setResults(nullptr);
     }
 }
@@ -274,7 +277,7 @@ void MainWindow::databaseChanged()
     }
     for (ResultPage *page :
          {static_cast<ResultPage *>(resultsPage_), static_cast<ResultPage *>(summaryPage_),
-          static_cast<ResultPage *>(progressPage_)}) {
+          static_cast<ResultPage *>(progressPage_), static_cast<ResultPage *>(mistakesPage_)}) {
         page->reloadFromDatabase();
     }
     reportsPage_->refreshOwners();
@@ -334,7 +337,7 @@ bool MainWindow::createDatabase(const QString &path, bool replaceExisting)
 
 void MainWindow::useDatabase(std::unique_ptr<TeacherDatabase> database, const QString &status)
 {
-    const QList<ResultPage *> resultPages{resultsPage_, summaryPage_, progressPage_};
+    const QList<ResultPage *> resultPages{resultsPage_, summaryPage_, progressPage_, mistakesPage_};
     for (ResultPage *page : resultPages) {
         page->setResults(nullptr);
     }

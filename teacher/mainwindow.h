@@ -8,6 +8,7 @@
 #include <memory>
 
 class HelpWindow;
+class MistakesPage;
 class ProgressPage;
 class PupilsPage;
 class QAction;
@@ -44,6 +45,7 @@ public:
     [[nodiscard]] ResultsPage *resultsPage() const { return resultsPage_; }
     [[nodiscard]] SummaryPage *summaryPage() const { return summaryPage_; }
     [[nodiscard]] ProgressPage *progressPage() const { return progressPage_; }
+    [[nodiscard]] MistakesPage *mistakesPage() const { return mistakesPage_; }
     [[nodiscard]] QAction *exportResultsAction() const { return exportResults_; }
     [[nodiscard]] QAction *printAction() const { return print_; }
     [[nodiscard]] QAction *exportPdfAction() const { return exportPdf_; }
@@ -92,6 +94,7 @@ private:
     ResultsPage *resultsPage_;
     SummaryPage *summaryPage_;
     ProgressPage *progressPage_;
+    MistakesPage *mistakesPage_;
     QAction *exportResults_;
     QAction *print_;
     QAction *exportPdf_;

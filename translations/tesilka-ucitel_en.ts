@@ -584,6 +584,10 @@ failed, 2 a file cannot be read or the options are wrong.
         <source>Text nápovědy</source>
         <translation>Help text</translation>
     </message>
+    <message>
+        <source>&lt;h2&gt;Karta „Chyby“&lt;/h2&gt;&lt;p&gt;Co se v odpovědích z běhů ve škole nedaří (zprávy z e-mailu jednotlivé odpovědi nemají): úspěšnost podle počítané veličiny (napětí, proud, odpor) a podle toho, o kolik kroků po tisíci se předpona výsledku liší od bližší z předpon zadání; kolik chybných odpovědí byla špatná předpona, násobení místo dělení, dělení místo násobení, dělení obráceně nebo jiná chyba; medián doby odpovědi, zvlášť správné a chybné (pro celou školu s více než 300 000 odpověďmi se medián nepočítá, protože by musel projít každou odpověď: karta to řekne a se zvolenou třídou nebo žákem ho ukáže). Tabulka po žácích ukazuje tučně žáky, u nichž převažuje jeden druh chyby (aspoň 5 chybných odpovědí a tento druh v nejméně polovině z nich a častější než jiné), a nad ní je jejich seznam. Graf ukazuje každý druh chyby po týdnech jako podíl odpovědí týdne, každý svou čárou a značkou; vedle něj jsou tatáž čísla v tabulce. Export uloží tabulku po žácích, tisk celou kartu. Se zvoleným žákem ukazuje karta totéž pro něj.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImportCommand</name>
@@ -999,6 +1003,299 @@ failed, 2 a file cannot be read or the options are wrong.
     <message>
         <source>zápis do souboru selhal</source>
         <translation>writing the file failed</translation>
+    </message>
+    <message>
+        <source>Chyb&amp;y</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MistakeChart</name>
+    <message>
+        <source>týden od pondělí</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% odpovědí</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MistakeModels</name>
+    <message>
+        <source>napětí</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>odpor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>proud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stejná jako v zadání</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>o jeden krok (× 1000)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>o dva a více kroků</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>špatná předpona</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>násobení místo dělení</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dělení místo násobení</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dělení obráceně</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jiná chyba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Převažující chyba: žák má aspoň %1 chybných odpovědí a jeden druh chyby je v nejméně polovině z nich a častější než každý jiný.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Počítaná veličina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odpovědi</source>
+        <translation type="unfinished">Answers</translation>
+    </message>
+    <message>
+        <source>Správně</source>
+        <translation type="unfinished">Right</translation>
+    </message>
+    <message>
+        <source>Úspěšnost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Předpona výsledku</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Druh chyby</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chybné odpovědi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podíl z chybných</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Příjmení</source>
+        <translation type="unfinished">Surname</translation>
+    </message>
+    <message>
+        <source>Třída</source>
+        <translation type="unfinished">Class</translation>
+    </message>
+    <message>
+        <source>Převažující chyba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medián doby odpovědi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Týden od</source>
+        <translation type="unfinished">Week from</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MistakesCommand</name>
+    <message>
+        <source>Volbě %1 chybí hodnota. Nápovědu vypíše --help.</source>
+        <translation type="unfinished">The option %1 lacks a value. --help prints the help.</translation>
+    </message>
+    <message>
+        <source>Datum „%1“ u volby %2 není platné, čeká se RRRR-MM-DD.</source>
+        <translation type="unfinished">The date “%1” of the option %2 is not valid, YYYY-MM-DD is expected.</translation>
+    </message>
+    <message>
+        <source>Volbu „%1“ nelze použít s --export-mistakes. Nápovědu vypíše --help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chybí soubor: --export-mistakes SOUBOR.csv (nebo SOUBOR.xlsx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Období je prázdné: --from je pozdější než --to.</source>
+        <translation type="unfinished">The period is empty: --from is later than --to.</translation>
+    </message>
+    <message>
+        <source>Třída „%1“ v databázi není.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Žák „%1“ v databázi není.</source>
+        <translation type="unfinished">The pupil “%1” is not in the database.</translation>
+    </message>
+    <message>
+        <source>Žák „%1“ ve třídě %2 v databázi není.</source>
+        <translation type="unfinished">The pupil “%1” in class %2 is not in the database.</translation>
+    </message>
+    <message>
+        <source>Příjmení „%1“ je ve více třídách: %2. Třídu zvolte volbou --class.</source>
+        <translation type="unfinished">The surname “%1” is in more than one class: %2. Choose the class with the option --class.</translation>
+    </message>
+    <message>
+        <source>Chyby</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do souboru %1 zapsány chyby po žácích, řádků: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Použití: %1 [--database DATABÁZE] --export-mistakes VÝSTUP.csv [--class TŘÍDA]
+          [--pupil PŘÍJMENÍ] [--from RRRR-MM-DD] [--to RRRR-MM-DD]
+  --export-mistakes VÝSTUP.csv
+                      zapíše chyby po žácích, jak je ukazuje karta Chyby: na
+                      řádek žáka s odpověďmi z běhů ve škole jeho odpovědi,
+                      správné, počet každého druhu chyby, převažující chybu
+                      a medián doby odpovědi v sekundách (jako sešit, končí-li
+                      jméno výstupu na .xlsx)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MistakesPage</name>
+    <message>
+        <source>–</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chyby</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Úspěšnost podle počítané veličiny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Úspěšnost podle předpony výsledku</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chybné odpovědi podle druhu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Druhy chyb po týdnech</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chyby po žácích</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graf druhů chyb po týdnech</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zprávy z e-mailu jednotlivé odpovědi nemají: chyby se počítají jen z běhů ve škole. Ve filtru zvolte zdroj Škola nebo Vše.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ve zvoleném výběru nejsou žádné odpovědi z běhů ve škole.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odpovědi z běhů ve škole: %1, správně %2 (%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medián doby odpovědi se pro celou školu s více než %L1 odpověďmi nepočítá (ani u žáků): zvolte třídu nebo žáka.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medián doby odpovědi: správné %1, chybné %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Takový žák ve výběru není.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pomoc potřebují: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chyby.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do souboru %2 uložen %1 žák s chybami.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do souboru %2 uloženi %1 žáci s chybami.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do souboru %2 uloženo %1 žáků s chybami.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chyby v odpovědích</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podle počítané veličiny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podle předpony výsledku</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podle druhu chyby</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Po žácích</source>
+        <translation type="unfinished">By pupil</translation>
+    </message>
+    <message>
+        <source>Po týdnech</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -232,6 +232,17 @@ Cause: %1</translation>
     </message>
 </context>
 <context>
+    <name>MistakesDatabase</name>
+    <message>
+        <source>Chyby žáků nelze načíst z databáze %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chyby žáků nelze spočítat: SQLite odmítlo funkci mediánu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QuitWindow</name>
     <message>
         <source>Konec ?</source>

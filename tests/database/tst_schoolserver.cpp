@@ -118,6 +118,8 @@ void SchoolServerTest::pupilLoginCannotRewriteResults()
               QStringLiteral(R"(SELECT * FROM "Zpravy")"),
               QStringLiteral(R"(SELECT * FROM "Odpovedi")"),
               QStringLiteral(R"(DELETE FROM "Odpovedi")"),
+              QStringLiteral(R"(SELECT * FROM "SouhrnOdpovediTrid")"),
+              QStringLiteral(R"(UPDATE "SouhrnOdpovediZaku" SET "Pocet" = 0)"),
               QStringLiteral(R"(INSERT INTO "Odpovedi" ("Klic", "Poradi", "Velicina", )"
                              R"("HodnotaA", "PredponaA", "HodnotaB", "PredponaB", "Odpoved", )"
                              R"("PredponaOdpovedi", "Spravne", "Chyba", "Sekundy", "Prijmeni") )"
