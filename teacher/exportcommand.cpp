@@ -131,47 +131,6 @@ int parseOptions(const QStringList &arguments, ExportKind kind, ExportOptions &o
     return 0;
 }
 
-// The class and the pupil must be in the database: a misspelt one would give an empty file
-// that looks like a class that never practised. A pupil without a class gets the one class
-// that surname is in. Returns the reason when not, else an empty text.
-QString resolveFilter(const ResultsDatabase &results, ExportOptions &options)
-{
-    ResultFilter &filter = options.filter;
-    if (!filter.className.isEmpty()) {
-        const QStringList classes = results.classes();
-        if (classes.isEmpty()) {
-            return Texts::tr("Třída „%1“ v databázi není, databáze zatím žádnou třídu nemá.")
-                .arg(filter.className);
-        }
-        if (!classes.contains(filter.className)) {
-            return Texts::tr("Třída „%1“ v databázi není. Třídy v databázi: %2.")
-                .arg(filter.className, classes.join(Texts::tr(", ")));
-        }
-    }
-    if (options.pupil.isEmpty()) {
-        return {};
-    }
-    QStringList classes;
-    for (const auto &[surname, className] : results.pupils(filter.className)) {
-        if (surname == options.pupil && !classes.contains(className)) {
-            classes.append(className);
-        }
-    }
-    if (classes.isEmpty()) {
-        return filter.className.isEmpty()
-                   ? Texts::tr("Žák „%1“ v databázi není.").arg(options.pupil)
-                   : Texts::tr("Žák „%1“ ve třídě %2 v databázi není.")
-                         .arg(options.pupil, filter.className);
-    }
-    if (classes.size() > 1) {
-        return Texts::tr("Příjmení „%1“ je ve více třídách: %2. Třídu zvolte volbou --class.")
-            .arg(options.pupil, classes.join(Texts::tr(", ")));
-    }
-    filter.surname = options.pupil;
-    filter.className = classes.constFirst();
-    return {};
-}
-
 // A workbook for a spreadsheet rather than CSV, by the name the teacher gave.
 bool wantsXlsx(const QString &path)
 {
@@ -205,7 +164,8 @@ int runExport(const QStringList &arguments, const QString &defaultDatabase, Expo
         const auto database =
             TeacherDatabase::open(DatabaseLocation::fromText(options.databasePath));
         const ResultsDatabase results(*database);
-        if (const QString failure = resolveFilter(results, options); !failure.isEmpty()) {
+        if (const QString failure = resolveExportFilter(results, options.filter, options.pupil);
+            !failure.isEmpty()) {
             writeLine(err, failure);
             return 1;
         }
@@ -239,6 +199,43 @@ int runExport(const QStringList &arguments, const QString &defaultDatabase, Expo
 }
 
 } // namespace
+
+QString resolveExportFilter(const ResultsDatabase &results, ResultFilter &filter,
+                            const QString &pupil)
+{
+    if (!filter.className.isEmpty()) {
+        const QStringList classes = results.classes();
+        if (classes.isEmpty()) {
+            return Texts::tr("Třída „%1“ v databázi není, databáze zatím žádnou třídu nemá.")
+                .arg(filter.className);
+        }
+        if (!classes.contains(filter.className)) {
+            return Texts::tr("Třída „%1“ v databázi není. Třídy v databázi: %2.")
+                .arg(filter.className, classes.join(Texts::tr(", ")));
+        }
+    }
+    if (pupil.isEmpty()) {
+        return {};
+    }
+    QStringList classes;
+    for (const auto &[surname, className] : results.pupils(filter.className)) {
+        if (surname == pupil && !classes.contains(className)) {
+            classes.append(className);
+        }
+    }
+    if (classes.isEmpty()) {
+        return filter.className.isEmpty() ? Texts::tr("Žák „%1“ v databázi není.").arg(pupil)
+                                          : Texts::tr("Žák „%1“ ve třídě %2 v databázi není.")
+                                                .arg(pupil, filter.className);
+    }
+    if (classes.size() > 1) {
+        return Texts::tr("Příjmení „%1“ je ve více třídách: %2. Třídu zvolte volbou --class.")
+            .arg(pupil, classes.join(Texts::tr(", ")));
+    }
+    filter.surname = pupil;
+    filter.className = classes.constFirst();
+    return {};
+}
 
 int runExportCommand(const QStringList &arguments, const QString &defaultDatabase, QIODevice &out,
                      QIODevice &err)

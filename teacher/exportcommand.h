@@ -5,6 +5,8 @@
 #include <QStringList>
 
 class QIODevice;
+class ResultsDatabase;
+struct ResultFilter;
 
 // tesilka-ucitel [--database FILE] --export-results OUT.csv [--class C] [--pupil SURNAME]
 // [--source skola|email] [--from YYYY-MM-DD] [--to YYYY-MM-DD]: the results table as the window
@@ -22,3 +24,10 @@ int runExportCommand(const QStringList &arguments, const QString &defaultDatabas
 // as runExportCommand.
 int runSummaryExportCommand(const QStringList &arguments, const QString &defaultDatabase,
                             QIODevice &out, QIODevice &err);
+
+// The class and the pupil of an export must be in the database: a misspelt one would give an
+// empty file that looks like a class that never practised. A pupil (a surname) without a class
+// gets the one class that surname is in; `filter` then names them. Returns the reason when not,
+// else an empty text.
+QString resolveExportFilter(const ResultsDatabase &results, ResultFilter &filter,
+                            const QString &pupil);

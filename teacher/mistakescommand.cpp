@@ -4,6 +4,7 @@
 #include "database/mistakesdatabase.h"
 #include "database/resultsdatabase.h"
 #include "database/teacherdatabase.h"
+#include "teacher/exportcommand.h"
 #include "teacher/files/xlsxexport.h"
 #include "teacher/filesave.h"
 #include "teacher/mistakemodels.h"
@@ -79,37 +80,6 @@ int parse(const QStringList &arguments, Options &options, QIODevice &err)
     return 0;
 }
 
-// A misspelt class or pupil must not give an empty file that looks like nobody's mistakes.
-QString resolve(const ResultsDatabase &results, Options &options)
-{
-    ResultFilter &filter = options.filter;
-    if (!filter.className.isEmpty() && !results.classes().contains(filter.className)) {
-        return Texts::tr("Třída „%1“ v databázi není.").arg(filter.className);
-    }
-    if (options.pupil.isEmpty()) {
-        return {};
-    }
-    QStringList classes;
-    for (const auto &[surname, className] : results.pupils(filter.className)) {
-        if (surname == options.pupil && !classes.contains(className)) {
-            classes.append(className);
-        }
-    }
-    if (classes.isEmpty()) {
-        return filter.className.isEmpty()
-                   ? Texts::tr("Žák „%1“ v databázi není.").arg(options.pupil)
-                   : Texts::tr("Žák „%1“ ve třídě %2 v databázi není.")
-                         .arg(options.pupil, filter.className);
-    }
-    if (classes.size() > 1) {
-        return Texts::tr("Příjmení „%1“ je ve více třídách: %2. Třídu zvolte volbou --class.")
-            .arg(options.pupil, classes.join(QStringLiteral(", ")));
-    }
-    filter.surname = options.pupil;
-    filter.className = classes.constFirst();
-    return {};
-}
-
 } // namespace
 
 int runMistakesExportCommand(const QStringList &arguments, const QString &defaultDatabase,
@@ -124,7 +94,8 @@ int runMistakesExportCommand(const QStringList &arguments, const QString &defaul
         const auto database =
             TeacherDatabase::open(DatabaseLocation::fromText(options.databasePath));
         const ResultsDatabase results(*database);
-        if (const QString failure = resolve(results, options); !failure.isEmpty()) {
+        if (const QString failure = resolveExportFilter(results, options.filter, options.pupil);
+            !failure.isEmpty()) {
             writeLine(err, failure);
             return 1;
         }

@@ -136,7 +136,7 @@ QString MistakesPage::summaryText() const
 {
     if (!answersKept_) {
         return tr("Zprávy z e-mailu jednotlivé odpovědi nemají: chyby se počítají jen z běhů "
-                  "ve škole. Ve filtru zvolte zdroj Škola nebo Vše.");
+                  "ve škole. Ve filtru zvolte zdroj „jen škola“ nebo „škola i e-mail“.");
     }
     const AnswerShare &all = figures_.all;
     if (all.answers == 0) {

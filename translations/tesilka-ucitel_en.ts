@@ -553,10 +553,6 @@ failed, 2 a file cannot be read or the options are wrong.
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>&lt;h1&gt;Tesilka – učitel&lt;/h1&gt;&lt;p&gt;Program učitele k Tesilce na Ohmův zákon. Drží školní databázi s běhy žáků ve škole, seznam žáků a zprávy, které žáci posílají e-mailem z domova, a ukazuje z nich výsledky, souhrny a vývoj. Každý příkaz je v nabídce; karty se přepínají klávesami Alt+Z, Alt+C, Alt+K, Alt+H a Alt+J, každé pole má svou podtrženou klávesu s Alt.&lt;/p&gt;&lt;h2&gt;Databáze&lt;/h2&gt;&lt;p&gt;Při spuštění se otevře databáze otevřená naposledy, jinak vestavěná školní databáze. &lt;b&gt;Soubor → Otevřít databázi…&lt;/b&gt; (Ctrl+O) otevře jiný soubor, &lt;b&gt;Soubor → Nová databáze…&lt;/b&gt; (Ctrl+N) vytvoří prázdný. &lt;b&gt;Soubor → Otevřít server…&lt;/b&gt; otevře školní databázi na serveru PostgreSQL, &lt;b&gt;Soubor → Kopírovat databázi na server…&lt;/b&gt; tam zkopíruje otevřený soubor. Soubor, který není školní databází, program odmítne a řekne proč; otevřená databáze zůstane.&lt;/p&gt;</source>
-        <translation>&lt;h1&gt;Tesilka for Teachers&lt;/h1&gt;&lt;p&gt;The teacher&apos;s program for Tesilka, the Ohm&apos;s law drill. It keeps the school database with the pupils&apos; runs at school, the pupil list and the reports that pupils send by e-mail from home, and shows results, summaries and progress from them. Every command is in a menu; Alt+M, Alt+P, Alt+R, Alt+S and Alt+G switch between the tabs, and every field has its underlined key to press with Alt.&lt;/p&gt;&lt;h2&gt;Database&lt;/h2&gt;&lt;p&gt;At start the program opens the database opened last, otherwise the built-in school database. &lt;b&gt;File → Open database…&lt;/b&gt; (Ctrl+O) opens another file, &lt;b&gt;File → New database…&lt;/b&gt; (Ctrl+N) creates an empty one. &lt;b&gt;File → Open server…&lt;/b&gt; opens a school database on a PostgreSQL server, &lt;b&gt;File → Copy database to server…&lt;/b&gt; copies the open file there. A file that is not a school database is refused with the reason; the open database stays open.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;h2&gt;Karta „Zprávy z e-mailu“&lt;/h2&gt;&lt;p&gt;Vložte celý e-mail se zprávou (Ctrl+V nebo „Vložit text“), otevřete soubory s poštou (Ctrl+Shift+O) nebo složku pošty („Otevřít složku s poštou…“), nebo soubory na kartu přetáhněte. Každý blok se zprávou dostane řádek se jménem, třídou, časem a počty odpovědí; blok, který není dobrou zprávou, má červený řádek s důvodem. &lt;b&gt;Uložit do databáze&lt;/b&gt; (Ctrl+S) uloží dobré zprávy; tentýž blok se uloží jen jednou a zpráva, kterou databáze už má, je šedá. Sloupec „Žák v seznamu“ říká, komu zpráva patří. &lt;b&gt;Přiřadit žákovi…&lt;/b&gt; ji přiřadí ručně, &lt;b&gt;Smazat z databáze…&lt;/b&gt; (Delete) smaže vybrané uložené zprávy a &lt;b&gt;Načíst nepřiřazené z databáze&lt;/b&gt; přinese uložené zprávy, které zatím nepatří nikomu. Než program zavřete nebo otevřete jinou databázi, zeptá se na zprávy, které nejsou uložené.&lt;/p&gt;&lt;h2&gt;Karta „Žáci“&lt;/h2&gt;&lt;p&gt;Seznam žáků po třídách v českém pořadí. &lt;b&gt;Přidat žáka…&lt;/b&gt;, &lt;b&gt;Upravit žáka…&lt;/b&gt; (nebo Enter na řádku) a &lt;b&gt;Smazat žáka&lt;/b&gt; (Delete, po otázce). &lt;b&gt;Importovat seznam třídy…&lt;/b&gt; přečte seznam třídy ze souboru a ukáže náhled: koho přidá a které řádky vynechá a proč; do databáze se nezapíše nic, dokud nestisknete „Importovat“. &lt;b&gt;Exportovat do CSV…&lt;/b&gt; uloží seznam pro tabulkový procesor. Přejmenovaný žák si své běhy a zprávy ponese s sebou.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;The “E-mail reports” tab&lt;/h2&gt;&lt;p&gt;Paste a whole e-mail with a report (Ctrl+V or “Paste text”), open mail files (Ctrl+Shift+O) or a mail folder (“Open mail folder…”), or drag files onto the tab. Each block with a report gets a row with the name, class, time and numbers of answers; a block that is not a good report has a red row with the reason. &lt;b&gt;Save to database&lt;/b&gt; (Ctrl+S) saves the good reports; the same block is saved only once, and a report the database already has is grey. The column “Pupil on list” tells whom a report belongs to. &lt;b&gt;Assign to pupil…&lt;/b&gt; assigns it by hand, &lt;b&gt;Delete from database…&lt;/b&gt; (Delete) deletes the selected saved reports, and &lt;b&gt;Load unassigned from database&lt;/b&gt; brings in the saved reports that belong to nobody yet. Before the program closes or opens another database, it asks about reports that are not saved.&lt;/p&gt;&lt;h2&gt;The “Pupils” tab&lt;/h2&gt;&lt;p&gt;The pupil list by class in Czech alphabetical order. &lt;b&gt;Add pupil…&lt;/b&gt;, &lt;b&gt;Edit pupil…&lt;/b&gt; (or Enter on a row) and &lt;b&gt;Delete pupil&lt;/b&gt; (Delete, after a question). &lt;b&gt;Import class list…&lt;/b&gt; reads a class list from a file and shows a preview: whom it adds, which lines it leaves out and why; nothing is written to the database until you press “Import”. &lt;b&gt;Export to CSV…&lt;/b&gt; saves the list for a spreadsheet. A renamed pupil takes their runs and reports along.&lt;/p&gt;</translation>
     </message>
@@ -586,7 +582,11 @@ failed, 2 a file cannot be read or the options are wrong.
     </message>
     <message>
         <source>&lt;h2&gt;Karta „Chyby“&lt;/h2&gt;&lt;p&gt;Co se v odpovědích z běhů ve škole nedaří (zprávy z e-mailu jednotlivé odpovědi nemají): úspěšnost podle počítané veličiny (napětí, proud, odpor) a podle toho, o kolik kroků po tisíci se předpona výsledku liší od bližší z předpon zadání; kolik chybných odpovědí byla špatná předpona, násobení místo dělení, dělení místo násobení, dělení obráceně nebo jiná chyba; medián doby odpovědi, zvlášť správné a chybné (pro celou školu s více než 300 000 odpověďmi se medián nepočítá, protože by musel projít každou odpověď: karta to řekne a se zvolenou třídou nebo žákem ho ukáže). Tabulka po žácích ukazuje tučně žáky, u nichž převažuje jeden druh chyby (aspoň 5 chybných odpovědí a tento druh v nejméně polovině z nich a častější než jiné), a nad ní je jejich seznam. Graf ukazuje každý druh chyby po týdnech jako podíl odpovědí týdne, každý svou čárou a značkou; vedle něj jsou tatáž čísla v tabulce. Export uloží tabulku po žácích, tisk celou kartu. Se zvoleným žákem ukazuje karta totéž pro něj.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;The “Mistakes” tab&lt;/h2&gt;&lt;p&gt;What goes wrong in the answers from runs at school (reports from e-mail do not hold the single answers): the success rate by the quantity computed (voltage, current, resistance) and by how many steps of a thousand the prefix of the result is from the nearer of the prefixes in the problem; how many wrong answers were a wrong prefix, multiplying instead of dividing, dividing instead of multiplying, dividing the wrong way round or another mistake; the median answer time, for right and wrong answers separately (for the whole school with more than 300,000 answers the median is not computed, because it would have to go through every answer: the tab says so and shows it once a class or a pupil is chosen). The table by pupil shows in bold the pupils with one main kind of mistake (at least 5 wrong answers, with this kind in at least half of them and more frequent than any other), and a list of them is above it. The chart shows each kind of mistake by week as a share of the week’s answers, each with its own line and marker; the same figures are in the table next to it. Export saves the table by pupil, printing the whole tab. With a pupil chosen, the tab shows the same for that pupil.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h1&gt;Tesilka – učitel&lt;/h1&gt;&lt;p&gt;Program učitele k Tesilce na Ohmův zákon. Drží školní databázi s běhy žáků ve škole, seznam žáků a zprávy, které žáci posílají e-mailem z domova, a ukazuje z nich výsledky, souhrny, vývoj a chyby. Každý příkaz je v nabídce; karty se přepínají klávesami Alt+Z, Alt+C, Alt+K, Alt+H, Alt+J a Alt+Y, každé pole má svou podtrženou klávesu s Alt.&lt;/p&gt;&lt;h2&gt;Databáze&lt;/h2&gt;&lt;p&gt;Při spuštění se otevře databáze otevřená naposledy, jinak vestavěná školní databáze. &lt;b&gt;Soubor → Otevřít databázi…&lt;/b&gt; (Ctrl+O) otevře jiný soubor, &lt;b&gt;Soubor → Nová databáze…&lt;/b&gt; (Ctrl+N) vytvoří prázdný. &lt;b&gt;Soubor → Otevřít server…&lt;/b&gt; otevře školní databázi na serveru PostgreSQL, &lt;b&gt;Soubor → Kopírovat databázi na server…&lt;/b&gt; tam zkopíruje otevřený soubor. Soubor, který není školní databází, program odmítne a řekne proč; otevřená databáze zůstane.&lt;/p&gt;</source>
+        <translation>&lt;h1&gt;Tesilka for Teachers&lt;/h1&gt;&lt;p&gt;The teacher&apos;s program for Tesilka, the Ohm&apos;s law drill. It keeps the school database with the pupils&apos; runs at school, the pupil list and the reports that pupils send by e-mail from home, and shows results, summaries, progress and mistakes from them. Every command is in a menu; Alt+M, Alt+P, Alt+R, Alt+S, Alt+G and Alt+K switch between the tabs, and every field has its underlined key to press with Alt.&lt;/p&gt;&lt;h2&gt;Database&lt;/h2&gt;&lt;p&gt;At start the program opens the database opened last, otherwise the built-in school database. &lt;b&gt;File → Open database…&lt;/b&gt; (Ctrl+O) opens another file, &lt;b&gt;File → New database…&lt;/b&gt; (Ctrl+N) creates an empty one. &lt;b&gt;File → Open server…&lt;/b&gt; opens a school database on a PostgreSQL server, &lt;b&gt;File → Copy database to server…&lt;/b&gt; copies the open file there. A file that is not a school database is refused with the reason; the open database stays open.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1006,176 +1006,160 @@ failed, 2 a file cannot be read or the options are wrong.
     </message>
     <message>
         <source>Chyb&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Mista&amp;kes</translation>
     </message>
 </context>
 <context>
     <name>MistakeChart</name>
     <message>
         <source>týden od pondělí</source>
-        <translation type="unfinished"></translation>
+        <translation>week from Monday</translation>
     </message>
     <message>
         <source>% odpovědí</source>
-        <translation type="unfinished"></translation>
+        <translation>% of answers</translation>
     </message>
 </context>
 <context>
     <name>MistakeModels</name>
     <message>
         <source>napětí</source>
-        <translation type="unfinished"></translation>
+        <translation>voltage</translation>
     </message>
     <message>
         <source>odpor</source>
-        <translation type="unfinished"></translation>
+        <translation>resistance</translation>
     </message>
     <message>
         <source>proud</source>
-        <translation type="unfinished"></translation>
+        <translation>current</translation>
     </message>
     <message>
         <source>stejná jako v zadání</source>
-        <translation type="unfinished"></translation>
+        <translation>same as in the problem</translation>
     </message>
     <message>
         <source>o jeden krok (× 1000)</source>
-        <translation type="unfinished"></translation>
+        <translation>one step off (× 1000)</translation>
     </message>
     <message>
         <source>o dva a více kroků</source>
-        <translation type="unfinished"></translation>
+        <translation>two or more steps off</translation>
     </message>
     <message>
         <source>špatná předpona</source>
-        <translation type="unfinished"></translation>
+        <translation>wrong prefix</translation>
     </message>
     <message>
         <source>násobení místo dělení</source>
-        <translation type="unfinished"></translation>
+        <translation>multiplying instead of dividing</translation>
     </message>
     <message>
         <source>dělení místo násobení</source>
-        <translation type="unfinished"></translation>
+        <translation>dividing instead of multiplying</translation>
     </message>
     <message>
         <source>dělení obráceně</source>
-        <translation type="unfinished"></translation>
+        <translation>dividing the wrong way round</translation>
     </message>
     <message>
         <source>jiná chyba</source>
-        <translation type="unfinished"></translation>
+        <translation>other mistake</translation>
     </message>
     <message>
         <source>Převažující chyba: žák má aspoň %1 chybných odpovědí a jeden druh chyby je v nejméně polovině z nich a častější než každý jiný.</source>
-        <translation type="unfinished"></translation>
+        <translation>Main mistake: the pupil has at least %1 wrong answers, and one kind of mistake is in at least half of them and more frequent than any other.</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Počítaná veličina</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantity computed</translation>
     </message>
     <message>
         <source>Odpovědi</source>
-        <translation type="unfinished">Answers</translation>
+        <translation>Answers</translation>
     </message>
     <message>
         <source>Správně</source>
-        <translation type="unfinished">Right</translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>Úspěšnost</source>
-        <translation type="unfinished"></translation>
+        <translation>Success rate</translation>
     </message>
     <message>
         <source>Předpona výsledku</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefix of the result</translation>
     </message>
     <message>
         <source>Druh chyby</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind of mistake</translation>
     </message>
     <message>
         <source>Chybné odpovědi</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong answers</translation>
     </message>
     <message>
         <source>Podíl z chybných</source>
-        <translation type="unfinished"></translation>
+        <translation>Share of wrong</translation>
     </message>
     <message>
         <source>Příjmení</source>
-        <translation type="unfinished">Surname</translation>
+        <translation>Surname</translation>
     </message>
     <message>
         <source>Třída</source>
-        <translation type="unfinished">Class</translation>
+        <translation>Class</translation>
     </message>
     <message>
         <source>Převažující chyba</source>
-        <translation type="unfinished"></translation>
+        <translation>Main mistake</translation>
     </message>
     <message>
         <source>Medián doby odpovědi</source>
-        <translation type="unfinished"></translation>
+        <translation>Median answer time</translation>
     </message>
     <message>
         <source>Týden od</source>
-        <translation type="unfinished">Week from</translation>
+        <translation>Week from</translation>
     </message>
     <message>
         <source>%1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): %3</translation>
     </message>
 </context>
 <context>
     <name>MistakesCommand</name>
     <message>
         <source>Volbě %1 chybí hodnota. Nápovědu vypíše --help.</source>
-        <translation type="unfinished">The option %1 lacks a value. --help prints the help.</translation>
+        <translation>The option %1 lacks a value. --help prints the help.</translation>
     </message>
     <message>
         <source>Datum „%1“ u volby %2 není platné, čeká se RRRR-MM-DD.</source>
-        <translation type="unfinished">The date “%1” of the option %2 is not valid, YYYY-MM-DD is expected.</translation>
+        <translation>The date “%1” of the option %2 is not valid, YYYY-MM-DD is expected.</translation>
     </message>
     <message>
         <source>Volbu „%1“ nelze použít s --export-mistakes. Nápovědu vypíše --help.</source>
-        <translation type="unfinished"></translation>
+        <translation>The option “%1” cannot be used with --export-mistakes. --help prints the help.</translation>
     </message>
     <message>
         <source>Chybí soubor: --export-mistakes SOUBOR.csv (nebo SOUBOR.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>A file is missing: --export-mistakes FILE.csv (or FILE.xlsx)</translation>
     </message>
     <message>
         <source>Období je prázdné: --from je pozdější než --to.</source>
-        <translation type="unfinished">The period is empty: --from is later than --to.</translation>
-    </message>
-    <message>
-        <source>Třída „%1“ v databázi není.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Žák „%1“ v databázi není.</source>
-        <translation type="unfinished">The pupil “%1” is not in the database.</translation>
-    </message>
-    <message>
-        <source>Žák „%1“ ve třídě %2 v databázi není.</source>
-        <translation type="unfinished">The pupil “%1” in class %2 is not in the database.</translation>
-    </message>
-    <message>
-        <source>Příjmení „%1“ je ve více třídách: %2. Třídu zvolte volbou --class.</source>
-        <translation type="unfinished">The surname “%1” is in more than one class: %2. Choose the class with the option --class.</translation>
+        <translation>The period is empty: --from is later than --to.</translation>
     </message>
     <message>
         <source>Chyby</source>
-        <translation type="unfinished"></translation>
+        <translation>Mistakes</translation>
     </message>
     <message>
         <source>Do souboru %1 zapsány chyby po žácích, řádků: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mistakes by pupil written to the file %1, rows: %2.</translation>
     </message>
     <message>
         <source>
@@ -1188,114 +1172,124 @@ Použití: %1 [--database DATABÁZE] --export-mistakes VÝSTUP.csv [--class TŘ�
                       a medián doby odpovědi v sekundách (jako sešit, končí-li
                       jméno výstupu na .xlsx)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Usage: %1 [--database DATABASE] --export-mistakes OUTPUT.csv [--class CLASS]
+          [--pupil SURNAME] [--from YYYY-MM-DD] [--to YYYY-MM-DD]
+  --export-mistakes OUTPUT.csv
+                      writes the mistakes by pupil as the Mistakes tab shows
+                      them: a row for each pupil with answers from runs at
+                      school with the answers, the right ones, the count of
+                      each kind of mistake, the main mistake and the median
+                      answer time in seconds (as a workbook when the output&apos;s
+                      name ends in .xlsx)
+</translation>
     </message>
 </context>
 <context>
     <name>MistakesPage</name>
     <message>
         <source>–</source>
-        <translation type="unfinished"></translation>
+        <translation>–</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Chyby</source>
-        <translation type="unfinished"></translation>
+        <translation>Mistakes</translation>
     </message>
     <message>
         <source>Úspěšnost podle počítané veličiny</source>
-        <translation type="unfinished"></translation>
+        <translation>Success rate by quantity computed</translation>
     </message>
     <message>
         <source>Úspěšnost podle předpony výsledku</source>
-        <translation type="unfinished"></translation>
+        <translation>Success rate by prefix of the result</translation>
     </message>
     <message>
         <source>Chybné odpovědi podle druhu</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong answers by kind</translation>
     </message>
     <message>
         <source>Druhy chyb po týdnech</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinds of mistakes by week</translation>
     </message>
     <message>
         <source>Chyby po žácích</source>
-        <translation type="unfinished"></translation>
+        <translation>Mistakes by pupil</translation>
     </message>
     <message>
         <source>Graf druhů chyb po týdnech</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zprávy z e-mailu jednotlivé odpovědi nemají: chyby se počítají jen z běhů ve škole. Ve filtru zvolte zdroj Škola nebo Vše.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart of the kinds of mistakes by week</translation>
     </message>
     <message>
         <source>Ve zvoleném výběru nejsou žádné odpovědi z běhů ve škole.</source>
-        <translation type="unfinished"></translation>
+        <translation>The chosen selection has no answers from runs at school.</translation>
     </message>
     <message>
         <source>Odpovědi z běhů ve škole: %1, správně %2 (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Answers from runs at school: %1, right %2 (%3).</translation>
     </message>
     <message>
         <source>Medián doby odpovědi se pro celou školu s více než %L1 odpověďmi nepočítá (ani u žáků): zvolte třídu nebo žáka.</source>
-        <translation type="unfinished"></translation>
+        <translation>The median answer time is not computed for the whole school with more than %L1 answers (nor for its pupils): choose a class or a pupil.</translation>
     </message>
     <message>
         <source>Medián doby odpovědi: správné %1, chybné %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Median answer time: right %1, wrong %2.</translation>
     </message>
     <message>
         <source>Takový žák ve výběru není.</source>
-        <translation type="unfinished"></translation>
+        <translation>No such pupil in the selection.</translation>
     </message>
     <message>
         <source>Pomoc potřebují: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Need help: %1.</translation>
     </message>
     <message>
         <source>chyby.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>mistakes.csv</translation>
     </message>
     <message>
         <source>Do souboru %2 uložen %1 žák s chybami.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pupil with mistakes saved to the file %2.</translation>
     </message>
     <message>
         <source>Do souboru %2 uloženi %1 žáci s chybami.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pupils with mistakes saved to the file %2.</translation>
     </message>
     <message>
         <source>Do souboru %2 uloženo %1 žáků s chybami.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pupils with mistakes saved to the file %2.</translation>
     </message>
     <message>
         <source>Chyby v odpovědích</source>
-        <translation type="unfinished"></translation>
+        <translation>Mistakes in the answers</translation>
     </message>
     <message>
         <source>Podle počítané veličiny</source>
-        <translation type="unfinished"></translation>
+        <translation>By quantity computed</translation>
     </message>
     <message>
         <source>Podle předpony výsledku</source>
-        <translation type="unfinished"></translation>
+        <translation>By prefix of the result</translation>
     </message>
     <message>
         <source>Podle druhu chyby</source>
-        <translation type="unfinished"></translation>
+        <translation>By kind of mistake</translation>
     </message>
     <message>
         <source>Po žácích</source>
-        <translation type="unfinished">By pupil</translation>
+        <translation>By pupil</translation>
     </message>
     <message>
         <source>Po týdnech</source>
-        <translation type="unfinished"></translation>
+        <translation>By week</translation>
+    </message>
+    <message>
+        <source>Zprávy z e-mailu jednotlivé odpovědi nemají: chyby se počítají jen z běhů ve škole. Ve filtru zvolte zdroj „jen škola“ nebo „škola i e-mail“.</source>
+        <translation>Reports from e-mail do not hold the single answers: mistakes are counted from runs at school only. In the filter, choose the source “school only” or “school and e-mail”.</translation>
     </message>
 </context>
 <context>

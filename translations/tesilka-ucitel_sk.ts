@@ -547,10 +547,6 @@ databáza zlyhala, 2 súbor nemožno prečítať alebo chybné voľby.
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>&lt;h1&gt;Tesilka – učitel&lt;/h1&gt;&lt;p&gt;Program učitele k Tesilce na Ohmův zákon. Drží školní databázi s běhy žáků ve škole, seznam žáků a zprávy, které žáci posílají e-mailem z domova, a ukazuje z nich výsledky, souhrny a vývoj. Každý příkaz je v nabídce; karty se přepínají klávesami Alt+Z, Alt+C, Alt+K, Alt+H a Alt+J, každé pole má svou podtrženou klávesu s Alt.&lt;/p&gt;&lt;h2&gt;Databáze&lt;/h2&gt;&lt;p&gt;Při spuštění se otevře databáze otevřená naposledy, jinak vestavěná školní databáze. &lt;b&gt;Soubor → Otevřít databázi…&lt;/b&gt; (Ctrl+O) otevře jiný soubor, &lt;b&gt;Soubor → Nová databáze…&lt;/b&gt; (Ctrl+N) vytvoří prázdný. &lt;b&gt;Soubor → Otevřít server…&lt;/b&gt; otevře školní databázi na serveru PostgreSQL, &lt;b&gt;Soubor → Kopírovat databázi na server…&lt;/b&gt; tam zkopíruje otevřený soubor. Soubor, který není školní databází, program odmítne a řekne proč; otevřená databáze zůstane.&lt;/p&gt;</source>
-        <translation>&lt;h1&gt;Tesilka – učiteľ&lt;/h1&gt;&lt;p&gt;Program učiteľa k Tesilke na Ohmov zákon. Vedie školskú databázu s behmi žiakov v škole, zoznam žiakov a správy, ktoré žiaci posielajú e-mailom z domu, a ukazuje z nich výsledky, súhrny a vývoj. Každý príkaz je v ponuke; karty sa prepínajú klávesmi Alt+Z, Alt+C, Alt+K, Alt+H a Alt+J, každé pole má svoj podčiarknutý kláves s Alt.&lt;/p&gt;&lt;h2&gt;Databáza&lt;/h2&gt;&lt;p&gt;Pri spustení sa otvorí naposledy otvorená databáza, inak vstavaná školská databáza. &lt;b&gt;Súbor → Otvoriť databázu…&lt;/b&gt; (Ctrl+O) otvorí iný súbor, &lt;b&gt;Súbor → Nová databáza…&lt;/b&gt; (Ctrl+N) vytvorí prázdny. &lt;b&gt;Súbor → Otvoriť server…&lt;/b&gt; otvorí školskú databázu na serveri PostgreSQL, &lt;b&gt;Súbor → Kopírovať databázu na server…&lt;/b&gt; tam skopíruje otvorený súbor. Súbor, ktorý nie je školskou databázou, program odmietne a povie prečo; otvorená databáza zostane.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;h2&gt;Karta „Zprávy z e-mailu“&lt;/h2&gt;&lt;p&gt;Vložte celý e-mail se zprávou (Ctrl+V nebo „Vložit text“), otevřete soubory s poštou (Ctrl+Shift+O) nebo složku pošty („Otevřít složku s poštou…“), nebo soubory na kartu přetáhněte. Každý blok se zprávou dostane řádek se jménem, třídou, časem a počty odpovědí; blok, který není dobrou zprávou, má červený řádek s důvodem. &lt;b&gt;Uložit do databáze&lt;/b&gt; (Ctrl+S) uloží dobré zprávy; tentýž blok se uloží jen jednou a zpráva, kterou databáze už má, je šedá. Sloupec „Žák v seznamu“ říká, komu zpráva patří. &lt;b&gt;Přiřadit žákovi…&lt;/b&gt; ji přiřadí ručně, &lt;b&gt;Smazat z databáze…&lt;/b&gt; (Delete) smaže vybrané uložené zprávy a &lt;b&gt;Načíst nepřiřazené z databáze&lt;/b&gt; přinese uložené zprávy, které zatím nepatří nikomu. Než program zavřete nebo otevřete jinou databázi, zeptá se na zprávy, které nejsou uložené.&lt;/p&gt;&lt;h2&gt;Karta „Žáci“&lt;/h2&gt;&lt;p&gt;Seznam žáků po třídách v českém pořadí. &lt;b&gt;Přidat žáka…&lt;/b&gt;, &lt;b&gt;Upravit žáka…&lt;/b&gt; (nebo Enter na řádku) a &lt;b&gt;Smazat žáka&lt;/b&gt; (Delete, po otázce). &lt;b&gt;Importovat seznam třídy…&lt;/b&gt; přečte seznam třídy ze souboru a ukáže náhled: koho přidá a které řádky vynechá a proč; do databáze se nezapíše nic, dokud nestisknete „Importovat“. &lt;b&gt;Exportovat do CSV…&lt;/b&gt; uloží seznam pro tabulkový procesor. Přejmenovaný žák si své běhy a zprávy ponese s sebou.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Karta „Správy z e-mailu“&lt;/h2&gt;&lt;p&gt;Vložte celý e-mail so správou (Ctrl+V alebo „Vložiť text“), otvorte súbory s poštou (Ctrl+Shift+O) alebo priečinok pošty („Otvoriť priečinok s poštou…“), alebo súbory na kartu pretiahnite. Každý blok so správou dostane riadok s menom, triedou, časom a počtami odpovedí; blok, ktorý nie je dobrou správou, má červený riadok s dôvodom. &lt;b&gt;Uložiť do databázy&lt;/b&gt; (Ctrl+S) uloží dobré správy; ten istý blok sa uloží len raz a správa, ktorú databáza už má, je sivá. Stĺpec „Žiak v zozname“ hovorí, komu správa patrí. &lt;b&gt;Priradiť žiakovi…&lt;/b&gt; ju priradí ručne, &lt;b&gt;Vymazať z databázy…&lt;/b&gt; (Delete) vymaže vybrané uložené správy a &lt;b&gt;Načítať nepriradené z databázy&lt;/b&gt; prinesie uložené správy, ktoré zatiaľ nepatria nikomu. Skôr ako program zatvoríte alebo otvoríte inú databázu, opýta sa na správy, ktoré nie sú uložené.&lt;/p&gt;&lt;h2&gt;Karta „Žiaci“&lt;/h2&gt;&lt;p&gt;Zoznam žiakov po triedach v českom poradí. &lt;b&gt;Pridať žiaka…&lt;/b&gt;, &lt;b&gt;Upraviť žiaka…&lt;/b&gt; (alebo Enter na riadku) a &lt;b&gt;Vymazať žiaka&lt;/b&gt; (Delete, po otázke). &lt;b&gt;Importovať zoznam triedy…&lt;/b&gt; prečíta zoznam triedy zo súboru a ukáže náhľad: koho pridá a ktoré riadky vynechá a prečo; do databázy sa nezapíše nič, kým nestlačíte „Importovať“. &lt;b&gt;Exportovať do CSV…&lt;/b&gt; uloží zoznam pre tabuľkový procesor. Premenovaný žiak si svoje behy a správy ponesie so sebou.&lt;/p&gt;</translation>
     </message>
@@ -580,7 +576,11 @@ databáza zlyhala, 2 súbor nemožno prečítať alebo chybné voľby.
     </message>
     <message>
         <source>&lt;h2&gt;Karta „Chyby“&lt;/h2&gt;&lt;p&gt;Co se v odpovědích z běhů ve škole nedaří (zprávy z e-mailu jednotlivé odpovědi nemají): úspěšnost podle počítané veličiny (napětí, proud, odpor) a podle toho, o kolik kroků po tisíci se předpona výsledku liší od bližší z předpon zadání; kolik chybných odpovědí byla špatná předpona, násobení místo dělení, dělení místo násobení, dělení obráceně nebo jiná chyba; medián doby odpovědi, zvlášť správné a chybné (pro celou školu s více než 300 000 odpověďmi se medián nepočítá, protože by musel projít každou odpověď: karta to řekne a se zvolenou třídou nebo žákem ho ukáže). Tabulka po žácích ukazuje tučně žáky, u nichž převažuje jeden druh chyby (aspoň 5 chybných odpovědí a tento druh v nejméně polovině z nich a častější než jiné), a nad ní je jejich seznam. Graf ukazuje každý druh chyby po týdnech jako podíl odpovědí týdne, každý svou čárou a značkou; vedle něj jsou tatáž čísla v tabulce. Export uloží tabulku po žácích, tisk celou kartu. Se zvoleným žákem ukazuje karta totéž pro něj.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Karta „Chyby“&lt;/h2&gt;&lt;p&gt;Čo sa v odpovediach z behov v škole nedarí (správy z e-mailu jednotlivé odpovede nemajú): úspešnosť podľa počítanej veličiny (napätie, prúd, odpor) a podľa toho, o koľko krokov po tisíc sa predpona výsledku líši od bližšej z predpôn zadania; koľko chybných odpovedí bola zlá predpona, násobenie namiesto delenia, delenie namiesto násobenia, delenie obrátene alebo iná chyba; medián času odpovede, zvlášť pre správne a chybné (pre celú školu s viac ako 300 000 odpoveďami sa medián nepočíta, pretože by musel prejsť každú odpoveď: karta to povie a so zvolenou triedou alebo žiakom ho ukáže). Tabuľka po žiakoch ukazuje tučne žiakov, u ktorých prevláda jeden druh chyby (aspoň 5 chybných odpovedí a tento druh v najmenej polovici z nich a častejší ako iné), a nad ňou je ich zoznam. Graf ukazuje každý druh chyby po týždňoch ako podiel odpovedí týždňa, každý vlastnou čiarou a značkou; vedľa neho sú tie isté čísla v tabuľke. Export uloží tabuľku po žiakoch, tlač celú kartu. So zvoleným žiakom ukazuje karta to isté preňho.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h1&gt;Tesilka – učitel&lt;/h1&gt;&lt;p&gt;Program učitele k Tesilce na Ohmův zákon. Drží školní databázi s běhy žáků ve škole, seznam žáků a zprávy, které žáci posílají e-mailem z domova, a ukazuje z nich výsledky, souhrny, vývoj a chyby. Každý příkaz je v nabídce; karty se přepínají klávesami Alt+Z, Alt+C, Alt+K, Alt+H, Alt+J a Alt+Y, každé pole má svou podtrženou klávesu s Alt.&lt;/p&gt;&lt;h2&gt;Databáze&lt;/h2&gt;&lt;p&gt;Při spuštění se otevře databáze otevřená naposledy, jinak vestavěná školní databáze. &lt;b&gt;Soubor → Otevřít databázi…&lt;/b&gt; (Ctrl+O) otevře jiný soubor, &lt;b&gt;Soubor → Nová databáze…&lt;/b&gt; (Ctrl+N) vytvoří prázdný. &lt;b&gt;Soubor → Otevřít server…&lt;/b&gt; otevře školní databázi na serveru PostgreSQL, &lt;b&gt;Soubor → Kopírovat databázi na server…&lt;/b&gt; tam zkopíruje otevřený soubor. Soubor, který není školní databází, program odmítne a řekne proč; otevřená databáze zůstane.&lt;/p&gt;</source>
+        <translation>&lt;h1&gt;Tesilka – učiteľ&lt;/h1&gt;&lt;p&gt;Program učiteľa k Tesilke na Ohmov zákon. Vedie školskú databázu s behmi žiakov v škole, zoznam žiakov a správy, ktoré žiaci posielajú e-mailom z domu, a ukazuje z nich výsledky, súhrny, vývoj a chyby. Každý príkaz je v ponuke; karty sa prepínajú klávesmi Alt+Z, Alt+C, Alt+K, Alt+H, Alt+J a Alt+Y, každé pole má svoj podčiarknutý kláves s Alt.&lt;/p&gt;&lt;h2&gt;Databáza&lt;/h2&gt;&lt;p&gt;Pri spustení sa otvorí naposledy otvorená databáza, inak vstavaná školská databáza. &lt;b&gt;Súbor → Otvoriť databázu…&lt;/b&gt; (Ctrl+O) otvorí iný súbor, &lt;b&gt;Súbor → Nová databáza…&lt;/b&gt; (Ctrl+N) vytvorí prázdny. &lt;b&gt;Súbor → Otvoriť server…&lt;/b&gt; otvorí školskú databázu na serveri PostgreSQL, &lt;b&gt;Súbor → Kopírovať databázu na server…&lt;/b&gt; tam skopíruje otvorený súbor. Súbor, ktorý nie je školskou databázou, program odmietne a povie prečo; otvorená databáza zostane.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1000,176 +1000,160 @@ databáza zlyhala, 2 súbor nemožno prečítať alebo chybné voľby.
     </message>
     <message>
         <source>Chyb&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyb&amp;y</translation>
     </message>
 </context>
 <context>
     <name>MistakeChart</name>
     <message>
         <source>týden od pondělí</source>
-        <translation type="unfinished"></translation>
+        <translation>týždeň od pondelka</translation>
     </message>
     <message>
         <source>% odpovědí</source>
-        <translation type="unfinished"></translation>
+        <translation>% odpovedí</translation>
     </message>
 </context>
 <context>
     <name>MistakeModels</name>
     <message>
         <source>napětí</source>
-        <translation type="unfinished"></translation>
+        <translation>napätie</translation>
     </message>
     <message>
         <source>odpor</source>
-        <translation type="unfinished"></translation>
+        <translation>odpor</translation>
     </message>
     <message>
         <source>proud</source>
-        <translation type="unfinished"></translation>
+        <translation>prúd</translation>
     </message>
     <message>
         <source>stejná jako v zadání</source>
-        <translation type="unfinished"></translation>
+        <translation>rovnaká ako v zadaní</translation>
     </message>
     <message>
         <source>o jeden krok (× 1000)</source>
-        <translation type="unfinished"></translation>
+        <translation>o jeden krok (× 1000)</translation>
     </message>
     <message>
         <source>o dva a více kroků</source>
-        <translation type="unfinished"></translation>
+        <translation>o dva a viac krokov</translation>
     </message>
     <message>
         <source>špatná předpona</source>
-        <translation type="unfinished"></translation>
+        <translation>zlá predpona</translation>
     </message>
     <message>
         <source>násobení místo dělení</source>
-        <translation type="unfinished"></translation>
+        <translation>násobenie namiesto delenia</translation>
     </message>
     <message>
         <source>dělení místo násobení</source>
-        <translation type="unfinished"></translation>
+        <translation>delenie namiesto násobenia</translation>
     </message>
     <message>
         <source>dělení obráceně</source>
-        <translation type="unfinished"></translation>
+        <translation>delenie obrátene</translation>
     </message>
     <message>
         <source>jiná chyba</source>
-        <translation type="unfinished"></translation>
+        <translation>iná chyba</translation>
     </message>
     <message>
         <source>Převažující chyba: žák má aspoň %1 chybných odpovědí a jeden druh chyby je v nejméně polovině z nich a častější než každý jiný.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prevládajúca chyba: žiak má aspoň %1 chybných odpovedí a jeden druh chyby je v najmenej polovici z nich a je častejší ako každý iný.</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Počítaná veličina</source>
-        <translation type="unfinished"></translation>
+        <translation>Počítaná veličina</translation>
     </message>
     <message>
         <source>Odpovědi</source>
-        <translation type="unfinished">Odpovede</translation>
+        <translation>Odpovede</translation>
     </message>
     <message>
         <source>Správně</source>
-        <translation type="unfinished">Správne</translation>
+        <translation>Správne</translation>
     </message>
     <message>
         <source>Úspěšnost</source>
-        <translation type="unfinished"></translation>
+        <translation>Úspešnosť</translation>
     </message>
     <message>
         <source>Předpona výsledku</source>
-        <translation type="unfinished"></translation>
+        <translation>Predpona výsledku</translation>
     </message>
     <message>
         <source>Druh chyby</source>
-        <translation type="unfinished"></translation>
+        <translation>Druh chyby</translation>
     </message>
     <message>
         <source>Chybné odpovědi</source>
-        <translation type="unfinished"></translation>
+        <translation>Chybné odpovede</translation>
     </message>
     <message>
         <source>Podíl z chybných</source>
-        <translation type="unfinished"></translation>
+        <translation>Podiel z chybných</translation>
     </message>
     <message>
         <source>Příjmení</source>
-        <translation type="unfinished">Priezvisko</translation>
+        <translation>Priezvisko</translation>
     </message>
     <message>
         <source>Třída</source>
-        <translation type="unfinished">Trieda</translation>
+        <translation>Trieda</translation>
     </message>
     <message>
         <source>Převažující chyba</source>
-        <translation type="unfinished"></translation>
+        <translation>Prevládajúca chyba</translation>
     </message>
     <message>
         <source>Medián doby odpovědi</source>
-        <translation type="unfinished"></translation>
+        <translation>Medián času odpovede</translation>
     </message>
     <message>
         <source>Týden od</source>
-        <translation type="unfinished">Týždeň od</translation>
+        <translation>Týždeň od</translation>
     </message>
     <message>
         <source>%1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): %3</translation>
     </message>
 </context>
 <context>
     <name>MistakesCommand</name>
     <message>
         <source>Volbě %1 chybí hodnota. Nápovědu vypíše --help.</source>
-        <translation type="unfinished">Voľbe %1 chýba hodnota. Pomocníka vypíše --help.</translation>
+        <translation>Voľbe %1 chýba hodnota. Pomocníka vypíše --help.</translation>
     </message>
     <message>
         <source>Datum „%1“ u volby %2 není platné, čeká se RRRR-MM-DD.</source>
-        <translation type="unfinished">Dátum „%1“ pri voľbe %2 nie je platný, očakáva sa RRRR-MM-DD.</translation>
+        <translation>Dátum „%1“ pri voľbe %2 nie je platný, očakáva sa RRRR-MM-DD.</translation>
     </message>
     <message>
         <source>Volbu „%1“ nelze použít s --export-mistakes. Nápovědu vypíše --help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voľbu „%1“ nemožno použiť s --export-mistakes. Pomocníka vypíše --help.</translation>
     </message>
     <message>
         <source>Chybí soubor: --export-mistakes SOUBOR.csv (nebo SOUBOR.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chýba súbor: --export-mistakes SÚBOR.csv (alebo SÚBOR.xlsx)</translation>
     </message>
     <message>
         <source>Období je prázdné: --from je pozdější než --to.</source>
-        <translation type="unfinished">Obdobie je prázdne: --from je neskôr ako --to.</translation>
-    </message>
-    <message>
-        <source>Třída „%1“ v databázi není.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Žák „%1“ v databázi není.</source>
-        <translation type="unfinished">Žiak „%1“ v databáze nie je.</translation>
-    </message>
-    <message>
-        <source>Žák „%1“ ve třídě %2 v databázi není.</source>
-        <translation type="unfinished">Žiak „%1“ v triede %2 v databáze nie je.</translation>
-    </message>
-    <message>
-        <source>Příjmení „%1“ je ve více třídách: %2. Třídu zvolte volbou --class.</source>
-        <translation type="unfinished">Priezvisko „%1“ je vo viacerých triedach: %2. Triedu zvoľte voľbou --class.</translation>
+        <translation>Obdobie je prázdne: --from je neskôr ako --to.</translation>
     </message>
     <message>
         <source>Chyby</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyby</translation>
     </message>
     <message>
         <source>Do souboru %1 zapsány chyby po žácích, řádků: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do súboru %1 zapísané chyby po žiakoch, riadkov: %2.</translation>
     </message>
     <message>
         <source>
@@ -1182,114 +1166,123 @@ Použití: %1 [--database DATABÁZE] --export-mistakes VÝSTUP.csv [--class TŘ�
                       a medián doby odpovědi v sekundách (jako sešit, končí-li
                       jméno výstupu na .xlsx)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Použitie: %1 [--database DATABÁZA] --export-mistakes VÝSTUP.csv [--class TRIEDA]
+          [--pupil PRIEZVISKO] [--from RRRR-MM-DD] [--to RRRR-MM-DD]
+  --export-mistakes VÝSTUP.csv
+                      zapíše chyby po žiakoch, ako ich ukazuje karta Chyby: na
+                      riadok žiaka s odpoveďami z behov v škole jeho odpovede,
+                      správne, počet každého druhu chyby, prevládajúcu chybu
+                      a medián času odpovede v sekundách (ako zošit, ak sa meno
+                      výstupu končí na .xlsx)
+</translation>
     </message>
 </context>
 <context>
     <name>MistakesPage</name>
     <message>
         <source>–</source>
-        <translation type="unfinished"></translation>
+        <translation>–</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Chyby</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyby</translation>
     </message>
     <message>
         <source>Úspěšnost podle počítané veličiny</source>
-        <translation type="unfinished"></translation>
+        <translation>Úspešnosť podľa počítanej veličiny</translation>
     </message>
     <message>
         <source>Úspěšnost podle předpony výsledku</source>
-        <translation type="unfinished"></translation>
+        <translation>Úspešnosť podľa predpony výsledku</translation>
     </message>
     <message>
         <source>Chybné odpovědi podle druhu</source>
-        <translation type="unfinished"></translation>
+        <translation>Chybné odpovede podľa druhu</translation>
     </message>
     <message>
         <source>Druhy chyb po týdnech</source>
-        <translation type="unfinished"></translation>
+        <translation>Druhy chýb po týždňoch</translation>
     </message>
     <message>
         <source>Chyby po žácích</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyby po žiakoch</translation>
     </message>
     <message>
         <source>Graf druhů chyb po týdnech</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zprávy z e-mailu jednotlivé odpovědi nemají: chyby se počítají jen z běhů ve škole. Ve filtru zvolte zdroj Škola nebo Vše.</source>
-        <translation type="unfinished"></translation>
+        <translation>Graf druhov chýb po týždňoch</translation>
     </message>
     <message>
         <source>Ve zvoleném výběru nejsou žádné odpovědi z běhů ve škole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vo zvolenom výbere nie sú žiadne odpovede z behov v škole.</translation>
     </message>
     <message>
         <source>Odpovědi z běhů ve škole: %1, správně %2 (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpovede z behov v škole: %1, správne %2 (%3).</translation>
     </message>
     <message>
         <source>Medián doby odpovědi se pro celou školu s více než %L1 odpověďmi nepočítá (ani u žáků): zvolte třídu nebo žáka.</source>
-        <translation type="unfinished"></translation>
+        <translation>Medián času odpovede sa pre celú školu s viac ako %L1 odpoveďami nepočíta (ani pri žiakoch): zvoľte triedu alebo žiaka.</translation>
     </message>
     <message>
         <source>Medián doby odpovědi: správné %1, chybné %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Medián času odpovede: správne %1, chybné %2.</translation>
     </message>
     <message>
         <source>Takový žák ve výběru není.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taký žiak vo výbere nie je.</translation>
     </message>
     <message>
         <source>Pomoc potřebují: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc potrebujú: %1.</translation>
     </message>
     <message>
         <source>chyby.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>chyby.csv</translation>
     </message>
     <message>
         <source>Do souboru %2 uložen %1 žák s chybami.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do súboru %2 uložený %1 žiak s chybami.</translation>
     </message>
     <message>
         <source>Do souboru %2 uloženi %1 žáci s chybami.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do súboru %2 uložení %1 žiaci s chybami.</translation>
     </message>
     <message>
         <source>Do souboru %2 uloženo %1 žáků s chybami.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do súboru %2 uložených %1 žiakov s chybami.</translation>
     </message>
     <message>
         <source>Chyby v odpovědích</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyby v odpovediach</translation>
     </message>
     <message>
         <source>Podle počítané veličiny</source>
-        <translation type="unfinished"></translation>
+        <translation>Podľa počítanej veličiny</translation>
     </message>
     <message>
         <source>Podle předpony výsledku</source>
-        <translation type="unfinished"></translation>
+        <translation>Podľa predpony výsledku</translation>
     </message>
     <message>
         <source>Podle druhu chyby</source>
-        <translation type="unfinished"></translation>
+        <translation>Podľa druhu chyby</translation>
     </message>
     <message>
         <source>Po žácích</source>
-        <translation type="unfinished">Po žiakoch</translation>
+        <translation>Po žiakoch</translation>
     </message>
     <message>
         <source>Po týdnech</source>
-        <translation type="unfinished"></translation>
+        <translation>Po týždňoch</translation>
+    </message>
+    <message>
+        <source>Zprávy z e-mailu jednotlivé odpovědi nemají: chyby se počítají jen z běhů ve škole. Ve filtru zvolte zdroj „jen škola“ nebo „škola i e-mail“.</source>
+        <translation>Správy z e-mailu jednotlivé odpovede nemajú: chyby sa počítajú len z behov v škole. Vo filtri zvoľte zdroj „len škola“ alebo „škola aj e-mail“.</translation>
     </message>
 </context>
 <context>
@@ -1743,7 +1736,7 @@ Použití: %1 [--database DATABÁZE] --export-mistakes VÝSTUP.csv [--class TŘ�
     </message>
     <message>
         <source>V&amp;yprázdnit seznam</source>
-        <translation>V&amp;yprázdniť zoznam</translation>
+        <translation>Vyprázd&amp;niť zoznam</translation>
     </message>
     <message>
         <source>Přiř&amp;adit žákovi…</source>

@@ -235,11 +235,11 @@ Cause: %1</translation>
     <name>MistakesDatabase</name>
     <message>
         <source>Chyby žáků nelze načíst z databáze %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The pupils&apos; mistakes cannot be loaded from the database %1: %2.</translation>
     </message>
     <message>
         <source>Chyby žáků nelze spočítat: SQLite odmítlo funkci mediánu.</source>
-        <translation type="unfinished"></translation>
+        <translation>The pupils&apos; mistakes cannot be computed: SQLite refused the median function.</translation>
     </message>
 </context>
 <context>

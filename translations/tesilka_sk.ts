@@ -235,11 +235,11 @@ Príčina: %1</translation>
     <name>MistakesDatabase</name>
     <message>
         <source>Chyby žáků nelze načíst z databáze %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyby žiakov nemožno načítať z databázy %1: %2.</translation>
     </message>
     <message>
         <source>Chyby žáků nelze spočítat: SQLite odmítlo funkci mediánu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyby žiakov nemožno spočítať: SQLite odmietlo funkciu mediánu.</translation>
     </message>
 </context>
 <context>
