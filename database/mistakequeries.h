@@ -19,6 +19,10 @@ struct Statements
     // long expression into every sum that reads it and work it out once per sum; with a
     // limit it hands each row on once computed.
     const char *computeOnce;
+    // The answers counted per class and day, and per pupil and day. The server's triggers
+    // append to tables of their own, read together with the summaries through these views.
+    const char *classDays;
+    const char *pupilDays;
 };
 
 // SQLite has no median: "tesilka_median" is registered on the teacher's connection
@@ -29,6 +33,8 @@ inline constexpr Statements sqlite{
     .medianWrong = R"(tesilka_median(CASE WHEN "O"."Spravne" = 0 THEN "O"."Sekundy" END))",
     .medianAll = R"(tesilka_median("O"."Sekundy"))",
     .computeOnce = " LIMIT -1",
+    .classDays = R"("SouhrnOdpovediTrid")",
+    .pupilDays = R"("SouhrnOdpovediZaku")",
 };
 
 // The server's own median of the same tenths: the middle value, or the mean of the two.
@@ -39,6 +45,8 @@ inline constexpr Statements postgresql{
                    R"(FILTER (WHERE "O"."Spravne" = 0) / 10)",
     .medianAll = R"(percentile_cont(0.5) WITHIN GROUP (ORDER BY round("O"."Sekundy" * 10)) / 10)",
     .computeOnce = "",
+    .classDays = R"("SouhrnOdpovediTridVse")",
+    .pupilDays = R"("SouhrnOdpovediZakuVse")",
 };
 
 inline const Statements &statementsFor(DatabaseLocation::Engine engine)

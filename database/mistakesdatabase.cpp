@@ -66,10 +66,14 @@ struct Source
     bool summary;
 };
 constexpr Source answers{R"("Odpovedi")", "COUNT(*)", "1", false};
-constexpr Source classDays{R"("SouhrnOdpovediTrid")", R"(SUM("O"."Pocet"))", R"("O"."Pocet")",
-                           true};
-constexpr Source pupilDays{R"("SouhrnOdpovediZaku")", R"(SUM("O"."Pocet"))", R"("O"."Pocet")",
-                           true};
+constexpr Source classDays(const mistakesql::Statements &s)
+{
+    return {s.classDays, R"(SUM("O"."Pocet"))", R"("O"."Pocet")", true};
+}
+constexpr Source pupilDays(const mistakesql::Statements &s)
+{
+    return {s.pupilDays, R"(SUM("O"."Pocet"))", R"("O"."Pocet")", true};
+}
 
 // The filter as the WHERE clause over the rows named `table`. The answers carry their run's
 // surname, class and day, so the index "OdpovediTridaZak" serves a class and a pupil; the
@@ -268,7 +272,7 @@ Sql figuresSql(const mistakesql::Statements &s, const ResultFilter &filter)
     // One pass, without a GROUP BY that would sort: each figure a conditional sum. The last
     // step is what the others leave. A pupil's answers are few and found by the index, and the
     // counts per class keep no pupil: a pupil's figures come from the answers themselves.
-    const Source &source = filter.surname.isEmpty() ? classDays : answers;
+    const Source source = filter.surname.isEmpty() ? classDays(s) : answers;
     const QString weight = QString::fromUtf8(source.weight);
     Sql sql;
     sql << "SELECT " << source.count << R"(, SUM("O"."Spravne" * )" << weight << ")";
@@ -313,28 +317,29 @@ Sql mediansSql(const mistakesql::Statements &s, const ResultFilter &filter)
     return sql;
 }
 
-Sql weeksSql(const ResultFilter &filter)
+Sql weeksSql(const mistakesql::Statements &s, const ResultFilter &filter)
 {
     // Per day in SQL, a few hundred rows for a school year; the days are put into their weeks
     // here rather than a date function run for every row.
-    const Source &source = filter.surname.isEmpty() ? classDays : pupilDays;
+    const Source source = filter.surname.isEmpty() ? classDays(s) : pupilDays(s);
     Sql sql;
     sql << R"(SELECT "O"."Datum", SUM("O"."Pocet"), SUM((1 - "O"."Spravne") * "O"."Pocet"))"
         << namedKindColumns(source) << " FROM " << source.table << R"( AS "O")";
     sql.append(whereClause(filter, QStringLiteral("\"O\""), true));
-    sql << R"( GROUP BY "O"."Datum" ORDER BY "O"."Datum")";
+    // A server's day whose answers were all deleted since the folding sums to 0.
+    sql << R"( GROUP BY "O"."Datum" HAVING SUM("O"."Pocet") <> 0 ORDER BY "O"."Datum")";
     return sql;
 }
 
-Sql pupilsSql(const ResultFilter &filter)
+Sql pupilsSql(const mistakesql::Statements &s, const ResultFilter &filter)
 {
     // In the order of the key, so that the groups need no sort.
     Sql sql;
     sql << R"(SELECT "O"."Trida", "O"."Prijmeni", SUM("O"."Pocet"), )"
-        << R"(SUM("O"."Spravne" * "O"."Pocet"))" << namedKindColumns(pupilDays)
-        << R"( FROM "SouhrnOdpovediZaku" AS "O")";
+        << R"(SUM("O"."Spravne" * "O"."Pocet"))" << namedKindColumns(pupilDays(s)) << " FROM "
+        << s.pupilDays << R"( AS "O")";
     sql.append(whereClause(filter, QStringLiteral("\"O\""), true));
-    sql << R"( GROUP BY "O"."Trida", "O"."Prijmeni")";
+    sql << R"( GROUP BY "O"."Trida", "O"."Prijmeni" HAVING SUM("O"."Pocet") <> 0)";
     return sql;
 }
 
@@ -388,6 +393,17 @@ MistakesDatabase::MistakesDatabase(const TeacherDatabase &database) : database_(
                     .toStdString());
         }
     }
+}
+
+void MistakesDatabase::foldCounts() const
+{
+    if (database_.location().engine != DatabaseLocation::Engine::Postgresql) {
+        return;
+    }
+    Sql sql;
+    sql << R"(SELECT "tesilka_slouceni_odpovedi"())";
+    QSqlQuery query = run(database_, sql);
+    checkEnd(database_, query);
 }
 
 MistakeFigures MistakesDatabase::figures(const ResultFilter &filter, Medians medians) const
@@ -459,7 +475,8 @@ bool MistakesDatabase::mediansAffordable(const ResultFilter &filter) const
     }
     Sql sql;
     sql << R"(SELECT COALESCE(SUM("C"."Pocet"), 0) FROM (SELECT "Pocet" FROM )"
-        << R"("SouhrnOdpovediTrid" LIMIT ?) AS "C")";
+        << mistakesql::statementsFor(database_.location().engine).classDays
+        << R"( LIMIT ?) AS "C")";
     sql.values << medianAnswersLimit + 1;
     QSqlQuery query = run(database_, sql);
     const qint64 count = query.next() ? query.value(0).toLongLong() : 0;
@@ -473,7 +490,7 @@ QList<MistakeWeek> MistakesDatabase::weeks(const ResultFilter &filter) const
     if (!findsAnswers(filter)) {
         return weeks;
     }
-    const Sql sql = weeksSql(filter);
+    const Sql sql = weeksSql(mistakesql::statementsFor(database_.location().engine), filter);
     QSqlQuery query = run(database_, sql);
     while (query.next()) {
         const QDate day = QDate::fromString(query.value(0).toString().left(10), Qt::ISODate);
@@ -502,7 +519,8 @@ QList<PupilMistakes> MistakesDatabase::pupils(const ResultFilter &filter, Median
         return pupils;
     }
     {
-        QSqlQuery query = run(database_, pupilsSql(filter));
+        QSqlQuery query = run(
+            database_, pupilsSql(mistakesql::statementsFor(database_.location().engine), filter));
         while (query.next()) {
             PupilMistakes pupil;
             pupil.className = query.value(0).toString();
@@ -548,10 +566,10 @@ QString MistakesDatabase::statementText(MistakeView view, const ResultFilter &fi
         sql = mediansSql(s, filter);
         break;
     case MistakeView::Weeks:
-        sql = weeksSql(filter);
+        sql = weeksSql(s, filter);
         break;
     case MistakeView::Pupils:
-        sql = pupilsSql(filter);
+        sql = pupilsSql(s, filter);
         break;
     case MistakeView::PupilsWithMedian:
         sql = pupilMediansSql(s, filter);

@@ -459,8 +459,13 @@ GRANT SELECT ON "Souhrn" TO tesilka_ucitel;
 -- school's year read these instead of every answer. Per class and day by the quantity asked,
 -- the prefix step of the right answer (0 one of the givens' prefixes, 1 one step of 1000 from
 -- one of them, 2 more), right and the kind of mistake; and per pupil and day by right and kind.
--- A missing class or date is kept as ''. Made on an older server, the tables count the answers
--- it already holds once, locked against writers until the trigger is there.
+-- A missing class or date is kept as ''. The triggers only append the counts of a statement
+-- to the "…Nove" tables, never update a row: pupils of a class finishing at once would
+-- otherwise wait on each other's locks of their class's day until each commits. The teacher's
+-- program folds them into the summaries ("tesilka_slouceni_odpovedi"), and reads both through
+-- the views "SouhrnOdpovediTridVse" and "SouhrnOdpovediZakuVse". Made on an older server, the
+-- summaries count the answers it already holds once, locked against writers until the trigger
+-- is there.
 DO $$
 DECLARE
     nova boolean := to_regclass('public."SouhrnOdpovediTrid"') IS NULL;
@@ -484,9 +489,30 @@ BEGIN
         "Pocet"    bigint NOT NULL,
         PRIMARY KEY ("Trida", "Prijmeni", "Datum", "Spravne", "Chyba")
     );
+    -- Counts yet to be folded, negative for answers deleted or changed; no key, so that no
+    -- two writers ever meet on a row.
+    CREATE TABLE IF NOT EXISTS "SouhrnOdpovediTridNove" (
+        "Trida"    text NOT NULL,
+        "Datum"    text NOT NULL,
+        "Velicina" integer NOT NULL,
+        "Krok"     integer NOT NULL,
+        "Spravne"  integer NOT NULL,
+        "Chyba"    integer NOT NULL,
+        "Pocet"    bigint NOT NULL
+    );
+    CREATE TABLE IF NOT EXISTS "SouhrnOdpovediZakuNove" (
+        "Trida"    text NOT NULL,
+        "Prijmeni" text NOT NULL,
+        "Datum"    text NOT NULL,
+        "Spravne"  integer NOT NULL,
+        "Chyba"    integer NOT NULL,
+        "Pocet"    bigint NOT NULL
+    );
     IF nova THEN
         -- Before the counting: no writer appends between the two.
         LOCK TABLE "Odpovedi" IN SHARE ROW EXCLUSIVE MODE;
+        -- Counted afresh: what was appended before belongs to no summary.
+        TRUNCATE "SouhrnOdpovediTridNove", "SouhrnOdpovediZakuNove";
         INSERT INTO "SouhrnOdpovediTrid"
         SELECT COALESCE(o."Trida", '') AS "Trida", COALESCE(o."Datum", '') AS "Datum",
                o."Velicina",
@@ -518,8 +544,8 @@ CREATE OR REPLACE FUNCTION "tesilka_souhrn_odpovedi"() RETURNS trigger
 AS $f$
 BEGIN
     IF TG_OP IN ('UPDATE', 'DELETE') THEN
-        UPDATE public."SouhrnOdpovediTrid" AS s SET "Pocet" = s."Pocet" - d."Pocet"
-          FROM (SELECT COALESCE(o."Trida", '') AS "Trida", COALESCE(o."Datum", '') AS "Datum",
+        INSERT INTO public."SouhrnOdpovediTridNove"
+        SELECT COALESCE(o."Trida", '') AS "Trida", COALESCE(o."Datum", '') AS "Datum",
                o."Velicina",
                CASE CASE WHEN o."Velicina" = 0 THEN o."PredponaA" + o."PredponaB" + CASE WHEN
                o."HodnotaA" * o."HodnotaB" >= 999999.0 THEN 2 WHEN o."HodnotaA" * o."HodnotaB"
@@ -529,22 +555,16 @@ BEGIN
                * o."HodnotaA" THEN -1 ELSE -2 END END WHEN o."PredponaA" THEN 0 WHEN
                o."PredponaB" THEN 0 WHEN o."PredponaA" + 1 THEN 1 WHEN o."PredponaA" - 1 THEN 1
                WHEN o."PredponaB" + 1 THEN 1 WHEN o."PredponaB" - 1 THEN 1 ELSE 2 END AS "Krok",
-               o."Spravne", o."Chyba", count(*) AS "Pocet"
-          FROM stare AS o GROUP BY 1, 2, 3, 4, 5, 6) AS d
-         WHERE s."Trida" = d."Trida" AND s."Datum" = d."Datum" AND s."Velicina" = d."Velicina" AND s."Krok" = d."Krok" AND s."Spravne" = d."Spravne" AND s."Chyba" = d."Chyba";
-        UPDATE public."SouhrnOdpovediZaku" AS s SET "Pocet" = s."Pocet" - d."Pocet"
-          FROM (SELECT COALESCE(o."Trida", '') AS "Trida", o."Prijmeni",
+               o."Spravne", o."Chyba", -count(*) AS "Pocet"
+          FROM stare AS o GROUP BY 1, 2, 3, 4, 5, 6;
+        INSERT INTO public."SouhrnOdpovediZakuNove"
+        SELECT COALESCE(o."Trida", '') AS "Trida", o."Prijmeni",
                COALESCE(o."Datum", '') AS "Datum", o."Spravne", o."Chyba",
-               count(*) AS "Pocet"
-          FROM stare AS o GROUP BY 1, 2, 3, 4, 5) AS d
-         WHERE s."Trida" = d."Trida" AND s."Prijmeni" = d."Prijmeni" AND s."Datum" = d."Datum" AND s."Spravne" = d."Spravne" AND s."Chyba" = d."Chyba";
-        DELETE FROM public."SouhrnOdpovediTrid" WHERE "Pocet" <= 0;
-        DELETE FROM public."SouhrnOdpovediZaku" WHERE "Pocet" <= 0;
+               -count(*) AS "Pocet"
+          FROM stare AS o GROUP BY 1, 2, 3, 4, 5;
     END IF;
     IF TG_OP IN ('INSERT', 'UPDATE') THEN
-        -- In the order of the key, so that pupils finishing at once lock the rows they
-        -- share in the same order and never wait on each other in a circle.
-        INSERT INTO public."SouhrnOdpovediTrid" AS s
+        INSERT INTO public."SouhrnOdpovediTridNove"
         SELECT COALESCE(o."Trida", '') AS "Trida", COALESCE(o."Datum", '') AS "Datum",
                o."Velicina",
                CASE CASE WHEN o."Velicina" = 0 THEN o."PredponaA" + o."PredponaB" + CASE WHEN
@@ -556,18 +576,12 @@ BEGIN
                o."PredponaB" THEN 0 WHEN o."PredponaA" + 1 THEN 1 WHEN o."PredponaA" - 1 THEN 1
                WHEN o."PredponaB" + 1 THEN 1 WHEN o."PredponaB" - 1 THEN 1 ELSE 2 END AS "Krok",
                o."Spravne", o."Chyba", count(*) AS "Pocet"
-          FROM nove AS o GROUP BY 1, 2, 3, 4, 5, 6
-         ORDER BY 1, 2, 3, 4, 5, 6
-        ON CONFLICT ("Trida", "Datum", "Velicina", "Krok", "Spravne", "Chyba")
-        DO UPDATE SET "Pocet" = s."Pocet" + EXCLUDED."Pocet";
-        INSERT INTO public."SouhrnOdpovediZaku" AS s
+          FROM nove AS o GROUP BY 1, 2, 3, 4, 5, 6;
+        INSERT INTO public."SouhrnOdpovediZakuNove"
         SELECT COALESCE(o."Trida", '') AS "Trida", o."Prijmeni",
                COALESCE(o."Datum", '') AS "Datum", o."Spravne", o."Chyba",
                count(*) AS "Pocet"
-          FROM nove AS o GROUP BY 1, 2, 3, 4, 5
-         ORDER BY 1, 2, 3, 4, 5
-        ON CONFLICT ("Trida", "Prijmeni", "Datum", "Spravne", "Chyba")
-        DO UPDATE SET "Pocet" = s."Pocet" + EXCLUDED."Pocet";
+          FROM nove AS o GROUP BY 1, 2, 3, 4, 5;
     END IF;
     RETURN NULL;
 END
@@ -585,9 +599,74 @@ CREATE OR REPLACE TRIGGER "SouhrnOdpovediSmazani" AFTER DELETE ON "Odpovedi"
     REFERENCING OLD TABLE AS stare
     FOR EACH STATEMENT EXECUTE FUNCTION "tesilka_souhrn_odpovedi"();
 
-REVOKE ALL ON "SouhrnOdpovediTrid", "SouhrnOdpovediZaku" FROM PUBLIC, tesilka_zak;
--- The teachers' role owns the trigger's function, which alone should write them.
-GRANT SELECT, INSERT, UPDATE, DELETE ON "SouhrnOdpovediTrid", "SouhrnOdpovediZaku"
-    TO tesilka_ucitel;
+-- The summaries with the counts not yet folded: what the teacher's views read, each figure a
+-- sum over the rows (a key may have a row in both). A filter on the class or the day reaches
+-- both tables' rows.
+CREATE OR REPLACE VIEW "SouhrnOdpovediTridVse" AS
+SELECT "Trida", "Datum", "Velicina", "Krok", "Spravne", "Chyba", "Pocet"
+  FROM "SouhrnOdpovediTrid"
+UNION ALL
+SELECT "Trida", "Datum", "Velicina", "Krok", "Spravne", "Chyba", "Pocet"
+  FROM "SouhrnOdpovediTridNove";
+CREATE OR REPLACE VIEW "SouhrnOdpovediZakuVse" AS
+SELECT "Trida", "Prijmeni", "Datum", "Spravne", "Chyba", "Pocet"
+  FROM "SouhrnOdpovediZaku"
+UNION ALL
+SELECT "Trida", "Prijmeni", "Datum", "Spravne", "Chyba", "Pocet"
+  FROM "SouhrnOdpovediZakuNove";
+
+-- Moves the appended counts into the summaries in one transaction, and deletes the rows they
+-- bring to 0 by their key. Pupils meanwhile append on: a delete sees only the rows there
+-- when it began. One teacher folds at a time; another's call returns at once.
+CREATE OR REPLACE FUNCTION "tesilka_slouceni_odpovedi"() RETURNS void
+    LANGUAGE plpgsql VOLATILE SECURITY DEFINER
+    SET search_path = pg_catalog, pg_temp
+AS $f$
+DECLARE
+    tridy public."SouhrnOdpovediTrid"[];
+    zaci public."SouhrnOdpovediZaku"[];
+BEGIN
+    IF NOT pg_try_advisory_xact_lock(hashtext('tesilka_slouceni_odpovedi')) THEN
+        RETURN;
+    END IF;
+    -- In the order of the key, so that two folds never wait on each other in a circle.
+    WITH d AS (DELETE FROM public."SouhrnOdpovediTridNove" RETURNING *),
+         s AS (INSERT INTO public."SouhrnOdpovediTrid" AS s
+               SELECT "Trida", "Datum", "Velicina", "Krok", "Spravne", "Chyba", sum("Pocet")
+                 FROM d GROUP BY 1, 2, 3, 4, 5, 6 HAVING sum("Pocet") <> 0
+                ORDER BY 1, 2, 3, 4, 5, 6
+               ON CONFLICT ("Trida", "Datum", "Velicina", "Krok", "Spravne", "Chyba")
+               DO UPDATE SET "Pocet" = s."Pocet" + EXCLUDED."Pocet"
+               RETURNING s.*)
+    SELECT array_agg(ROW(s.*)::public."SouhrnOdpovediTrid") INTO tridy FROM s WHERE s."Pocet" <= 0;
+    WITH d AS (DELETE FROM public."SouhrnOdpovediZakuNove" RETURNING *),
+         s AS (INSERT INTO public."SouhrnOdpovediZaku" AS s
+               SELECT "Trida", "Prijmeni", "Datum", "Spravne", "Chyba", sum("Pocet")
+                 FROM d GROUP BY 1, 2, 3, 4, 5 HAVING sum("Pocet") <> 0
+                ORDER BY 1, 2, 3, 4, 5
+               ON CONFLICT ("Trida", "Prijmeni", "Datum", "Spravne", "Chyba")
+               DO UPDATE SET "Pocet" = s."Pocet" + EXCLUDED."Pocet"
+               RETURNING s.*)
+    SELECT array_agg(ROW(s.*)::public."SouhrnOdpovediZaku") INTO zaci FROM s WHERE s."Pocet" <= 0;
+    DELETE FROM public."SouhrnOdpovediTrid" AS s USING unnest(tridy) AS z
+     WHERE s."Trida" = z."Trida" AND s."Datum" = z."Datum" AND s."Velicina" = z."Velicina"
+       AND s."Krok" = z."Krok" AND s."Spravne" = z."Spravne" AND s."Chyba" = z."Chyba"
+       AND s."Pocet" <= 0;
+    DELETE FROM public."SouhrnOdpovediZaku" AS s USING unnest(zaci) AS z
+     WHERE s."Trida" = z."Trida" AND s."Prijmeni" = z."Prijmeni" AND s."Datum" = z."Datum"
+       AND s."Spravne" = z."Spravne" AND s."Chyba" = z."Chyba" AND s."Pocet" <= 0;
+END
+$f$;
+ALTER FUNCTION "tesilka_slouceni_odpovedi"() OWNER TO tesilka_ucitel;
+REVOKE ALL ON FUNCTION "tesilka_slouceni_odpovedi"() FROM PUBLIC, tesilka_zak;
+GRANT EXECUTE ON FUNCTION "tesilka_slouceni_odpovedi"() TO tesilka_ucitel;
+
+REVOKE ALL ON "SouhrnOdpovediTrid", "SouhrnOdpovediZaku", "SouhrnOdpovediTridNove",
+    "SouhrnOdpovediZakuNove", "SouhrnOdpovediTridVse", "SouhrnOdpovediZakuVse"
+    FROM PUBLIC, tesilka_zak;
+-- The teachers' role owns the functions, which alone should write them.
+GRANT SELECT, INSERT, UPDATE, DELETE ON "SouhrnOdpovediTrid", "SouhrnOdpovediZaku",
+    "SouhrnOdpovediTridNove", "SouhrnOdpovediZakuNove" TO tesilka_ucitel;
+GRANT SELECT ON "SouhrnOdpovediTridVse", "SouhrnOdpovediZakuVse" TO tesilka_ucitel;
 
 COMMIT;

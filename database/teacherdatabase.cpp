@@ -392,6 +392,10 @@ void TeacherDatabase::checkAndUpgrade()
             }
         }
     }
+    // A server's counts since the folding: only its administrator's script makes them.
+    if (location_.isServer() && !hasTable(QStringLiteral("SouhrnOdpovediTridNove"))) {
+        fail(Action::Open, path, olderServer);
+    }
     // The answers counted per class and per pupil, kept by triggers: added to an older file
     // with its answers counted once, in this transaction.
     if (!hasTable(QStringLiteral("SouhrnOdpovediTrid"))) {

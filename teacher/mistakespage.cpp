@@ -182,6 +182,11 @@ void MistakesPage::refresh()
             const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
             try {
                 const MistakesDatabase mistakes(results()->database());
+                try {
+                    mistakes.foldCounts();
+                } catch (const DatabaseError &) {
+                    // The figures read the counts not folded as well: the page goes on.
+                }
                 figures_ = mistakes.figures(filter);
                 weeks_ = mistakes.weeks(filter);
                 pupils_ = mistakes.pupils(filter, Medians::IfAffordable);

@@ -120,6 +120,10 @@ void SchoolServerTest::pupilLoginCannotRewriteResults()
               QStringLiteral(R"(DELETE FROM "Odpovedi")"),
               QStringLiteral(R"(SELECT * FROM "SouhrnOdpovediTrid")"),
               QStringLiteral(R"(UPDATE "SouhrnOdpovediZaku" SET "Pocet" = 0)"),
+              QStringLiteral(R"(SELECT * FROM "SouhrnOdpovediTridNove")"),
+              QStringLiteral(R"(DELETE FROM "SouhrnOdpovediZakuNove")"),
+              QStringLiteral(R"(SELECT * FROM "SouhrnOdpovediZakuVse")"),
+              QStringLiteral(R"(SELECT "tesilka_slouceni_odpovedi"())"),
               QStringLiteral(R"(INSERT INTO "Odpovedi" ("Klic", "Poradi", "Velicina", )"
                              R"("HodnotaA", "PredponaA", "HodnotaB", "PredponaB", "Odpoved", )"
                              R"("PredponaOdpovedi", "Spravne", "Chyba", "Sekundy", "Prijmeni") )"
