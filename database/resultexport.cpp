@@ -2,6 +2,7 @@
 #include "database/resultexport.h"
 
 #include "database/databaseconnection.h"
+#include "database/isoday.h"
 #include "database/sqliteerror.h"
 #include "database/teacherdatabase.h"
 
@@ -177,17 +178,7 @@ QDate dayOf(sqlite3_stmt *statement, int column)
                     digits[4] * 10 + digits[5], digits[6] * 10 + digits[7]};
         }
     }
-    const QString text = qtValue(statement, column).toString();
-    if (text.size() < 10 || text.at(4) != u'-' || text.at(7) != u'-') {
-        return {};
-    }
-    bool yearOk = false;
-    bool monthOk = false;
-    bool dayOk = false;
-    const int year = QStringView(text).mid(0, 4).toInt(&yearOk);
-    const int month = QStringView(text).mid(5, 2).toInt(&monthOk);
-    const int day = QStringView(text).mid(8, 2).toInt(&dayOk);
-    return yearOk && monthOk && dayOk ? QDate(year, month, day) : QDate();
+    return isoDayOf(qtValue(statement, column).toString());
 }
 
 struct Finalize

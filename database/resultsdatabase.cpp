@@ -3,6 +3,7 @@
 
 #include "database/czechorder.h"
 #include "database/databaseconnection.h"
+#include "database/isoday.h"
 #include "database/resultqueries.h"
 #include "database/sqliteerror.h"
 #include "database/sqlstatements.h"
@@ -559,20 +560,9 @@ Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter, bool
 // A pupil below the threshold: with answers, and right answers under that share of them.
 constexpr char belowThreshold[] = R"("Odpovedi" > 0 AND 100 * "Spravne" < ? * "Odpovedi")";
 
-// 'YYYY-MM-DD' (with or without a time after it) read by hand: it is done for every row.
 QDate dayOf(const QVariant &value)
 {
-    const QString text = value.toString();
-    if (text.size() < 10 || text.at(4) != u'-' || text.at(7) != u'-') {
-        return {};
-    }
-    bool yearOk = false;
-    bool monthOk = false;
-    bool dayOk = false;
-    const int year = QStringView(text).mid(0, 4).toInt(&yearOk);
-    const int month = QStringView(text).mid(5, 2).toInt(&monthOk);
-    const int day = QStringView(text).mid(8, 2).toInt(&dayOk);
-    return yearOk && monthOk && dayOk ? QDate(year, month, day) : QDate();
+    return isoDayOf(value.toString());
 }
 
 } // namespace
