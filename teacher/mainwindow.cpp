@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -64,9 +65,7 @@ QString suggestedPath(FileKind kind, const QString &fileName)
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), tabs_(new QTabWidget(this)), reportsPage_(new ReportsPage(tabs_)),
-      pupilsPage_(new PupilsPage(tabs_)), resultsPage_(new ResultsPage(tabs_)),
-      summaryPage_(new SummaryPage(tabs_)), progressPage_(new ProgressPage(tabs_)),
-      mistakesPage_(new MistakesPage(tabs_)),
+      pupilsPage_(new PupilsPage(tabs_)),
       exportResults_(new QAction(tr("E&xportovat tabulku…"), this)),
       print_(new QAction(tr("&Tisk…"), this)),
       exportPdf_(new QAction(tr("Exportovat do PD&F…"), this)), databaseLabel_(new QLabel(this))
@@ -77,26 +76,13 @@ MainWindow::MainWindow(QWidget *parent)
     tabs_->setAccessibleName(tr("Stránky programu"));
     tabs_->addTab(reportsPage_, tr("&Zprávy z e-mailu"));
     tabs_->addTab(pupilsPage_, tr("Žá&ci"));
-    tabs_->addTab(resultsPage_, tr("Výsled&ky"));
     // Alt+O and Alt+D are the results filter's "Od" and "Do".
-    tabs_->addTab(summaryPage_, tr("Sou&hrny"));
-    tabs_->addTab(progressPage_, tr("Vývo&j"));
-    tabs_->addTab(mistakesPage_, tr("Chyb&y"));
-    // One filter for the results pages: a change on one is shown on the others.
-    const QList<ResultPage *> resultPages{resultsPage_, summaryPage_, progressPage_, mistakesPage_};
-    for (ResultPage *page : resultPages) {
-        connect(page, &ResultPage::filterChanged, this,
-                [page, resultPages](const ResultFilter &filter, DatePeriod period) {
-                    for (ResultPage *other : resultPages) {
-                        if (other != page) {
-                            other->setFilter(filter, period);
-                        }
-                    }
-                });
-        connect(page, &ResultPage::statusMessage, this, &MainWindow::showStatus);
-        connect(page, &ResultPage::databaseChanged, this, &MainWindow::databaseChanged);
+    resultTabTexts_ = {tr("Výsled&ky"), tr("Sou&hrny"), tr("Vývo&j"), tr("Chyb&y")};
+    for (std::size_t page = 0; page < placeholders_.size(); ++page) {
+        placeholders_.at(page) = new QWidget(tabs_);
+        tabs_->addTab(placeholders_.at(page), resultTabTexts_.at(page));
     }
-    connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::updateResultActions);
+    connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::tabShown);
     setCentralWidget(tabs_);
 
     databaseLabel_->setObjectName(QStringLiteral("databaseLabel"));
@@ -122,11 +108,96 @@ MainWindow::~MainWindow()
     // The pages hold a pointer to the database: let them forget it first.
     reportsPage_->setDatabase(nullptr);
     pupilsPage_->setDatabase(nullptr);
-    for (ResultPage *page :
-         {static_cast<ResultPage *>(resultsPage_), static_cast<ResultPage *>(summaryPage_),
-          static_cast<ResultPage *>(progressPage_), static_cast<ResultPage *>(mistakesPage_)}) {
+    for (ResultPage *page : builtResultPages()) {
         page->setResults(nullptr);
     }
+}
+
+ResultsPage *MainWindow::resultsPage()
+{
+    return static_cast<ResultsPage *>(resultPageAt(firstResultTab));
+}
+
+SummaryPage *MainWindow::summaryPage()
+{
+    return static_cast<SummaryPage *>(resultPageAt(firstResultTab + 1));
+}
+
+ProgressPage *MainWindow::progressPage()
+{
+    return static_cast<ProgressPage *>(resultPageAt(firstResultTab + 2));
+}
+
+MistakesPage *MainWindow::mistakesPage()
+{
+    return static_cast<MistakesPage *>(resultPageAt(firstResultTab + 3));
+}
+
+QList<ResultPage *> MainWindow::builtResultPages() const
+{
+    QList<ResultPage *> built;
+    for (ResultPage *page : resultPages_) {
+        if (page != nullptr) {
+            built << page;
+        }
+    }
+    return built;
+}
+
+ResultPage *MainWindow::resultPageAt(int tab)
+{
+    const auto slot = static_cast<std::size_t>(tab - firstResultTab);
+    ResultPage *&page = resultPages_.at(slot);
+    if (page != nullptr) {
+        return page;
+    }
+    switch (slot) {
+    case 0:
+        page = new ResultsPage(tabs_);
+        break;
+    case 1:
+        page = new SummaryPage(tabs_);
+        break;
+    case 2:
+        page = new ProgressPage(tabs_);
+        break;
+    default:
+        page = new MistakesPage(tabs_);
+        break;
+    }
+    // One filter for the results pages: a change on one is shown on the others.
+    connect(page, &ResultPage::filterChanged, this,
+            [this, page](const ResultFilter &filter, DatePeriod period) {
+                filter_.emplace(filter, period);
+                for (ResultPage *other : builtResultPages()) {
+                    if (other != page) {
+                        other->setFilter(filter, period);
+                    }
+                }
+            });
+    connect(page, &ResultPage::statusMessage, this, &MainWindow::showStatus);
+    connect(page, &ResultPage::databaseChanged, this, &MainWindow::databaseChanged);
+    page->setResults(results_.get());
+    if (filter_) {
+        page->setFilter(filter_->first, filter_->second);
+    }
+    // The page takes its placeholder's place; the tab shown stays shown.
+    const QSignalBlocker quiet(tabs_);
+    const int current = tabs_->currentIndex();
+    QWidget *placeholder = std::exchange(placeholders_.at(slot), nullptr);
+    tabs_->removeTab(tab);
+    tabs_->insertTab(tab, page, resultTabTexts_.at(slot));
+    tabs_->setCurrentIndex(current);
+    delete placeholder;
+    return page;
+}
+
+void MainWindow::tabShown(int tab)
+{
+    if (tab >= firstResultTab && tab < firstResultTab + static_cast<int>(resultPages_.size())) {
+        resultPageAt(tab);
+    }
+    updateResultActions();
 }
 
 void MainWindow::createMenus()
@@ -275,9 +346,7 @@ void MainWindow::databaseChanged()
     if (results_ != nullptr) {
         results_->forgetFilterLists();
     }
-    for (ResultPage *page :
-         {static_cast<ResultPage *>(resultsPage_), static_cast<ResultPage *>(summaryPage_),
-          static_cast<ResultPage *>(progressPage_), static_cast<ResultPage *>(mistakesPage_)}) {
+    for (ResultPage *page : builtResultPages()) {
         page->reloadFromDatabase();
     }
     reportsPage_->refreshOwners();
@@ -337,7 +406,7 @@ bool MainWindow::createDatabase(const QString &path, bool replaceExisting)
 
 void MainWindow::useDatabase(std::unique_ptr<TeacherDatabase> database, const QString &status)
 {
-    const QList<ResultPage *> resultPages{resultsPage_, summaryPage_, progressPage_, mistakesPage_};
+    const QList<ResultPage *> resultPages = builtResultPages();
     for (ResultPage *page : resultPages) {
         page->setResults(nullptr);
     }

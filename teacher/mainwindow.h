@@ -2,10 +2,15 @@
 #pragma once
 
 #include "database/databaselocation.h"
+#include "database/resultsdatabase.h" // ResultFilter
+#include "teacher/resultformat.h"     // DatePeriod
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
+#include <optional>
+#include <utility>
 
 class HelpWindow;
 class MistakesPage;
@@ -42,10 +47,11 @@ public:
     [[nodiscard]] TeacherDatabase *database() const { return database_.get(); }
     [[nodiscard]] ReportsPage *reportsPage() const { return reportsPage_; }
     [[nodiscard]] PupilsPage *pupilsPage() const { return pupilsPage_; }
-    [[nodiscard]] ResultsPage *resultsPage() const { return resultsPage_; }
-    [[nodiscard]] SummaryPage *summaryPage() const { return summaryPage_; }
-    [[nodiscard]] ProgressPage *progressPage() const { return progressPage_; }
-    [[nodiscard]] MistakesPage *mistakesPage() const { return mistakesPage_; }
+    // The results pages are built when first shown or asked for: the window paints first.
+    [[nodiscard]] ResultsPage *resultsPage();
+    [[nodiscard]] SummaryPage *summaryPage();
+    [[nodiscard]] ProgressPage *progressPage();
+    [[nodiscard]] MistakesPage *mistakesPage();
     [[nodiscard]] QAction *exportResultsAction() const { return exportResults_; }
     [[nodiscard]] QAction *printAction() const { return print_; }
     [[nodiscard]] QAction *exportPdfAction() const { return exportPdf_; }
@@ -84,6 +90,10 @@ private:
     void updateTitle();
     void updateResultActions();
     [[nodiscard]] ResultPage *currentResultPage() const;
+    // The results page of that tab, built (and put in its tab's place) on the first call.
+    ResultPage *resultPageAt(int tab);
+    [[nodiscard]] QList<ResultPage *> builtResultPages() const;
+    void tabShown(int tab);
 
     std::unique_ptr<TeacherDatabase> database_;
     // Reads through database_'s connection: declared after it, so that it goes first.
@@ -91,10 +101,13 @@ private:
     QTabWidget *tabs_;
     ReportsPage *reportsPage_;
     PupilsPage *pupilsPage_;
-    ResultsPage *resultsPage_;
-    SummaryPage *summaryPage_;
-    ProgressPage *progressPage_;
-    MistakesPage *mistakesPage_;
+    // The results pages' tabs, in order: a page, or the empty widget holding its place.
+    static constexpr int firstResultTab = 2;
+    std::array<ResultPage *, 4> resultPages_{};
+    std::array<QWidget *, 4> placeholders_{};
+    std::array<QString, 4> resultTabTexts_;
+    // The filter last chosen on any results page, for a page built later.
+    std::optional<std::pair<ResultFilter, DatePeriod>> filter_;
     QAction *exportResults_;
     QAction *print_;
     QAction *exportPdf_;
