@@ -431,7 +431,7 @@ Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter, bool
         << R"(MAX("Posledni") AS "Posledni", MAX("NaSeznamu") AS "NaSeznamu", )"
         << R"(MAX("Nikoho") AS "Nikoho" FROM ()";
     QStringList arms;
-    const auto schoolRuns = [&](const Sql &months) {
+    const auto schoolRuns = [&](const ResultFilter &days) {
         Sql arm;
         arm << R"(SELECT "Prehled "."Prijmeni" AS "Jmeno", "Prehled "."Trida" AS "Trida", )"
             << R"(COUNT(*) AS "Behy", )"
@@ -440,7 +440,7 @@ Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter, bool
             << R"(SUM(COALESCE("Prehled "."Chybne", 0)) AS "Chybne", MIN()" << s.schoolDay
             << R"() AS "Prvni", MAX()" << s.schoolDay << R"() AS "Posledni", )"
             << R"(0 AS "NaSeznamu", 0 AS "Nikoho" FROM "Prehled ")";
-        arm.append(whereOf({filterConditions(s, Table::School, filter), months}));
+        arm.append(whereOf({filterConditions(s, Table::School, days)}));
         arm << R"( GROUP BY "Prehled "."Trida", "Prehled "."Prijmeni")";
         if (!arms.isEmpty()) {
             sql << " UNION ALL ";
@@ -449,7 +449,7 @@ Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter, bool
         arms << QString();
     };
     if (includes(filter, Table::School) && !summary) {
-        schoolRuns({});
+        schoolRuns(filter);
     } else if (includes(filter, Table::School)) {
         // The months wholly inside the filter from the table of each pupil's months; the
         // months a filter's first or last day falls in from the runs of those days. A day's
@@ -489,31 +489,24 @@ Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter, bool
         arm << R"( GROUP BY "Souhrn"."Trida", "Souhrn"."Prijmeni")";
         sql.append(arm);
         arms << QString();
-        if (!first.isEmpty() || !end.isEmpty()) {
-            // The range an index reads, then exactly the days no month of the table counts.
-            Sql edges;
-            QStringList ranges;
-            QStringList inside;
-            const QString month = QStringLiteral(R"(substr("Prehled "."Datum", 1, 7))");
+        // Each edge month's days of the filter as one range of its own: with the filter's
+        // other end (or an OR of both edges) the index reads every day between the edges.
+        if (!first.isEmpty() && first == end) {
+            schoolRuns(filter); // within one month: all the filter's days
+        } else {
             if (!first.isEmpty()) {
-                ranges << QStringLiteral(R"("Prehled "."Datum" < ?)");
-                edges.values << filter.from.addMonths(1).toString(QStringLiteral("yyyy-MM"));
+                ResultFilter days = filter;
+                const QDate monthEnd =
+                    QDate(filter.from.year(), filter.from.month(), 1).addMonths(1).addDays(-1);
+                days.to = filter.to.isValid() ? std::min(filter.to, monthEnd) : monthEnd;
+                schoolRuns(days);
             }
-            if (!end.isEmpty()) {
-                ranges << QStringLiteral(R"("Prehled "."Datum" >= ?)");
-                edges.values << end;
+            if (!end.isEmpty() && filter.to.addDays(1).day() != 1) {
+                ResultFilter days = filter;
+                const QDate monthStart(filter.to.year(), filter.to.month(), 1);
+                days.from = filter.from.isValid() ? std::max(filter.from, monthStart) : monthStart;
+                schoolRuns(days);
             }
-            if (!first.isEmpty()) {
-                inside << month + QStringLiteral(" > ?");
-                edges.values << first;
-            }
-            if (!end.isEmpty()) {
-                inside << month + QStringLiteral(" < ?");
-                edges.values << end;
-            }
-            edges << "(" << ranges.join(QStringLiteral(" OR ")) << ") AND NOT ("
-                  << inside.join(QStringLiteral(" AND ")) << ")";
-            schoolRuns(edges);
         }
     }
     if (includes(filter, Table::Mail)) {

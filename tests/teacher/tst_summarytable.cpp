@@ -70,7 +70,8 @@ void SummaryTableTest::initTestCase()
               day.toString(Qt::ISODate)});
     }
     for (int i = 0; i < 30; ++i) {
-        const QString day = QDate(2026, 2, 1).addDays(static_cast<qint64>(i) * 3).toString(Qt::ISODate);
+        const QString day =
+            QDate(2026, 2, 1).addDays(static_cast<qint64>(i) * 3).toString(Qt::ISODate);
         exec(QStringLiteral(R"(INSERT INTO "Zpravy" ("Student", "Trida", "Od", "Do", "Odpovedi", )"
                             R"("Spravne", "Chybne", "Text", "Blok", "Puvodni", "Vlozeno", )"
                             R"("ZakPrijmeni", "ZakTrida") VALUES (?, ?, ?, ?, ?, ?, ?, 't', ?, )"
@@ -133,6 +134,12 @@ void SummaryTableTest::summariesEqualTheRuns_data()
                                   << QDate(2026, 3, 31);
     QTest::newRow("within a month")
         << QStringLiteral("3A") << QString() << QDate(2026, 3, 3) << QDate(2026, 3, 5);
+    QTest::newRow("two neighbouring months")
+        << QString() << QString() << QDate(2026, 2, 14) << QDate(2026, 3, 10);
+    QTest::newRow("to a month's last day")
+        << QString() << QString() << QDate(2026, 2, 10) << QDate(2026, 2, 28);
+    QTest::newRow("first day after the last")
+        << QString() << QString() << QDate(2026, 3, 10) << QDate(2026, 2, 5);
     QTest::newRow("from a day on") << QString() << QString() << QDate(2026, 3, 5) << QDate();
     QTest::newRow("up to a day") << QString() << QString() << QDate() << QDate(2026, 2, 14);
     QTest::newRow("the day after midnight") << QStringLiteral("3A") << QStringLiteral("Novák")
