@@ -55,21 +55,28 @@ class Texts
     Q_DECLARE_TR_FUNCTIONS(ReportDecoder)
 };
 
+// Every word of a message is looked at: a table rather than three comparisons per digit.
+constexpr std::array<signed char, 128> hexDigitValues = [] {
+    std::array<signed char, 128> t{};
+    for (auto &v : t) {
+        v = -1;
+    }
+    for (std::size_t d = 0; d < 10; ++d) {
+        t['0' + d] = static_cast<signed char>(d);
+    }
+    for (std::size_t d = 0; d < 6; ++d) {
+        t['a' + d] = static_cast<signed char>(10 + d);
+        t['A' + d] = static_cast<signed char>(10 + d);
+    }
+    return t;
+}();
+
 int hexValue(char16_t c)
 {
-    if (c >= u'0' && c <= u'9') {
-        return c - u'0';
-    }
-    if (c >= u'a' && c <= u'f') {
-        return c - u'a' + 10;
-    }
-    if (c >= u'A' && c <= u'F') {
-        return c - u'A' + 10;
-    }
-    return -1;
+    return c < hexDigitValues.size() ? hexDigitValues[c] : -1;
 }
 
-bool isBlank(QChar c)
+inline bool isBlank(QChar c)
 {
     const char16_t u = c.unicode();
     if (u == u' ' || u == u'\t') {
@@ -903,13 +910,20 @@ bool BlockRepeats::isRepeat(const DecodedReport &report)
     // The pupil's layout found in mail is ASCII (hex digits, damaged groups of letters and
     // digits): then its Latin-1 bytes stand for it one to one, at half the bytes to hash.
     const QString &block = report.canonicalBlock;
-    const bool ascii =
-        std::all_of(block.begin(), block.end(), [](QChar c) { return c.unicode() < 0x80; });
-    const QByteArray key = QCryptographicHash::hash(
-        ascii ? block.toLatin1()
-              : QByteArray(reinterpret_cast<const char *>(block.constData()),
-                           block.size() * qsizetype(sizeof(QChar))),
-        QCryptographicHash::Sha1);
+    // The narrowed copy goes to a buffer kept from block to block: no allocation per block.
+    latin1_.resize(block.size());
+    bool ascii = true;
+    char *narrow = latin1_.data();
+    for (qsizetype i = 0; i < block.size(); ++i) {
+        const char16_t c = block.at(i).unicode();
+        ascii = ascii && c < 0x80;
+        narrow[i] = static_cast<char>(c);
+    }
+    hash_.reset();
+    hash_.addData(ascii ? QByteArrayView(latin1_)
+                        : QByteArrayView(reinterpret_cast<const char *>(block.constData()),
+                                         block.size() * qsizetype(sizeof(QChar))));
+    const QByteArray key = hash_.result();
     if (seen_.contains(key)) {
         return true;
     }

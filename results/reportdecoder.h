@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QList>
 #include <QSet>
@@ -64,4 +65,6 @@ public:
 
 private:
     QSet<QByteArray> seen_; // a digest of each canonical block, not the block itself
+    QCryptographicHash hash_{QCryptographicHash::Sha1};
+    QByteArray latin1_;
 };

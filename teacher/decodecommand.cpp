@@ -10,8 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QIODevice>
+#include <QStringEncoder>
 
 #include <cstdio>
+#include <initializer_list>
 #include <string_view>
 
 namespace {
@@ -73,10 +75,20 @@ int runDecodeCommand(const QStringList &files, QIODevice &out, QIODevice &err)
     constexpr qsizetype piece = 1 << 20;
     QByteArray csv = QByteArrayLiteral("\xEF\xBB\xBF");
     CsvBytes line(csv);
-    const auto addRow = [&](const QStringList &fields) {
+    // Each field is encoded into one buffer kept for the whole run: a row per report.
+    QStringEncoder toUtf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    QByteArray utf8;
+    const auto addField = [&](const QString &field) {
+        utf8.resize(toUtf8.requiredSpace(field.size()));
+        const char *end = toUtf8.appendToBuffer(utf8.data(), field);
+        line.text(std::string_view(utf8.constData(), static_cast<std::size_t>(end - utf8.data())));
+    };
+    const auto addRow = [&](std::initializer_list<QString> first, const QStringList &fields) {
+        for (const QString &field : first) {
+            addField(field);
+        }
         for (const QString &field : fields) {
-            const QByteArray utf8 = field.toUtf8();
-            line.text(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+            addField(field);
         }
         line.endLine();
         if (csv.size() >= piece) {
@@ -84,8 +96,7 @@ int runDecodeCommand(const QStringList &files, QIODevice &out, QIODevice &err)
             csv.resize(0);
         }
     };
-    addRow(QStringList{Texts::tr("Soubor"), Texts::tr("E-mail"), Texts::tr("Řádek")} +
-           reportColumnTitles());
+    addRow({Texts::tr("Soubor"), Texts::tr("E-mail"), Texts::tr("Řádek")}, reportColumnTitles());
     int status = 0;
     const QDateTime now = QDateTime::currentDateTime();
     for (const QString &fileName : files) {
@@ -110,8 +121,8 @@ int runDecodeCommand(const QStringList &files, QIODevice &out, QIODevice &err)
                                       ? QDir::toNativeSeparators(one.messagePath)
                                       : shown;
             const QStringList fields = reportFields(report);
-            addRow(QStringList{where, numbered ? QString::number(one.message) : QString(),
-                               QString::number(report.firstLine)} +
+            addRow({where, numbered ? QString::number(one.message) : QString(),
+                    QString::number(report.firstLine)},
                    fields);
             if (endsInTheFuture(report, now)) {
                 blockLines += (Texts::tr("%1: upozornění: konec práce (Do) %2 je v budoucnosti")

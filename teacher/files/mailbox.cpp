@@ -205,7 +205,13 @@ bool MailSourceReader::openDevice(QIODevice *device, const QString &name)
 bool MailSourceReader::readMore()
 {
     if (pos_ > 0) {
-        buffer_.remove(0, pos_);
+        // Moved down by hand: removing from the front only moves the start of the data, and the
+        // buffer then grows into fresh memory at every chunk instead of reusing its own.
+        const qsizetype kept = buffer_.size() - pos_;
+        if (kept > 0) {
+            std::memmove(buffer_.data(), buffer_.constData() + pos_, static_cast<size_t>(kept));
+        }
+        buffer_.truncate(kept);
         bufferStart_ += pos_;
         pos_ = 0;
         // After one very large message the buffer need not stay that large.

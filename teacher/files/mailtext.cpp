@@ -111,10 +111,12 @@ Entity parseEntity(QByteArrayView data)
     const auto keep = [&] {
         const qsizetype colon = current.indexOf(':');
         if (colon > 0) {
-            entity.fields.insert(current.left(colon).trimmed().toLower(),
-                                 current.mid(colon + 1).trimmed());
+            // Trimmed as views: one copy of the name and one of the value, no others.
+            const QByteArrayView field(current);
+            entity.fields.insert(field.first(colon).trimmed().toByteArray().toLower(),
+                                 field.sliced(colon + 1).trimmed().toByteArray());
         }
-        current.clear();
+        current.resize(0); // its room is kept for the next field
     };
     while (pos < data.size()) {
         qsizetype next = 0;
@@ -129,14 +131,15 @@ Entity parseEntity(QByteArrayView data)
             if (!entity.hasHeader && current.isEmpty()) {
                 break;
             }
-            current += ' ' + line.trimmed().toByteArray();
+            current += ' ';
+            current += line.trimmed();
         } else {
             const qsizetype colon = line.indexOf(':');
             if (colon <= 0 || !isFieldName(line.first(colon))) {
                 break;
             }
             keep();
-            current = line.toByteArray();
+            current.append(line);
             entity.hasHeader = true;
         }
         pos = next;
@@ -274,7 +277,10 @@ QString decodeCharset(const QByteArray &charset, QByteArrayView bytes)
     if (name.isEmpty() || name == "us-ascii" || name == "ascii") {
         return decodeUndeclared(bytes);
     }
-    QStringDecoder decoder(name.constData());
+    // The label of nearly every part: by its encoding rather than looked up by name.
+    const bool utf8 = name == "utf-8" || name == "utf8";
+    QStringDecoder decoder =
+        utf8 ? QStringDecoder(QStringDecoder::Utf8) : QStringDecoder(name.constData());
     if (!decoder.isValid()) {
         return decodeUndeclared(bytes);
     }
