@@ -14,6 +14,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocale>
+#include <QMap>
+#include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -680,6 +682,105 @@ void checkEnd(const TeacherDatabase &database, const QSqlQuery &query)
     }
 }
 
+// The runs of one month the filter covers, and the filter narrowed to that month.
+struct MonthCount
+{
+    qint64 runs = 0;
+    ResultFilter filter;
+};
+
+// The filter's runs per month in the order of the days: the school's from "Souhrn" (the months
+// the filter's first or last day cuts, from the runs), the reports directly. `undated`: the
+// reports with no day, which no month holds.
+QList<MonthCount> monthCounts(const TeacherDatabase &database, const resultsql::Statements &s,
+                              const ResultFilter &filter, bool descending, qint64 &undated)
+{
+    const QString monthFormat = QStringLiteral("yyyy-MM");
+    const QString first = filter.from.isValid() ? filter.from.toString(monthFormat) : QString();
+    const QString last = filter.to.isValid() ? filter.to.toString(monthFormat) : QString();
+    const auto narrowed = [&](const QString &month) {
+        ResultFilter within = filter;
+        const QDate start = QDate::fromString(month + QStringLiteral("-01"), Qt::ISODate);
+        const QDate end = start.addMonths(1).addDays(-1);
+        within.from = filter.from.isValid() && filter.from > start ? filter.from : start;
+        within.to = filter.to.isValid() && filter.to < end ? filter.to : end;
+        return within;
+    };
+    QMap<QString, qint64> counts;
+    undated = 0;
+    if (includes(filter, Table::School)) {
+        Sql sql;
+        sql << R"(SELECT "Mesic", SUM("Behy") FROM "Souhrn")";
+        Sql conditions;
+        QStringList terms;
+        if (!filter.className.isEmpty()) {
+            terms << QStringLiteral(R"("Trida" = ?)");
+            conditions.values << filter.className;
+        }
+        if (!filter.surname.isEmpty()) {
+            terms << QStringLiteral(R"("Prijmeni" = ?)");
+            conditions.values << filter.surname;
+        }
+        if (!first.isEmpty()) {
+            terms << QStringLiteral(R"("Mesic" >= ?)");
+            conditions.values << first;
+        }
+        if (!last.isEmpty()) {
+            terms << QStringLiteral(R"("Mesic" <= ?)");
+            conditions.values << last;
+        }
+        conditions.text = terms.join(QStringLiteral(" AND "));
+        sql.append(whereOf({conditions}));
+        sql << R"( GROUP BY "Mesic")";
+        QSqlQuery query = run(database, sql);
+        while (query.next()) {
+            if (query.value(0).isNull()) {
+                undated += query.value(1).toLongLong(); // runs of no day
+            } else {
+                counts[query.value(0).toString()] += query.value(1).toLongLong();
+            }
+        }
+        checkEnd(database, query);
+        // A month the filter cuts is counted from its runs instead of as a whole.
+        for (const QString &month : QSet<QString>{first, last}) {
+            if (month.isEmpty() || !counts.contains(month)) {
+                continue;
+            }
+            Sql edge;
+            edge << R"(SELECT COUNT(*) FROM "Prehled ")";
+            edge.append(whereClause(s, Table::School, narrowed(month)));
+            QSqlQuery exact = run(database, edge);
+            counts[month] = exact.next() ? exact.value(0).toLongLong() : 0;
+            checkEnd(database, exact);
+        }
+    }
+    if (includes(filter, Table::Mail)) {
+        Sql sql;
+        sql << "SELECT substr(" << s.mailDay << R"(, 1, 7), COUNT(*) FROM "Zpravy")";
+        sql.append(whereClause(s, Table::Mail, filter));
+        sql << " GROUP BY 1";
+        QSqlQuery query = run(database, sql);
+        while (query.next()) {
+            if (query.value(0).isNull()) {
+                undated += query.value(1).toLongLong();
+            } else {
+                counts[query.value(0).toString()] += query.value(1).toLongLong();
+            }
+        }
+        checkEnd(database, query);
+    }
+    QList<MonthCount> months;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > 0) {
+            months.append(MonthCount{it.value(), narrowed(it.key())});
+        }
+    }
+    if (descending) {
+        std::reverse(months.begin(), months.end());
+    }
+    return months;
+}
+
 ResultRow rowOf(const QSqlQuery &query)
 {
     ResultRow row;
@@ -773,6 +874,12 @@ ResultsDatabase::ResultsDatabase(const TeacherDatabase &database) : database_(da
             fail(database_, ranks.lastError());
         }
     }
+}
+
+bool ResultsDatabase::jumpsByCounts(const ResultSort &sort) const
+{
+    return usesSummaryTable() && sort.column == ResultColumn::Date &&
+           database_.location().engine == DatabaseLocation::Engine::Sqlite;
 }
 
 bool ResultsDatabase::ranked(const ResultSort &sort) const
@@ -909,8 +1016,9 @@ std::optional<ResultKey> ResultsDatabase::keyAfter(const ResultFilter &filter,
         bounds << Bound{&order, *from};
     }
     // The order's columns alone, read from an index without the rows.
-    const auto keyAt = [&](const Order &by, const QList<Bound> &within, qint64 offset) {
-        Sql sql = runsUnion(s, filter, by, sort.column, within, nullsSmallest, true);
+    const auto keyAt = [&](const Order &by, const QList<Bound> &within, qint64 offset,
+                           const ResultFilter &rows) {
+        Sql sql = runsUnion(s, rows, by, sort.column, within, nullsSmallest, true);
         sql << orderByOf(by) << " LIMIT 1 OFFSET ?";
         sql.values << offset;
         QSqlQuery query = run(database_, sql, true);
@@ -925,8 +1033,28 @@ std::optional<ResultKey> ResultsDatabase::keyAfter(const ResultFilter &filter,
         checkEnd(database_, query);
         return key;
     };
+    if (jumpsByCounts(sort) && from == nullptr && skip > 0) {
+        // Whole months counted instead of walked: the walk is then only within the month
+        // holding the row sought, which is exactly that month's rows in the same order.
+        qint64 undated = 0;
+        const QList<MonthCount> months =
+            monthCounts(database_, s, filter, order.descending, undated);
+        // Rows of no day come first upwards, as SQLite sorts them: then the rows are walked.
+        if (order.descending || undated == 0) {
+            qint64 left = skip;
+            for (const MonthCount &month : months) {
+                if (left < month.runs) {
+                    return keyAt(order, {}, left, month.filter);
+                }
+                left -= month.runs;
+            }
+            if (undated == 0) {
+                return std::nullopt;
+            }
+        }
+    }
     if (database_.location().engine != DatabaseLocation::Engine::Postgresql || skip == 0) {
-        return keyAt(order, bounds, skip);
+        return keyAt(order, bounds, skip, filter);
     }
     // A server's index holds the sort's columns but not the row: walking by them alone is an
     // index-only scan, sorting every row by the row as well is not. So: the sort's columns of
@@ -934,7 +1062,7 @@ std::optional<ResultKey> ResultsDatabase::keyAfter(const ResultFilter &filter,
     // that share them.
     Order values = order;
     values.terms = order.terms.mid(0, std::max<qsizetype>(1, order.terms.indexOf(rowOrderColumn)));
-    const std::optional<ResultKey> group = keyAt(values, bounds, skip);
+    const std::optional<ResultKey> group = keyAt(values, bounds, skip, filter);
     if (!group) {
         return std::nullopt;
     }
@@ -951,7 +1079,7 @@ std::optional<ResultKey> ResultsDatabase::keyAfter(const ResultFilter &filter,
     checkEnd(database_, before);
     before.finish();
     return keyAt(order, bounds + QList<Bound>{Bound{&values, *group}, Bound{&backwards, *group}},
-                 skip - earlier);
+                 skip - earlier, filter);
 }
 
 bool ResultsDatabase::forEachRun(const ResultFilter &filter, const ResultSort &sort,

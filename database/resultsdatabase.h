@@ -171,6 +171,9 @@ public:
     [[nodiscard]] std::optional<ResultKey> keyAfter(const ResultFilter &filter,
                                                     const ResultSort &sort, const ResultKey *from,
                                                     qint64 skip) const;
+    // Whether keyAfter() from the top counts whole months instead of walking the rows: a far
+    // jump is then cheaper from the top than from a page before it.
+    [[nodiscard]] bool jumpsByCounts(const ResultSort &sort) const;
     // Every row in order, handed one by one to `row`, which returns false to stop. Returns
     // false when stopped.
     // NOLINTNEXTLINE(modernize-use-nodiscard): the calls are the use

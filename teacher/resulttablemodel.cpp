@@ -68,7 +68,8 @@ const ResultRow *ResultTableModel::rowAt(int row) const
 QList<ResultRow> ResultTableModel::readPage(qint64 page) const
 {
     // Seek to where the page begins; a page not reached yet is found from the nearest one
-    // before it whose beginning is known, over the sort's columns alone.
+    // before it whose beginning is known, over the sort's columns alone, or from the top where
+    // the database counts whole months instead of walking them.
     std::optional<ResultKey> first;
     if (page > 0) {
         const auto known = pageStarts_.find(page);
@@ -77,7 +78,8 @@ QList<ResultRow> ResultTableModel::readPage(qint64 page) const
         } else {
             qint64 from = 0;
             std::optional<ResultKey> start;
-            for (auto it = pageStarts_.cbegin(); it != pageStarts_.cend(); ++it) {
+            const bool fromTop = database_->jumpsByCounts(sort_);
+            for (auto it = pageStarts_.cbegin(); it != pageStarts_.cend() && !fromTop; ++it) {
                 if (it.key() < page && it.key() > from) {
                     from = it.key();
                     start = it.value();

@@ -22,6 +22,8 @@ private slots:
     void summariesEqualTheRuns();
     void pagesFromTheirKeyEqualCountedPages_data();
     void pagesFromTheirKeyEqualCountedPages();
+    void jumpsInDayOrderFindTheWalkedRow_data();
+    void jumpsInDayOrderFindTheWalkedRow();
     void runsWrittenBareAreCountedAtOnce();
 
 private:
@@ -67,7 +69,7 @@ void SummaryTableTest::initTestCase()
              {surnames.at(i % surnames.size()),
               i % 53 == 0 && !server_ ? QVariant() : QVariant(classes.at(i % classes.size())),
               right, i % 4, QStringLiteral("10:%1:00").arg(i % 3, 2, 10, QLatin1Char('0')),
-              day.toString(Qt::ISODate)});
+              i % 97 == 5 ? QVariant() : QVariant(day.toString(Qt::ISODate))});
     }
     for (int i = 0; i < 30; ++i) {
         const QString day =
@@ -207,6 +209,66 @@ void SummaryTableTest::pagesFromTheirKeyEqualCountedPages()
         QCOMPARE(further.has_value(), skip + 3 < all.size());
     }
     QVERIFY(!results_->keyAfter(filter, sort, nullptr, all.size()));
+}
+
+void SummaryTableTest::jumpsInDayOrderFindTheWalkedRow_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("surname");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<int>("sources");
+    QTest::addColumn<bool>("unassigned");
+    const auto both = static_cast<int>(ResultFilter::Sources::Both);
+    const auto school = static_cast<int>(ResultFilter::Sources::School);
+    const auto mail = static_cast<int>(ResultFilter::Sources::Mail);
+    QTest::newRow("whole school") << QString() << QString() << QDate() << QDate() << both << false;
+    QTest::newRow("a class, school runs")
+        << QStringLiteral("3A") << QString() << QDate() << QDate() << school << false;
+    QTest::newRow("a namesake") << QStringLiteral("4B") << QStringLiteral("Novák") << QDate()
+                                << QDate() << both << false;
+    QTest::newRow("mid-month to mid-month")
+        << QString() << QString() << QDate(2026, 1, 25) << QDate(2026, 4, 10) << both << false;
+    QTest::newRow("within a month") << QStringLiteral("3A") << QString() << QDate(2026, 3, 3)
+                                    << QDate(2026, 3, 20) << both << false;
+    QTest::newRow("reports from a day on")
+        << QString() << QString() << QDate(2026, 2, 10) << QDate() << mail << false;
+    QTest::newRow("reports of nobody's")
+        << QString() << QString() << QDate() << QDate() << both << true;
+}
+
+void SummaryTableTest::jumpsInDayOrderFindTheWalkedRow()
+{
+    QFETCH(QString, className);
+    QFETCH(QString, surname);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(int, sources);
+    QFETCH(bool, unassigned);
+    ResultFilter filter;
+    filter.className = className;
+    filter.surname = surname;
+    filter.from = from;
+    filter.to = to;
+    filter.sources = static_cast<ResultFilter::Sources>(sources);
+    filter.unassigned = unassigned;
+    for (const bool descending : {true, false}) {
+        const ResultSort sort{ResultColumn::Date, descending};
+        results_->usePlainStatements(true);
+        const QList<ResultRow> all = results_->runs(filter, sort, 0, 100000);
+        results_->usePlainStatements(false);
+        QVERIFY(!all.isEmpty());
+        // Every few rows, so that jumps land on each month's first and last rows too.
+        for (qint64 skip = 1; skip < all.size(); skip += 5) {
+            const std::optional<ResultKey> key = results_->keyAfter(filter, sort, nullptr, skip);
+            QVERIFY2(key, qPrintable(QString::number(skip)));
+            const QList<ResultRow> rows = results_->runsFrom(filter, sort, &*key, 1).rows;
+            QCOMPARE(rows.size(), 1);
+            QCOMPARE(rows.first(), all.at(skip));
+        }
+        QVERIFY(results_->keyAfter(filter, sort, nullptr, all.size() - 1));
+        QVERIFY(!results_->keyAfter(filter, sort, nullptr, all.size()));
+    }
 }
 
 // An older pupil's program appends a bare row; the teacher's program renames and deletes.
