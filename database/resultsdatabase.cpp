@@ -878,8 +878,7 @@ ResultsDatabase::ResultsDatabase(const TeacherDatabase &database) : database_(da
 
 bool ResultsDatabase::jumpsByCounts(const ResultSort &sort) const
 {
-    return usesSummaryTable() && sort.column == ResultColumn::Date &&
-           database_.location().engine == DatabaseLocation::Engine::Sqlite;
+    return usesSummaryTable() && sort.column == ResultColumn::Date;
 }
 
 bool ResultsDatabase::ranked(const ResultSort &sort) const
@@ -1033,28 +1032,36 @@ std::optional<ResultKey> ResultsDatabase::keyAfter(const ResultFilter &filter,
         checkEnd(database_, query);
         return key;
     };
+    // Whole months counted instead of walked: the walk is then only within the month holding
+    // the row sought, which is exactly that month's rows in the same order.
+    ResultFilter rows = filter;
+    qint64 left = skip;
     if (jumpsByCounts(sort) && from == nullptr && skip > 0) {
-        // Whole months counted instead of walked: the walk is then only within the month
-        // holding the row sought, which is exactly that month's rows in the same order.
         qint64 undated = 0;
         const QList<MonthCount> months =
             monthCounts(database_, s, filter, order.descending, undated);
-        // Rows of no day come first upwards, as SQLite sorts them: then the rows are walked.
-        if (order.descending || undated == 0) {
-            qint64 left = skip;
+        // Rows of no day come first where the engine sorts them so: then the rows are walked.
+        const bool undatedFirst = nullsSmallest != order.descending;
+        if (!undatedFirst || undated == 0) {
+            bool found = false;
             for (const MonthCount &month : months) {
                 if (left < month.runs) {
-                    return keyAt(order, {}, left, month.filter);
+                    rows = month.filter;
+                    found = true;
+                    break;
                 }
                 left -= month.runs;
             }
-            if (undated == 0) {
+            if (!found && undated == 0) {
                 return std::nullopt;
+            }
+            if (!found) {
+                left = skip; // among the rows of no day, after every month
             }
         }
     }
-    if (database_.location().engine != DatabaseLocation::Engine::Postgresql || skip == 0) {
-        return keyAt(order, bounds, skip, filter);
+    if (database_.location().engine != DatabaseLocation::Engine::Postgresql || left == 0) {
+        return keyAt(order, bounds, left, rows);
     }
     // A server's index holds the sort's columns but not the row: walking by them alone is an
     // index-only scan, sorting every row by the row as well is not. So: the sort's columns of
@@ -1062,7 +1069,7 @@ std::optional<ResultKey> ResultsDatabase::keyAfter(const ResultFilter &filter,
     // that share them.
     Order values = order;
     values.terms = order.terms.mid(0, std::max<qsizetype>(1, order.terms.indexOf(rowOrderColumn)));
-    const std::optional<ResultKey> group = keyAt(values, bounds, skip, filter);
+    const std::optional<ResultKey> group = keyAt(values, bounds, left, rows);
     if (!group) {
         return std::nullopt;
     }
@@ -1070,7 +1077,7 @@ std::optional<ResultKey> ResultsDatabase::keyAfter(const ResultFilter &filter,
     backwards.descending = !values.descending;
     Sql count;
     count << "SELECT COUNT(*) FROM (";
-    count.append(runsUnion(s, filter, values, sort.column,
+    count.append(runsUnion(s, rows, values, sort.column,
                            bounds + QList<Bound>{Bound{&backwards, *group, false}}, nullsSmallest,
                            true));
     count << R"() AS "Pred")";
@@ -1079,7 +1086,7 @@ std::optional<ResultKey> ResultsDatabase::keyAfter(const ResultFilter &filter,
     checkEnd(database_, before);
     before.finish();
     return keyAt(order, bounds + QList<Bound>{Bound{&values, *group}, Bound{&backwards, *group}},
-                 skip - earlier, filter);
+                 left - earlier, rows);
 }
 
 bool ResultsDatabase::forEachRun(const ResultFilter &filter, const ResultSort &sort,
