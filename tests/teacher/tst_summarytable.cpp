@@ -148,7 +148,9 @@ void SummaryTableTest::summariesEqualTheRuns_data()
                                             << QDate(2026, 3, 5) << QDate(2026, 3, 5);
 }
 
-void SummaryTableTest::summariesEqualTheRuns()
+namespace {
+// The class, pupil and days of the current data row.
+ResultFilter fetchedFilter()
 {
     QFETCH(QString, className);
     QFETCH(QString, surname);
@@ -159,6 +161,13 @@ void SummaryTableTest::summariesEqualTheRuns()
     filter.surname = surname;
     filter.from = from;
     filter.to = to;
+    return filter;
+}
+} // namespace
+
+void SummaryTableTest::summariesEqualTheRuns()
+{
+    ResultFilter filter = fetchedFilter();
     compareSummaries(filter);
     filter.sources = ResultFilter::Sources::School;
     compareSummaries(filter);
@@ -239,17 +248,9 @@ void SummaryTableTest::jumpsInDayOrderFindTheWalkedRow_data()
 
 void SummaryTableTest::jumpsInDayOrderFindTheWalkedRow()
 {
-    QFETCH(QString, className);
-    QFETCH(QString, surname);
-    QFETCH(QDate, from);
-    QFETCH(QDate, to);
     QFETCH(int, sources);
     QFETCH(bool, unassigned);
-    ResultFilter filter;
-    filter.className = className;
-    filter.surname = surname;
-    filter.from = from;
-    filter.to = to;
+    ResultFilter filter = fetchedFilter();
     filter.sources = static_cast<ResultFilter::Sources>(sources);
     filter.unassigned = unassigned;
     for (const bool descending : {true, false}) {
