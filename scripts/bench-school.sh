@@ -118,8 +118,6 @@ done
 echo
 exportdecode="$build/tests/teacher/bench_exportdecode"
 if [ -x "$exportdecode" ]; then
-  echo "| what | project ms | anchor ms | ratio |"
-  echo "|---|---:|---:|---:|"
   "$exportdecode"
 else
   echo "(export and decoding: $exportdecode is not built, skipped)"
