@@ -423,6 +423,32 @@ Sql runsUnion(const resultsql::Statements &s, const ResultFilter &filter, const 
     return sql;
 }
 
+// The rows of "Souhrn" of the filter's class and pupil, of the months after `after` and before
+// `before` ('YYYY-MM'; empty: open).
+Sql summaryMonths(const ResultFilter &filter, const QString &after, const QString &before)
+{
+    Sql conditions;
+    QStringList terms;
+    if (!filter.className.isEmpty()) {
+        terms << QStringLiteral(R"("Souhrn"."Trida" = ?)");
+        conditions.values << filter.className;
+    }
+    if (!filter.surname.isEmpty()) {
+        terms << QStringLiteral(R"("Souhrn"."Prijmeni" = ?)");
+        conditions.values << filter.surname;
+    }
+    if (!after.isEmpty()) {
+        terms << QStringLiteral(R"("Souhrn"."Mesic" > ?)");
+        conditions.values << after;
+    }
+    if (!before.isEmpty()) {
+        terms << QStringLiteral(R"("Souhrn"."Mesic" < ?)");
+        conditions.values << before;
+    }
+    conditions.text = terms.join(QStringLiteral(" AND "));
+    return conditions;
+}
+
 // Per pupil (surname in a class) of both tables and of the list, before the threshold; the
 // reports of nobody's make one row per class with "Nikoho" set.
 Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter, bool summary)
@@ -468,26 +494,7 @@ Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter, bool
             << R"(AS "Odpovedi", SUM("Souhrn"."Spravne") AS "Spravne", SUM("Souhrn"."Chybne") )"
             << R"(AS "Chybne", MIN("Souhrn"."Prvni") AS "Prvni", MAX("Souhrn"."Posledni") AS )"
             << R"("Posledni", 0 AS "NaSeznamu", 0 AS "Nikoho" FROM "Souhrn")";
-        Sql conditions;
-        QStringList terms;
-        if (!filter.className.isEmpty()) {
-            terms << QStringLiteral(R"("Souhrn"."Trida" = ?)");
-            conditions.values << filter.className;
-        }
-        if (!filter.surname.isEmpty()) {
-            terms << QStringLiteral(R"("Souhrn"."Prijmeni" = ?)");
-            conditions.values << filter.surname;
-        }
-        if (!first.isEmpty()) {
-            terms << QStringLiteral(R"("Souhrn"."Mesic" > ?)");
-            conditions.values << first;
-        }
-        if (!end.isEmpty()) {
-            terms << QStringLiteral(R"("Souhrn"."Mesic" < ?)");
-            conditions.values << end;
-        }
-        conditions.text = terms.join(QStringLiteral(" AND "));
-        arm.append(whereOf({conditions}));
+        arm.append(whereOf({summaryMonths(filter, first, end)}));
         arm << R"( GROUP BY "Souhrn"."Trida", "Souhrn"."Prijmeni")";
         sql.append(arm);
         arms << QString();
@@ -711,26 +718,10 @@ QList<MonthCount> monthCounts(const TeacherDatabase &database, const resultsql::
     if (includes(filter, Table::School)) {
         Sql sql;
         sql << R"(SELECT "Mesic", SUM("Behy") FROM "Souhrn")";
-        Sql conditions;
-        QStringList terms;
-        if (!filter.className.isEmpty()) {
-            terms << QStringLiteral(R"("Trida" = ?)");
-            conditions.values << filter.className;
-        }
-        if (!filter.surname.isEmpty()) {
-            terms << QStringLiteral(R"("Prijmeni" = ?)");
-            conditions.values << filter.surname;
-        }
-        if (!first.isEmpty()) {
-            terms << QStringLiteral(R"("Mesic" >= ?)");
-            conditions.values << first;
-        }
-        if (!last.isEmpty()) {
-            terms << QStringLiteral(R"("Mesic" <= ?)");
-            conditions.values << last;
-        }
-        conditions.text = terms.join(QStringLiteral(" AND "));
-        sql.append(whereOf({conditions}));
+        sql.append(whereOf({summaryMonths(
+            filter,
+            filter.from.isValid() ? filter.from.addMonths(-1).toString(monthFormat) : QString(),
+            filter.to.isValid() ? filter.to.addMonths(1).toString(monthFormat) : QString())}));
         sql << R"( GROUP BY "Mesic")";
         QSqlQuery query = run(database, sql);
         while (query.next()) {
