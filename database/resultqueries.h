@@ -41,6 +41,8 @@ struct Statements
     // and those they replaced, dropped when the file can be written.
     const char *const *indexes;
     const char *const *oldIndexes;
+    // Each arm of a compound read in part is ordered and cut on its own (see runsUnion).
+    bool limitsEachArm;
 };
 
 // SQLite keeps dates and times as text. Its date() modifiers: 'weekday 0' moves to the next
@@ -113,6 +115,7 @@ inline constexpr Statements sqlite{
     .czechOrder = R"(COLLATE "tesilka_cs")",
     .indexes = sqliteIndexes,
     .oldIndexes = sqliteOldIndexes,
+    .limitsEachArm = false,
 };
 
 // On a server the same text fields: a day is cast to date only to find its week's Monday
@@ -139,6 +142,7 @@ inline constexpr Statements postgresql{
     .czechOrder = R"(COLLATE "cs-x-icu")",
     .indexes = postgresqlIndexes,
     .oldIndexes = postgresqlIndexes,
+    .limitsEachArm = true,
 };
 
 inline const Statements &statementsFor(DatabaseLocation::Engine engine)

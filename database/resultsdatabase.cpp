@@ -367,11 +367,16 @@ struct Bound
 };
 
 // The runs of either table as one compound ordered by `order`: every column (or with
-// `keysOnly` the order's columns alone), within `bounds`.
+// `keysOnly` the order's columns alone), within `bounds`. With `armLimit`, on an engine whose
+// planner cannot merge arms that have conditions of their own (PostgreSQL keeps such an arm
+// apart and sorts every row of it), each arm is ordered and cut to that many rows itself, so
+// that it follows its index and the compound merges the arms' first rows.
 Sql runsUnion(const resultsql::Statements &s, const ResultFilter &filter, const Order &order,
               ResultColumn sorted, const QList<Bound> &bounds = {}, bool nullsSmallest = true,
-              bool keysOnly = false)
+              bool keysOnly = false, std::optional<qint64> armLimit = std::nullopt)
 {
+    const bool limitArms = armLimit.has_value() && s.limitsEachArm;
+    int armNumber = 0;
     Sql sql;
     for (const Arm &arm : armsOf(s, filter, order, sorted)) {
         const Sql conditions = filterConditions(s, arm.table, filter);
@@ -408,8 +413,16 @@ Sql runsUnion(const resultsql::Statements &s, const ResultFilter &filter, const 
                                   QString::fromUtf8(columnNames[column]);
                 }
             }
+            if (limitArms) {
+                sql << "SELECT * FROM (";
+            }
             sql << "SELECT " << select.join(QStringLiteral(", ")) << " FROM " << arm.from;
             sql.append(whereOf(combination));
+            if (limitArms) {
+                sql << orderByOf(order) << " LIMIT ?) AS "
+                    << QStringLiteral(R"("Cast%1")").arg(++armNumber);
+                sql.values << *armLimit;
+            }
         }
     }
     if (sql.text.isEmpty()) {
@@ -967,8 +980,8 @@ ResultRowsPage ResultsDatabase::runsFrom(const ResultFilter &filter, const Resul
     if (first != nullptr) {
         bounds << Bound{&order, *first};
     }
-    Sql sql = runsUnion(s, filter, order, sort.column, bounds, nullsSmallest);
     // One row more: where the next page begins.
+    Sql sql = runsUnion(s, filter, order, sort.column, bounds, nullsSmallest, false, limit + 1);
     sql << orderByOf(order) << " LIMIT ?";
     sql.values << limit + 1;
     ResultRowsPage page;
@@ -1008,7 +1021,7 @@ std::optional<ResultKey> ResultsDatabase::keyAfter(const ResultFilter &filter,
     // The order's columns alone, read from an index without the rows.
     const auto keyAt = [&](const Order &by, const QList<Bound> &within, qint64 offset,
                            const ResultFilter &rows) {
-        Sql sql = runsUnion(s, rows, by, sort.column, within, nullsSmallest, true);
+        Sql sql = runsUnion(s, rows, by, sort.column, within, nullsSmallest, true, offset + 1);
         sql << orderByOf(by) << " LIMIT 1 OFFSET ?";
         sql.values << offset;
         QSqlQuery query = run(database_, sql, true);
