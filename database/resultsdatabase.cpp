@@ -359,6 +359,39 @@ QList<Sql> boundOf(const resultsql::Statements &s, const Arm &arm, const Order &
 
 // Where a compound begins or ends: the rows at or after `key` in `order` (only after it unless
 // `inclusive`).
+// Whether two keys read by `order` name the same place in it: NULL equals only NULL, and a
+// server's exact success rate is equal whatever number of trailing zeros it was written with.
+bool sameKey(const Order &order, const ResultKey &left, const ResultKey &right)
+{
+    const auto exact = [](QString number) {
+        if (number.contains(u'.')) {
+            while (number.endsWith(u'0')) {
+                number.chop(1);
+            }
+            if (number.endsWith(u'.')) {
+                number.chop(1);
+            }
+        }
+        return number;
+    };
+    for (qsizetype term = 0; term < order.terms.size(); ++term) {
+        const QVariant &a = left.at(term);
+        const QVariant &b = right.at(term);
+        if (a.isNull() || b.isNull()) {
+            if (a.isNull() != b.isNull()) {
+                return false;
+            }
+        } else if (order.terms.at(term) == columnOf(ResultColumn::Success)) {
+            if (exact(a.toString()) != exact(b.toString())) {
+                return false;
+            }
+        } else if (a != b) {
+            return false;
+        }
+    }
+    return true;
+}
+
 struct Bound
 {
     const Order *order;
@@ -1018,23 +1051,32 @@ std::optional<ResultKey> ResultsDatabase::keyAfter(const ResultFilter &filter,
     if (from != nullptr) {
         bounds << Bound{&order, *from};
     }
-    // The order's columns alone, read from an index without the rows.
-    const auto keyAt = [&](const Order &by, const QList<Bound> &within, qint64 offset,
-                           const ResultFilter &rows) {
-        Sql sql = runsUnion(s, rows, by, sort.column, within, nullsSmallest, true, offset + 1);
-        sql << orderByOf(by) << " LIMIT 1 OFFSET ?";
-        sql.values << offset;
+    // The order's columns alone of `count` rows from `offset`, read from an index without the
+    // rows.
+    const auto keysAt = [&](const Order &by, const QList<Bound> &within, qint64 offset,
+                            qint64 count, const ResultFilter &rows) {
+        Sql sql = runsUnion(s, rows, by, sort.column, within, nullsSmallest, true, offset + count);
+        sql << orderByOf(by) << " LIMIT ? OFFSET ?";
+        sql.values << count << offset;
         QSqlQuery query = run(database_, sql, true);
-        std::optional<ResultKey> key;
-        if (query.next()) {
+        QList<ResultKey> keys;
+        while (query.next()) {
             ResultKey values;
             for (qsizetype term = 0; term < by.terms.size(); ++term) {
                 values << query.value(static_cast<int>(term));
             }
-            key = values;
+            keys << values;
         }
         checkEnd(database_, query);
-        return key;
+        return keys;
+    };
+    const auto keyAt = [&](const Order &by, const QList<Bound> &within, qint64 offset,
+                           const ResultFilter &rows) -> std::optional<ResultKey> {
+        const QList<ResultKey> keys = keysAt(by, within, offset, 1, rows);
+        if (keys.isEmpty()) {
+            return std::nullopt;
+        }
+        return keys.first();
     };
     // Whole months counted instead of walked: the walk is then only within the month holding
     // the row sought, which is exactly that month's rows in the same order.
@@ -1069,16 +1111,27 @@ std::optional<ResultKey> ResultsDatabase::keyAfter(const ResultFilter &filter,
     }
     // A server's index holds the sort's columns but not the row: walking by them alone is an
     // index-only scan, sorting every row by the row as well is not. So: the sort's columns of
-    // the row sought, the rows before those values counted, and the rest within the few rows
-    // that share them.
+    // the row sought, where the rows sharing them begin, and the rest within those few rows.
     Order values = order;
     values.terms = order.terms.mid(0, std::max<qsizetype>(1, order.terms.indexOf(rowOrderColumn)));
-    const std::optional<ResultKey> group = keyAt(values, bounds, left, rows);
-    if (!group) {
+    // The same walk reads the few rows before the row sought: where a short group begins is
+    // seen there, and only a longer one needs its earlier rows counted.
+    const qint64 back = std::min<qint64>(left, 64);
+    const QList<ResultKey> window = keysAt(values, bounds, left - back, back + 1, rows);
+    if (window.size() != back + 1) {
         return std::nullopt;
+    }
+    const std::optional<ResultKey> group = window.last();
+    qint64 equal = 0;
+    while (equal < window.size() && sameKey(values, window[window.size() - 1 - equal], *group)) {
+        ++equal;
     }
     Order backwards = values;
     backwards.descending = !values.descending;
+    const auto within = bounds + QList<Bound>{Bound{&values, *group}, Bound{&backwards, *group}};
+    if (equal <= back || back == left) {
+        return keyAt(order, within, equal - 1, rows);
+    }
     Sql count;
     count << "SELECT COUNT(*) FROM (";
     count.append(runsUnion(s, rows, values, sort.column,
@@ -1089,8 +1142,7 @@ std::optional<ResultKey> ResultsDatabase::keyAfter(const ResultFilter &filter,
     const qint64 earlier = before.next() ? before.value(0).toLongLong() : 0;
     checkEnd(database_, before);
     before.finish();
-    return keyAt(order, bounds + QList<Bound>{Bound{&values, *group}, Bound{&backwards, *group}},
-                 left - earlier, rows);
+    return keyAt(order, within, left - earlier, rows);
 }
 
 bool ResultsDatabase::forEachRun(const ResultFilter &filter, const ResultSort &sort,
