@@ -55,6 +55,11 @@ inline constexpr const char *sqliteIndexes[] = {
     R"(CREATE INDEX IF NOT EXISTS "ZpravyTridaStudent" ON "Zpravy" ("Trida", "Student", "Do"))",
     R"(CREATE INDEX IF NOT EXISTS "ZpravyZak" ON "Zpravy" ("ZakTrida", "ZakPrijmeni", "Do"))",
     R"(CREATE INDEX IF NOT EXISTS "PrehledJmeno" ON "Prehled " ("Prijmeni", "Datum", "CasEnd"))",
+    // Sorting by success computes a quotient for every run: its index makes the first page 2 ms
+    // instead of 0.25 s at a million runs. The other sorts by a number are fast enough without.
+    R"(CREATE INDEX IF NOT EXISTS "PrehledUspesnost" ON "Prehled " ((CASE WHEN )"
+    R"(COALESCE("Spravne", 0) + COALESCE("Chybne", 0) > 0 THEN 100.0 * COALESCE("Spravne", 0) )"
+    R"(/ (COALESCE("Spravne", 0) + COALESCE("Chybne", 0)) END), "Datum", "CasEnd"))",
     nullptr,
 };
 
