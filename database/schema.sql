@@ -161,6 +161,11 @@ CREATE TRIGGER IF NOT EXISTS "SouhrnZmena" AFTER UPDATE OF "Trida", "Prijmeni", 
 END;
 -- Sorting the runs by name: a surname's runs in the order of their day and time.
 CREATE INDEX IF NOT EXISTS "PrehledJmeno" ON "Prehled " ("Prijmeni", "Datum", "CasEnd");
+-- Sorting the runs by success: the quotient of each run kept, not computed for every run.
+CREATE INDEX IF NOT EXISTS "PrehledUspesnost" ON "Prehled "
+    ((CASE WHEN COALESCE("Spravne", 0) + COALESCE("Chybne", 0) > 0
+           THEN 100.0 * COALESCE("Spravne", 0) / (COALESCE("Spravne", 0) + COALESCE("Chybne", 0))
+      END), "Datum", "CasEnd");
 -- ---------------------------------------------------------------------------------------------
 -- The answers counted, kept by the triggers below whoever writes "Odpovedi" (the pupils'
 -- programs, older ones too, and the teacher's deletes and renames), so that the teacher's views
