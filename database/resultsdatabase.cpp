@@ -529,8 +529,12 @@ Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter, bool
         // months a filter's first or last day falls in from the runs of those days. A day's
         // text begins with its month's, so a month after the first day's month holds only
         // days after the first day, and one before the day after the last only days before it.
-        const QString first =
-            filter.from.isValid() ? filter.from.toString(QStringLiteral("yyyy-MM")) : QString();
+        // A filter from a month's first day takes that month whole as well.
+        const bool fromMonthStart = filter.from.isValid() && filter.from.day() == 1;
+        const QString first = filter.from.isValid()
+                                  ? (fromMonthStart ? filter.from.addMonths(-1) : filter.from)
+                                        .toString(QStringLiteral("yyyy-MM"))
+                                  : QString();
         const QString end = filter.to.isValid()
                                 ? filter.to.addDays(1).toString(QStringLiteral("yyyy-MM"))
                                 : QString();
@@ -549,7 +553,7 @@ Sql pupilTotals(const resultsql::Statements &s, const ResultFilter &filter, bool
         if (!first.isEmpty() && first == end) {
             schoolRuns(filter); // within one month: all the filter's days
         } else {
-            if (!first.isEmpty()) {
+            if (!first.isEmpty() && !fromMonthStart) {
                 ResultFilter days = filter;
                 const QDate monthEnd =
                     QDate(filter.from.year(), filter.from.month(), 1).addMonths(1).addDays(-1);

@@ -143,6 +143,10 @@ void SummaryTableTest::summariesEqualTheRuns_data()
     QTest::newRow("first day after the last")
         << QString() << QString() << QDate(2026, 3, 10) << QDate(2026, 2, 5);
     QTest::newRow("from a day on") << QString() << QString() << QDate(2026, 3, 5) << QDate();
+    QTest::newRow("from a month's first day into it")
+        << QStringLiteral("3A") << QString() << QDate(2026, 3, 1) << QDate(2026, 3, 12);
+    QTest::newRow("from a month's first day on")
+        << QString() << QString() << QDate(2026, 2, 1) << QDate();
     QTest::newRow("up to a day") << QString() << QString() << QDate() << QDate(2026, 2, 14);
     QTest::newRow("the day after midnight") << QStringLiteral("3A") << QStringLiteral("Novák")
                                             << QDate(2026, 3, 5) << QDate(2026, 3, 5);
