@@ -2,18 +2,29 @@
 #include "teacher/czechtext.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace {
 class Texts
 {
     Q_DECLARE_TR_FUNCTIONS(CzechText)
 };
+
+const QString &czechForm(int count, const QString &one, const QString &few, const QString &many)
+{
+    return count == 1 ? one : (count >= 2 && count <= 4 ? few : many);
+}
+
 } // namespace
 
 QString czechCount(int count, const QString &one, const QString &few, const QString &many)
 {
-    const QString &form = count == 1 ? one : (count >= 2 && count <= 4 ? few : many);
-    return form.arg(count);
+    return czechForm(count, one, few, many).arg(count);
+}
+
+QString czechGroupedCount(int count, const QString &one, const QString &few, const QString &many)
+{
+    return czechForm(count, one, few, many).arg(QLocale().toString(count));
 }
 
 QString reportsAssignedText(int count, const QString &surname, const QString &className)
