@@ -357,8 +357,6 @@ QList<Sql> boundOf(const resultsql::Statements &s, const Arm &arm, const Order &
     return alternatives;
 }
 
-// Where a compound begins or ends: the rows at or after `key` in `order` (only after it unless
-// `inclusive`).
 // Whether two keys read by `order` name the same place in it: NULL equals only NULL, and a
 // server's exact success rate is equal whatever number of trailing zeros it was written with.
 bool sameKey(const Order &order, const ResultKey &left, const ResultKey &right)
@@ -392,6 +390,8 @@ bool sameKey(const Order &order, const ResultKey &left, const ResultKey &right)
     return true;
 }
 
+// Where a compound begins or ends: the rows at or after `key` in `order` (only after it unless
+// `inclusive`).
 struct Bound
 {
     const Order *order;
@@ -1125,21 +1125,21 @@ std::optional<ResultKey> ResultsDatabase::keyAfter(const ResultFilter &filter,
     if (window.size() != back + 1) {
         return std::nullopt;
     }
-    const std::optional<ResultKey> group = window.last();
+    const ResultKey group = window.last();
     qint64 equal = 0;
-    while (equal < window.size() && sameKey(values, window[window.size() - 1 - equal], *group)) {
+    while (equal < window.size() && sameKey(values, window[window.size() - 1 - equal], group)) {
         ++equal;
     }
     Order backwards = values;
     backwards.descending = !values.descending;
-    const auto within = bounds + QList<Bound>{Bound{&values, *group}, Bound{&backwards, *group}};
+    const auto within = bounds + QList<Bound>{Bound{&values, group}, Bound{&backwards, group}};
     if (equal <= back || back == left) {
         return keyAt(order, within, equal - 1, rows);
     }
     Sql count;
     count << "SELECT COUNT(*) FROM (";
     count.append(runsUnion(s, rows, values, sort.column,
-                           bounds + QList<Bound>{Bound{&backwards, *group, false}}, nullsSmallest,
+                           bounds + QList<Bound>{Bound{&backwards, group, false}}, nullsSmallest,
                            true));
     count << R"() AS "Pred")";
     QSqlQuery before = run(database_, count, true);
